@@ -1,0 +1,147 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/EffectParams.h"
+#include "engine/UserMessages.h"
+#include "platform/Canvas.h"
+#include "platform/Geometry.h"
+#include "platform/LogFont.h"
+
+namespace vortel {
+
+// Point counts of the two distribution curves; program-wide and fixed.
+inline constexpr uint8_t NumHorzCurvePoints = 10;
+inline constexpr uint8_t NumVertCurvePoints = 10;
+// Capacity of the outline subdivision's work arrays.
+inline constexpr int32_t MaxSubdividedPoints = 65535;
+// Capacity of a dense guide list in the warp.
+inline constexpr int64_t MaxBoundsPoints = 0xFFFF;
+// The layout reads at most this many characters; the per-character tables hold 2000 entries.
+inline constexpr size_t MaxTextChars = 1998;
+inline constexpr size_t RandomTableSize = 2000;
+// A guide being drawn holds at most this many points.
+inline constexpr int32_t GuideCaptureCapacity = 1000;
+
+// One-level undo of the guide editor.
+struct UndoRecord {
+    uint8_t action = 0;                   // 0 none
+    std::vector<Point> points;            // saved guide points (action 1)
+    int32_t value = 0;
+    int32_t index = 0;                    // guide index
+    int32_t count = 0;                    // saved point count
+    Point delta;
+};
+
+// The engine object: text, font and layout, the outline being processed, the four guides of the
+// envelope with their editing state, and the effect parameter groups the renderer reads.
+class TFontFX {
+public:
+    explicit TFontFX(Rect imageRect);
+    ~TFontFX();
+    TFontFX(const TFontFX&) = delete;
+    TFontFX& operator=(const TFontFX&) = delete;
+
+    // Where messages go; the engine keeps its own recorder until one is set.
+    void setMessages(UserMessages* messages) { messages_ = messages ? messages : &ownMessages_; }
+    UserMessages& messages() { return *messages_; }
+
+    // --- outline extraction ---
+    bool GetPointsAndTypes(Canvas& dc, bool measureOnly);
+    Size DrawTextNormal(Canvas& dc, bool fitFlag, int32_t yOffset, int32_t xOffset);
+    void DrawTextNormalInGuideRect(Canvas& dc);
+    void SplittePathPoints();
+    void UpdateTextDC(Canvas& dc);
+
+    // --- guides and warp ---
+    void SetNachbarPoints(int guide);
+    void GetMiddleOfGuides();
+    bool MakeGuideParallel(int guide, bool mirror);
+    bool CalcVortel(int mode = 0);
+    bool guidesInInitialState() const;
+
+    // --- guide capture: begin / add point / end replace the old modal mouse loop ---
+    bool GetGuideLineBegin(Canvas& canvas, const Rect& rect);
+    void GetGuideLineAddPoint(Point mouse);
+    bool GetGuideLineEnd();
+    bool guideCaptureActive() const { return capture_.active; }
+
+    // --- undo (the guide-replacing action) ---
+    void SetUndoRecord(uint8_t action, int32_t index);
+    bool UndoLastAction();
+
+    // --- per-character random tables of the last layout ---
+    const std::vector<int32_t>& tiltTable() const { return tiltTable_; }
+    const std::vector<int32_t>& raiseTable() const { return raiseTable_; }
+
+    // Geometry fields.
+    std::vector<Point> OutlinePoints;
+    std::vector<uint8_t> OutlineTypes;
+    int32_t NumOutlinePoints = 0;
+    std::array<std::vector<Point>, 4> GuidePoints;
+    std::array<uint16_t, 4> NumGuidePoints{2, 2, 2, 2};
+    int16_t SelectedGuide = 0;
+    int32_t SelectedPoint = -1;
+    int32_t SelectedPointGuide = -1;
+    int32_t InsertAfterPoint = 0;
+    std::array<Point, 4> GuideMiddle{};
+    Point RotationCenter;
+    Point RotationHandle;
+    std::vector<Point> HorzCurve;
+    std::vector<Point> VertCurve;
+    Size TextExtent;
+    std::string Text = "Vortel";          // UTF-8; lines separated by CR LF
+    int32_t LineCount = 1;
+    uint16_t TextFormat = 0x0811;
+    LogFont Font;
+    int32_t HochTiefAmount = 0;
+    int32_t HochTiefSeed = 0;
+    int32_t KippAmount = 0;
+    int32_t KippSeed = 0;
+    int32_t CharSpacing = 0;
+    int32_t LineSpacing = 0;
+    Rect ImageRect;
+    UndoRecord Undo;
+    Rect WarpedBounds;
+
+    // Effect parameter groups.
+    FillRecord BackFill;
+    FillRecord TextFill;
+    ShadowParams Shadow;
+    BevelParams Bevel;
+    FringeParams Fringe;                  // Fringe.OutlineStep is the subdivision step
+    uint8_t SmoothFont = 1;
+    FrameParams Frame;
+    ImprintParams Imprint;
+    GuideParams Guide;
+    int32_t GuideStyle = 0;
+    uint8_t Modified = 0;
+
+private:
+    void buildRandomTables(size_t characters);
+    void placeInitialGuides(bool measureOnly);
+    void drawLine(Canvas& dc, std::u32string_view line, int32_t x, int32_t y, size_t& charIndex, bool kerning);
+    void resizeGuide(int guide, size_t count, const char* what);
+
+    struct Capture {
+        bool active = false;
+        Canvas* canvas = nullptr;
+        Rect rect;
+        int32_t index = 0;
+        uint16_t oldCount = 0;
+        Point oldFirst, oldSecond;
+    };
+
+    RecordingMessages ownMessages_;
+    UserMessages* messages_ = &ownMessages_;
+    std::vector<int32_t> tiltTable_, raiseTable_;
+    Capture capture_;
+};
+
+// Warped outline bounds before any point exists: left/top at the largest integer, right/bottom 0.
+Rect emptyBounds();
+
+}  // namespace vortel

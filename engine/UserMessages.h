@@ -1,0 +1,56 @@
+#pragma once
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace vortel {
+
+enum class MessageIcon { Error, Warning, Information, Question };
+
+// Everything the engine says to the user goes through here: message boxes, the internal
+// diagnostics (a message with a number, processing goes on) and status-bar texts. The Qt program
+// shows them as dialogs; tests and the command line record or print them.
+class UserMessages {
+public:
+    virtual ~UserMessages() = default;
+    virtual void messageBox(const std::string& text, const std::string& caption, MessageIcon icon) = 0;
+    virtual void diagnostic(const std::string& text, int64_t number) = 0;
+    virtual void status(int panel, const std::string& text) { (void)panel; (void)text; }
+};
+
+// Keeps every message in order; the engine's default sink.
+class RecordingMessages : public UserMessages {
+public:
+    enum class Kind { Box, Diagnostic, Status };
+    struct Entry {
+        Kind kind;
+        std::string text;
+        std::string caption;
+        MessageIcon icon = MessageIcon::Information;
+        int64_t number = 0;
+    };
+    void messageBox(const std::string& text, const std::string& caption, MessageIcon icon) override {
+        entries.push_back({Kind::Box, text, caption, icon, 0});
+    }
+    void diagnostic(const std::string& text, int64_t number) override {
+        entries.push_back({Kind::Diagnostic, text, {}, MessageIcon::Information, number});
+    }
+    void status(int panel, const std::string& text) override {
+        entries.push_back({Kind::Status, text, {}, MessageIcon::Information, panel});
+    }
+    void clear() { entries.clear(); }
+    std::vector<Entry> entries;
+};
+
+// Failure raised across layer boundaries; carries the system's own message text.
+class VortelError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Raises a failure the way the design words it: the operating system's text for a pending error
+// code follows after a carriage return; without one the message is prefixed with "ERROR: ".
+[[noreturn]] void raiseSystemError(const std::string& message, int osError);
+
+}  // namespace vortel

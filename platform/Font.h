@@ -1,0 +1,77 @@
+#pragma once
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Geometry.h"
+#include "platform/LogFont.h"
+#include "platform/Path.h"
+
+namespace vortel {
+
+class FontError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct TextMetrics {
+    int32_t height = 0;        // cell height: ascent + descent
+    int32_t ascent = 0;
+    int32_t descent = 0;
+    int32_t avgCharWidth = 0;
+};
+
+// Character widths of the Windows model: A = left bearing, B = ink width, C = right bearing.
+struct AbcWidths {
+    int32_t a = 0;
+    int32_t b = 0;
+    int32_t c = 0;
+    int32_t advance() const { return a + b + c; }
+};
+
+// A font created from a LogFont (the CreateFontIndirect of the old model): fontconfig finds the
+// face, FreeType supplies outlines and metrics, HarfBuzz the kerning. All results are in logical
+// units (pixels), with glyph outlines kept in floating point.
+class Font {
+public:
+    // Throws FontError when no face of that name (or of a metric-compatible alias) exists.
+    static std::shared_ptr<const Font> create(const LogFont& lf);
+    ~Font();
+    Font(const Font&) = delete;
+    Font& operator=(const Font&) = delete;
+
+    const LogFont& logFont() const { return logFont_; }
+    const TextMetrics& metrics() const { return metrics_; }
+    const std::string& familyName() const { return family_; }
+    const std::string& filePath() const { return file_; }
+    bool syntheticBold() const { return synthBold_; }
+    bool syntheticItalic() const { return synthItalic_; }
+    // True when the face carries kerning pairs (a kern table or a GPOS kern feature).
+    bool hasKerning() const { return hasKerning_; }
+
+    // Unkerned advance of one character, rounded to whole logical units.
+    int32_t advance(char32_t ch) const;
+    AbcWidths abcWidths(char32_t ch) const;
+    // Advance of each character including the kerning with its successor (no substitutions).
+    std::vector<int32_t> kernedAdvances(std::u32string_view text) const;
+
+    // Adds the glyph outline of `ch` with its cell's top-left corner at `origin`; escapement
+    // turns the glyph about that corner.
+    void appendGlyph(GdiPath& path, char32_t ch, PointF origin) const;
+
+    struct Impl;
+
+private:
+    explicit Font(const LogFont& lf);
+    LogFont logFont_;
+    TextMetrics metrics_;
+    std::string family_, file_;
+    bool synthBold_ = false, synthItalic_ = false, hasKerning_ = false;
+    std::unique_ptr<Impl> impl_;
+};
+
+using FontPtr = std::shared_ptr<const Font>;
+
+}  // namespace vortel

@@ -1,0 +1,26 @@
+#pragma once
+#include <cmath>
+#include <cstdint>
+
+namespace vortel {
+
+// Rounding to the nearest integer, ties to even, as every real-to-integer conversion of the design.
+inline int64_t roundEven(double v) { return static_cast<int64_t>(std::nearbyint(v)); }
+inline int32_t roundEven32(double v) { return static_cast<int32_t>(std::nearbyint(v)); }
+
+// Integer multiply-divide with a 64-bit intermediate, rounding half away from zero.
+// A zero divisor gives -1, which is what callers of the old system function saw.
+inline int32_t mulDiv(int32_t a, int32_t b, int32_t c) {
+    if (c == 0) return -1;
+    int64_t p = static_cast<int64_t>(a) * b;
+    bool neg = (p < 0) != (c < 0);
+    uint64_t up = static_cast<uint64_t>(p < 0 ? -p : p);
+    uint64_t uc = static_cast<uint64_t>(c < 0 ? -static_cast<int64_t>(c) : c);
+    uint64_t q = (up + uc / 2) / uc;
+    if (q > 0x7FFFFFFFull) return -1;
+    return neg ? -static_cast<int32_t>(q) : static_cast<int32_t>(q);
+}
+
+inline uint8_t clampByte(int32_t v) { return v < 0 ? 0 : v > 255 ? 255 : static_cast<uint8_t>(v); }
+
+}  // namespace vortel
