@@ -5,8 +5,21 @@
 namespace vortel {
 
 // Rounding to the nearest integer, ties to even, as every real-to-integer conversion of the design.
-inline int64_t roundEven(double v) { return static_cast<int64_t>(std::nearbyint(v)); }
-inline int32_t roundEven32(double v) { return static_cast<int32_t>(std::nearbyint(v)); }
+// Out-of-range values saturate (NaN gives 0) instead of overflowing the integer.
+inline int64_t roundEven(double v) {
+    const double r = std::nearbyint(v);
+    if (!(r == r)) return 0;
+    if (r >= 9.2e18) return INT64_MAX;
+    if (r <= -9.2e18) return INT64_MIN;
+    return static_cast<int64_t>(r);
+}
+inline int32_t roundEven32(double v) {
+    const double r = std::nearbyint(v);
+    if (!(r == r)) return 0;
+    if (r >= 2147483647.0) return INT32_MAX;
+    if (r <= -2147483648.0) return INT32_MIN;
+    return static_cast<int32_t>(r);
+}
 
 // Integer multiply-divide with a 64-bit intermediate, rounding half away from zero.
 // A zero divisor gives -1, which is what callers of the old system function saw.

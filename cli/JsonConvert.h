@@ -1,0 +1,140 @@
+#pragma once
+// Conversions between engine values and JSON. Structs take part by specialising FieldList, which
+// names their fields once for both directions, so a field can never be dumped under one name
+// and set under another.
+#include <array>
+#include <concepts>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/Errors.h"
+#include "platform/Geometry.h"
+
+namespace vortel::cli {
+
+using Json = nlohmann::json;
+
+// Specialisations set `described` and provide `each(s, f)`, calling f(name, field) per field.
+template <class T>
+struct FieldList {
+    static constexpr bool described = false;
+};
+
+template <class T>
+concept Described = FieldList<T>::described;
+
+// All overloads are declared first so the templates below find each other at definition time.
+template <std::integral T> Json toJson(T v);
+inline Json toJson(double v);
+inline Json toJson(const std::string& s);
+inline Json toJson(Point p);
+inline Json toJson(Size s);
+inline Json toJson(const Rect& r);
+template <class T, size_t N> Json toJson(const std::array<T, N>& a);
+template <class T> Json toJson(const std::vector<T>& v);
+template <Described T> Json toJson(const T& s);
+
+template <std::integral T> void fromJson(const Json& j, T& out, const std::string& path);
+inline void fromJson(const Json& j, double& out, const std::string& path);
+inline void fromJson(const Json& j, std::string& out, const std::string& path);
+inline void fromJson(const Json& j, Point& out, const std::string& path);
+template <class T, size_t N> void fromJson(const Json& j, std::array<T, N>& out, const std::string& path);
+template <Described T> void fromJson(const Json& j, T& out, const std::string& path);
+
+template <std::integral T>
+Json toJson(T v) {
+    return v;
+}
+inline Json toJson(double v) { return v; }
+inline Json toJson(const std::string& s) { return s; }
+inline Json toJson(Point p) { return Json::array({p.x, p.y}); }
+inline Json toJson(Size s) { return Json::array({s.cx, s.cy}); }
+inline Json toJson(const Rect& r) {
+    return Json{{"left", r.left}, {"top", r.top}, {"right", r.right}, {"bottom", r.bottom}};
+}
+
+template <class T, size_t N>
+Json toJson(const std::array<T, N>& a) {
+    Json j = Json::array();
+    for (const T& v : a) j.push_back(toJson(v));
+    return j;
+}
+
+template <class T>
+Json toJson(const std::vector<T>& v) {
+    Json j = Json::array();
+    for (const T& e : v) j.push_back(toJson(e));
+    return j;
+}
+
+template <Described T>
+Json toJson(const T& s) {
+    Json j = Json::object();
+    FieldList<T>::each(s, [&j](const char* name, const auto& field) { j[name] = toJson(field); });
+    return j;
+}
+
+template <std::integral T>
+void fromJson(const Json& j, T& out, const std::string& path) {
+    if (!j.is_number_integer()) throw SettingError(path + ": expected an integer, got " + j.dump());
+    const bool fits = j.is_number_unsigned() ? std::in_range<T>(j.get<uint64_t>())
+                                             : std::in_range<T>(j.get<int64_t>());
+    if (!fits) {
+        throw SettingError(path + ": " + j.dump() + " is out of range " +
+                           std::to_string(int64_t{std::numeric_limits<T>::min()}) + ".." +
+                           std::to_string(int64_t{std::numeric_limits<T>::max()}));
+    }
+    out = j.is_number_unsigned() ? static_cast<T>(j.get<uint64_t>()) : static_cast<T>(j.get<int64_t>());
+}
+
+inline void fromJson(const Json& j, double& out, const std::string& path) {
+    if (!j.is_number()) throw SettingError(path + ": expected a number, got " + j.dump());
+    out = j.get<double>();
+}
+
+inline void fromJson(const Json& j, std::string& out, const std::string& path) {
+    if (!j.is_string()) throw SettingError(path + ": expected a string, got " + j.dump());
+    out = j.get<std::string>();
+}
+
+inline void fromJson(const Json& j, Point& out, const std::string& path) {
+    if (!j.is_array() || j.size() != 2) throw SettingError(path + ": expected [x, y], got " + j.dump());
+    Point p;
+    fromJson(j[0], p.x, path + "[0]");
+    fromJson(j[1], p.y, path + "[1]");
+    out = p;
+}
+
+template <class T, size_t N>
+void fromJson(const Json& j, std::array<T, N>& out, const std::string& path) {
+    if (!j.is_array() || j.size() != N) {
+        throw SettingError(path + ": expected an array of " + std::to_string(N) + " values");
+    }
+    std::array<T, N> result = out;
+    for (size_t i = 0; i < N; ++i) fromJson(j[i], result[i], path + "[" + std::to_string(i) + "]");
+    out = std::move(result);
+}
+
+// Only the keys present change; the struct is left alone unless every one of them is valid.
+template <Described T>
+void fromJson(const Json& j, T& out, const std::string& path) {
+    if (!j.is_object()) throw SettingError(path + ": expected an object, got " + j.dump());
+    T result = out;
+    for (const auto& [key, value] : j.items()) {
+        bool found = false;
+        FieldList<T>::each(result, [&](const char* name, auto&& field) {
+            if (found || key != name) return;
+            fromJson(value, field, path + "." + key);
+            found = true;
+        });
+        if (!found) throw SettingError(path + ": unknown key '" + key + "'");
+    }
+    out = std::move(result);
+}
+
+}  // namespace vortel::cli
