@@ -1,1 +1,378 @@
 #include "platform/Font.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_OUTLINE_H
+#include FT_BBOX_H
+#include FT_TRUETYPE_TABLES_H
+#include <hb-ot.h>
+#include <hb.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <tuple>
+#include <unordered_map>
+#include <utility>
+
+#include "platform/Angle.h"
+#include "platform/Numeric.h"
+
+namespace vortel {
+
+namespace {
+
+// Larger sizes only come from corrupt documents and would overflow the integer metrics.
+constexpr double kMaxLogicalSize = 65536;
+constexpr int32_t kDefaultCellHeight = 16;
+constexpr double kItalicShear = 0.2;
+constexpr FT_Int32 kLoadFlags = FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP;
+
+struct FtLibrary {
+    FT_Library lib = nullptr;
+    FtLibrary() {
+        if (FT_Init_FreeType(&lib) != 0) throw FontError("cannot initialise FreeType");
+    }
+    ~FtLibrary() { FT_Done_FreeType(lib); }
+};
+
+// Each face keeps the library alive, so the cache may be torn down in any order at exit.
+std::shared_ptr<FtLibrary> ftLibrary() {
+    static auto library = std::make_shared<FtLibrary>();
+    return library;
+}
+
+struct LoadedFace {
+    std::shared_ptr<FtLibrary> library;
+    FT_Face ft = nullptr;
+    hb_face_t* hbFace = nullptr;
+    hb_font_t* hbFont = nullptr;
+    ~LoadedFace() {
+        hb_font_destroy(hbFont);
+        hb_face_destroy(hbFace);
+        if (ft) FT_Done_Face(ft);
+    }
+};
+
+std::shared_ptr<LoadedFace> loadFace(const std::string& file, int index) {
+    static std::map<std::pair<std::string, int>, std::shared_ptr<LoadedFace>> cache;
+    auto& slot = cache[{file, index}];
+    if (slot) return slot;
+    auto face = std::make_shared<LoadedFace>();
+    face->library = ftLibrary();
+    if (FT_New_Face(face->library->lib, file.c_str(), index, &face->ft) != 0 || !FT_IS_SCALABLE(face->ft))
+        throw FontError("cannot load font file \"" + file + "\"");
+    hb_blob_t* blob = hb_blob_create_from_file(file.c_str());
+    face->hbFace = hb_face_create(blob, static_cast<unsigned>(index));
+    hb_blob_destroy(blob);
+    face->hbFont = hb_font_create(face->hbFace);
+    const int upem = face->ft->units_per_EM;
+    hb_font_set_scale(face->hbFont, upem, upem);
+    slot = face;
+    return face;
+}
+
+struct FaceMatch {
+    std::string family, file;
+    int index = 0;
+};
+
+using PatternPtr = std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)>;
+
+// Families the configuration binds strongly to the request (metric-compatible aliases); the weak
+// generic fallbacks are exactly what must not satisfy a request for a missing face.
+std::vector<std::string> acceptedFamilies(FcPattern* pattern) {
+    std::vector<std::string> names;
+    FcValue value;
+    FcValueBinding binding;
+    for (int i = 0; FcPatternGetWithBinding(pattern, FC_FAMILY, i, &value, &binding) == FcResultMatch; ++i) {
+        if (value.type == FcTypeString && binding != FcValueBindingWeak)
+            names.emplace_back(reinterpret_cast<const char*>(value.u.s));
+    }
+    return names;
+}
+
+bool familyAccepted(FcPattern* match, const std::vector<std::string>& accepted) {
+    FcChar8* family = nullptr;
+    for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &family) == FcResultMatch; ++i) {
+        for (const std::string& name : accepted)
+            if (FcStrCmpIgnoreCase(family, reinterpret_cast<const FcChar8*>(name.c_str())) == 0) return true;
+    }
+    return false;
+}
+
+FaceMatch matchFace(const LogFont& lf) {
+    std::string name = lf.faceName();
+    if (name.empty()) name = "Arial";
+    if (!FcInit()) throw FontError("cannot initialise fontconfig");
+    PatternPtr pattern(FcPatternCreate(), FcPatternDestroy);
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
+    FcPatternAddInteger(pattern.get(), FC_WEIGHT, lf.lfWeight >= 600 ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern.get(), FC_SLANT, lf.lfItalic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
+    FcDefaultSubstitute(pattern.get());
+    std::vector<std::string> accepted = acceptedFamilies(pattern.get());
+    accepted.push_back(name);
+
+    FcResult result;
+    PatternPtr match(FcFontMatch(nullptr, pattern.get(), &result), FcPatternDestroy);
+    if (!match || !familyAccepted(match.get(), accepted)) throw FontError("unknown font face \"" + name + "\"");
+    FcChar8 *family = nullptr, *file = nullptr;
+    FaceMatch found;
+    if (FcPatternGetString(match.get(), FC_FAMILY, 0, &family) == FcResultMatch)
+        found.family = reinterpret_cast<const char*>(family);
+    if (FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch)
+        throw FontError("font face \"" + name + "\" has no file");
+    found.file = reinterpret_cast<const char*>(file);
+    FcPatternGetInteger(match.get(), FC_INDEX, 0, &found.index);
+    return found;
+}
+
+const TT_OS2* os2Table(FT_Face ft) {
+    auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(ft, FT_SFNT_OS2));
+    return os2 && os2->version != 0xFFFF ? os2 : nullptr;
+}
+
+// Collects one glyph outline as path points in font units (y up), each contour one closed figure.
+struct OutlineBuilder {
+    std::vector<PointF> points;
+    std::vector<uint8_t> types;
+    size_t figureStart = SIZE_MAX;
+
+    static PointF pt(const FT_Vector* v) { return {double(v->x), double(v->y)}; }
+
+    void finishFigure() {
+        if (figureStart == SIZE_MAX) return;
+        // The close flag already implies the segment back to the start.
+        if (points.size() - figureStart > 1 && types.back() == PT_LINETO && points.back() == points[figureStart]) {
+            points.pop_back();
+            types.pop_back();
+        }
+        if (points.size() - figureStart == 1) {
+            points.pop_back();
+            types.pop_back();
+        } else {
+            types.back() |= PT_CLOSEFIGURE;
+        }
+        figureStart = SIZE_MAX;
+    }
+    void add(PointF p, uint8_t type) {
+        points.push_back(p);
+        types.push_back(type);
+    }
+
+    static int moveTo(const FT_Vector* to, void* user) {
+        auto* b = static_cast<OutlineBuilder*>(user);
+        b->finishFigure();
+        b->figureStart = b->points.size();
+        b->add(pt(to), PT_MOVETO);
+        return 0;
+    }
+    static int lineTo(const FT_Vector* to, void* user) {
+        static_cast<OutlineBuilder*>(user)->add(pt(to), PT_LINETO);
+        return 0;
+    }
+    static int conicTo(const FT_Vector* control, const FT_Vector* to, void* user) {
+        auto* b = static_cast<OutlineBuilder*>(user);
+        const PointF p0 = b->points.back(), q = pt(control), p2 = pt(to);
+        b->add({p0.x + 2.0 / 3 * (q.x - p0.x), p0.y + 2.0 / 3 * (q.y - p0.y)}, PT_BEZIERTO);
+        b->add({p2.x + 2.0 / 3 * (q.x - p2.x), p2.y + 2.0 / 3 * (q.y - p2.y)}, PT_BEZIERTO);
+        b->add(p2, PT_BEZIERTO);
+        return 0;
+    }
+    static int cubicTo(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* to, void* user) {
+        auto* b = static_cast<OutlineBuilder*>(user);
+        b->add(pt(c1), PT_BEZIERTO);
+        b->add(pt(c2), PT_BEZIERTO);
+        b->add(pt(to), PT_BEZIERTO);
+        return 0;
+    }
+};
+
+}  // namespace
+
+struct Font::Impl {
+    struct Glyph {
+        std::vector<PointF> points;  // font units after emboldening, y up
+        std::vector<uint8_t> types;
+        double advance = 0;          // font units including the emboldening extra
+        double inkMin = 0, inkMax = 0;  // horizontal ink extent in font units, sheared if italic
+        bool blank = true;
+    };
+
+    std::shared_ptr<LoadedFace> face;
+    double scale = 1;   // font units to logical units, vertical
+    double xScale = 1;  // horizontal, including the width stretch
+    FT_Pos boldStrength = 0;
+    double shear = 0;
+    double cosA = 1, sinA = 0;
+    double ascent = 0;
+    mutable std::unordered_map<char32_t, Glyph> glyphs;
+
+    const Glyph& glyph(char32_t ch) const;
+    Glyph loadGlyph(char32_t ch) const;
+    PointF place(PointF fontUnits, PointF origin) const;
+};
+
+Font::Impl::Glyph Font::Impl::loadGlyph(char32_t ch) const {
+    FT_Face ft = face->ft;
+    Glyph g;
+    const FT_UInt index = FT_Get_Char_Index(ft, ch);
+    if (FT_Load_Glyph(ft, index, kLoadFlags) != 0 && (index == 0 || FT_Load_Glyph(ft, 0, kLoadFlags) != 0))
+        return g;
+    FT_GlyphSlot slot = ft->glyph;
+    g.advance = double(slot->advance.x + boldStrength);
+    if (slot->format != FT_GLYPH_FORMAT_OUTLINE || slot->outline.n_contours <= 0) return g;
+    FT_Outline* outline = &slot->outline;
+    if (boldStrength) FT_Outline_EmboldenXY(outline, boldStrength, 0);
+
+    static const FT_Outline_Funcs funcs = {&OutlineBuilder::moveTo, &OutlineBuilder::lineTo,
+                                           &OutlineBuilder::conicTo, &OutlineBuilder::cubicTo, 0, 0};
+    OutlineBuilder builder;
+    if (FT_Outline_Decompose(outline, &funcs, &builder) != 0) return g;
+    builder.finishFigure();
+    if (builder.points.empty()) return g;
+
+    // The shear acts on logical units; expressed in font units it is divided by the stretch.
+    if (shear != 0) {
+        const FT_Matrix m{0x10000, FT_Fixed(std::lround(shear * scale / xScale * 65536.0)), 0, 0x10000};
+        FT_Outline_Transform(outline, &m);
+    }
+    FT_BBox box;
+    FT_Outline_Get_BBox(outline, &box);
+    g.points = std::move(builder.points);
+    g.types = std::move(builder.types);
+    g.inkMin = double(box.xMin);
+    g.inkMax = double(box.xMax);
+    g.blank = false;
+    return g;
+}
+
+const Font::Impl::Glyph& Font::Impl::glyph(char32_t ch) const {
+    auto it = glyphs.find(ch);
+    if (it == glyphs.end()) it = glyphs.emplace(ch, loadGlyph(ch)).first;
+    return it->second;
+}
+
+PointF Font::Impl::place(PointF f, PointF origin) const {
+    const double y = f.y * scale;
+    double dx = f.x * xScale + shear * y;
+    double dy = ascent - y;
+    turnOffset(dx, dy, cosA, sinA);
+    return {origin.x + dx, origin.y + dy};
+}
+
+std::shared_ptr<const Font> Font::create(const LogFont& lf) { return std::shared_ptr<const Font>(new Font(lf)); }
+
+Font::~Font() = default;
+
+Font::Font(const LogFont& lf) : logFont_(lf), impl_(std::make_unique<Impl>()) {
+    if (std::abs(double(lf.lfHeight)) > kMaxLogicalSize || std::abs(double(lf.lfWidth)) > kMaxLogicalSize)
+        throw FontError("font size out of range");
+    const FaceMatch match = matchFace(lf);
+    family_ = match.family;
+    file_ = match.file;
+    Impl& im = *impl_;
+    im.face = loadFace(match.file, match.index);
+    FT_Face ft = im.face->ft;
+    const TT_OS2* os2 = os2Table(ft);
+
+    double winAscent = os2 ? os2->usWinAscent : ft->ascender;
+    double winDescent = os2 ? os2->usWinDescent : -ft->descender;
+    if (winAscent + winDescent <= 0) {
+        winAscent = ft->units_per_EM;
+        winDescent = 0;
+    }
+    const int32_t requested = lf.lfHeight == 0 ? kDefaultCellHeight : lf.lfHeight;
+    im.scale = requested > 0 ? requested / (winAscent + winDescent) : -double(requested) / ft->units_per_EM;
+    metrics_.ascent = roundEven32(winAscent * im.scale);
+    metrics_.descent = requested > 0 ? requested - metrics_.ascent : roundEven32(winDescent * im.scale);
+    metrics_.height = metrics_.ascent + metrics_.descent;
+    im.ascent = metrics_.ascent;
+
+    const double avgUnits = os2 && os2->xAvgCharWidth > 0 ? os2->xAvgCharWidth : ft->units_per_EM / 2.0;
+    const double stretch = lf.lfWidth != 0 ? std::abs(double(lf.lfWidth)) / (avgUnits * im.scale) : 1.0;
+    im.xScale = im.scale * stretch;
+    metrics_.avgCharWidth = roundEven32(avgUnits * im.xScale);
+
+    const bool faceBold = (ft->style_flags & FT_STYLE_FLAG_BOLD) || (os2 && os2->usWeightClass >= 600);
+    synthBold_ = lf.lfWeight >= 600 && !faceBold;
+    synthItalic_ = lf.lfItalic && !(ft->style_flags & FT_STYLE_FLAG_ITALIC);
+    im.boldStrength = synthBold_ ? ft->units_per_EM / 24 : 0;
+    im.shear = synthItalic_ ? kItalicShear : 0;
+    std::tie(im.cosA, im.sinA) = cosSinOfTenths(lf.lfEscapement);
+
+    unsigned featureCount = 0;
+    hb_ot_layout_table_get_feature_tags(im.face->hbFace, HB_OT_TAG_GPOS, 0, &featureCount, nullptr);
+    std::vector<hb_tag_t> tags(featureCount);
+    hb_ot_layout_table_get_feature_tags(im.face->hbFace, HB_OT_TAG_GPOS, 0, &featureCount, tags.data());
+    const bool gposKern = std::find(tags.begin(), tags.end(), HB_TAG('k', 'e', 'r', 'n')) != tags.end();
+    hasKerning_ = FT_HAS_KERNING(ft) || gposKern;
+}
+
+int32_t Font::advance(char32_t ch) const { return roundEven32(impl_->glyph(ch).advance * impl_->xScale); }
+
+AbcWidths Font::abcWidths(char32_t ch) const {
+    const Impl::Glyph& g = impl_->glyph(ch);
+    const int32_t total = advance(ch);
+    if (g.blank) return {0, 0, total};
+    // Rounding both ink edges (rather than the width) keeps the ink where the outline puts it.
+    const int32_t left = roundEven32(g.inkMin * impl_->xScale);
+    const int32_t right = roundEven32(g.inkMax * impl_->xScale);
+    return {left, right - left, total - right};
+}
+
+std::vector<int32_t> Font::kernedAdvances(std::u32string_view text) const {
+    std::vector<int32_t> result(text.size(), 0);
+    if (!hasKerning_) {
+        for (size_t i = 0; i < text.size(); ++i) result[i] = advance(text[i]);
+        return result;
+    }
+    static const hb_feature_t features[] = {
+        {HB_TAG('k', 'e', 'r', 'n'), 1, 0, ~0u}, {HB_TAG('l', 'i', 'g', 'a'), 0, 0, ~0u},
+        {HB_TAG('c', 'l', 'i', 'g'), 0, 0, ~0u}, {HB_TAG('d', 'l', 'i', 'g'), 0, 0, ~0u},
+        {HB_TAG('c', 'a', 'l', 't'), 0, 0, ~0u}, {HB_TAG('r', 'l', 'i', 'g'), 0, 0, ~0u},
+        {HB_TAG('c', 'c', 'm', 'p'), 0, 0, ~0u}, {HB_TAG('l', 'o', 'c', 'l'), 0, 0, ~0u},
+        {HB_TAG('r', 'c', 'l', 't'), 0, 0, ~0u},
+    };
+    std::unique_ptr<hb_buffer_t, decltype(&hb_buffer_destroy)> buffer(hb_buffer_create(), hb_buffer_destroy);
+    const int length = static_cast<int>(text.size());
+    hb_buffer_add_utf32(buffer.get(), reinterpret_cast<const uint32_t*>(text.data()), length, 0, length);
+    hb_buffer_set_direction(buffer.get(), HB_DIRECTION_LTR);
+    hb_buffer_set_cluster_level(buffer.get(), HB_BUFFER_CLUSTER_LEVEL_MONOTONE_CHARACTERS);
+    hb_buffer_guess_segment_properties(buffer.get());
+    hb_shape(impl_->face->hbFont, buffer.get(), features, std::size(features));
+
+    unsigned count = 0;
+    const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(buffer.get(), &count);
+    const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer.get(), &count);
+    std::vector<double> units(text.size(), 0.0);
+    for (unsigned i = 0; i < count; ++i) {
+        if (infos[i].cluster < units.size())
+            units[infos[i].cluster] += positions[i].x_advance + double(impl_->boldStrength);
+    }
+    for (size_t i = 0; i < text.size(); ++i) result[i] = roundEven32(units[i] * impl_->xScale);
+    return result;
+}
+
+void Font::appendGlyph(GdiPath& path, char32_t ch, PointF origin) const {
+    const Impl::Glyph& g = impl_->glyph(ch);
+    const auto& pts = g.points;
+    for (size_t i = 0; i < pts.size();) {
+        const uint8_t type = g.types[i] & ~PT_CLOSEFIGURE;
+        if (type == PT_BEZIERTO) {
+            path.bezierTo(impl_->place(pts[i], origin), impl_->place(pts[i + 1], origin),
+                          impl_->place(pts[i + 2], origin));
+            i += 3;
+        } else {
+            if (type == PT_MOVETO) path.moveTo(impl_->place(pts[i], origin));
+            else path.lineTo(impl_->place(pts[i], origin));
+            ++i;
+        }
+        if (g.types[i - 1] & PT_CLOSEFIGURE) path.closeFigure();
+    }
+}
+
+}  // namespace vortel

@@ -1,0 +1,33 @@
+#pragma once
+// The command line every verb shares: `vortel-cli VERB [options]`.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vortel::cli {
+
+struct Options {
+    std::string verb;
+    bool help = false;
+    bool json = false;
+    std::optional<std::string> text;
+    int32_t width = 450;
+    int32_t height = 200;
+    std::vector<std::string> settings;  // KEY=JSON, applied in the order given
+    std::optional<std::string> output;
+};
+
+// The largest image side accepted; keeps the work canvas within a few hundred megabytes.
+inline constexpr int32_t MaxImageSide = 8192;
+
+// Parses the arguments after the program name; throws UsageError. A help flag anywhere wins,
+// so `vortel-cli outline --help` works without the options outline requires.
+Options parseOptions(const std::vector<std::string>& args);
+
+std::string usageText();
+
+// The engine separates lines with CR LF; a user types plain newlines.
+std::string toEngineLineBreaks(const std::string& text);
+
+}  // namespace vortel::cli

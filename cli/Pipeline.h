@@ -1,0 +1,19 @@
+#pragma once
+// The steps every verb shares: build the requested state, then lay out and warp the text.
+#include "cli/Options.h"
+#include "engine/FontFX.h"
+#include "platform/Canvas.h"
+
+namespace vortel::cli {
+
+// The image rectangle the engine is constructed with.
+Rect imageRect(const Options& options);
+
+// Applies --text, then every --set in order; throws SettingError on the first bad one.
+void configureEngine(TFontFX& engine, const Options& options);
+
+// Extracts the text outline on `canvas` and warps it into the guides. Throws WarpRefused,
+// carrying the engine's own messages, when either step declines.
+void runPipeline(TFontFX& engine, Canvas& canvas);
+
+}  // namespace vortel::cli

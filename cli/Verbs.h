@@ -1,0 +1,12 @@
+#pragma once
+#include <ostream>
+
+#include "cli/Options.h"
+
+namespace vortel::cli {
+
+// Each verb returns the process exit status and reports failure by throwing (see Errors.h).
+int runInspect(const Options& options, std::ostream& out);
+int runOutline(const Options& options, std::ostream& out);
+
+}  // namespace vortel::cli

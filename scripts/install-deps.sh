@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, testing and running Vortel needs; skips what is present.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config clang
+  libfontconfig-dev libfreetype-dev libharfbuzz-dev libcairo2-dev
+  nlohmann-json3-dev libgtest-dev libbenchmark-dev
+  fonts-liberation fonts-dejavu-core fontconfig
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "All build packages are present."
+  exit 0
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the release preset and renders the default effect.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake --preset release
+cmake --build --preset release --target vortel-cli
+mkdir -p out
+build/bin/vortel-cli outline -o out/vortel.svg
+echo "The default effect's warped outline is in $(pwd)/out/vortel.svg"

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/Helpers.h"
+#include "platform/LineDDA.h"
+#include "platform/Numeric.h"
+
+namespace vortel {
+
+TEST(Random, FollowsTheRuntimeGenerator) {
+    Random r(0);
+    EXPECT_DOUBLE_EQ(r.real(), 1.0 / 4294967296.0);  // 0 * 134775813 + 1
+    EXPECT_EQ(r.seed(), 1u);
+    EXPECT_NEAR(r.real(), 0.031379939522594213, 1e-15);
+    Random below(7);
+    EXPECT_EQ(below.below(100), 21u);  // high half of the advanced seed times 100
+    Random wrap(0xFFFFFFFFu);
+    wrap.real();
+    EXPECT_EQ(wrap.seed(), uint32_t(0xFFFFFFFFull * 134775813ull + 1));
+}
+
+TEST(Numeric, RoundsTiesToEvenAndSaturates) {
+    EXPECT_EQ(roundEven32(2.5), 2);
+    EXPECT_EQ(roundEven32(3.5), 4);
+    EXPECT_EQ(roundEven32(-2.5), -2);
+    EXPECT_EQ(roundEven32(13.5), 14);
+    EXPECT_EQ(roundEven32(1e300), INT32_MAX);
+    EXPECT_EQ(roundEven32(std::nan("")), 0);
+    EXPECT_EQ(mulDiv(7, 3, 2), 11);    // 10.5 rounds away from zero
+    EXPECT_EQ(mulDiv(-7, 3, 2), -11);
+    EXPECT_EQ(mulDiv(5, 5, 0), -1);
+    EXPECT_EQ(clampByte(-3), 0);
+    EXPECT_EQ(clampByte(300), 255);
+}
+
+TEST(SignedAngle, SignFollowsTheCrossProduct) {
+    const Point o{0, 0};
+    EXPECT_NEAR(signedAngle(o, {10, 0}, {0, 10}), -M_PI / 2, 1e-12);   // cross 100 >= 1: negated
+    EXPECT_NEAR(signedAngle(o, {10, 0}, {0, -10}), M_PI / 2, 1e-12);
+    EXPECT_DOUBLE_EQ(signedAngle(o, {10, 0}, {20, 0}), 0.0);
+    EXPECT_NEAR(signedAngle(o, {10, 0}, {-10, 0}), M_PI, 1e-12);
+    EXPECT_DOUBLE_EQ(signedAngle(o, {0, 0}, {5, 5}), M_PI);            // zero-length vector
+}
+
+TEST(RotateScalePoint, TurnsAndScalesAboutTheOrigin) {
+    const Point o{100, 100};
+    // A positive angle turns counter-clockwise on the y-down image: right becomes up.
+    EXPECT_EQ(rotateScalePoint({110, 100}, o, M_PI / 2, 1), (Point{100, 90}));
+    EXPECT_EQ(rotateScalePoint({110, 100}, o, 0, 2.5), (Point{125, 100}));
+    EXPECT_EQ(rotateScalePoint({100, 100}, o, 1.0, 3), o);
+    // Turning by the signed angle between two directions maps one onto the other.
+    const Point a{130, 100}, b{100, 70};
+    EXPECT_EQ(rotateScalePoint(a, o, -signedAngle(o, a, b), 1), b);
+}
+
+TEST(LineDDA, EmitsStartButNotEndOnePerMajorStep) {
+    std::vector<Point> pts;
+    lineDDA(0, 0, 5, 2, [&](int32_t x, int32_t y) { pts.push_back({x, y}); });
+    ASSERT_EQ(pts.size(), 5u);
+    EXPECT_EQ(pts.front(), (Point{0, 0}));
+    EXPECT_EQ(pts.back().x, 4);
+    for (size_t i = 1; i < pts.size(); ++i) EXPECT_EQ(pts[i].x - pts[i - 1].x, 1);
+    pts.clear();
+    lineDDA(3, 3, 3, 3, [&](int32_t x, int32_t y) { pts.push_back({x, y}); });
+    EXPECT_TRUE(pts.empty());
+    lineDDA(0, 0, -2, -7, [&](int32_t x, int32_t y) { pts.push_back({x, y}); });
+    EXPECT_EQ(pts.size(), 7u);
+    EXPECT_EQ(pts.back().y, -6);
+    EXPECT_EQ(lineDDACount(0, 0, -2, -7), 7);
+}
+
+}  // namespace vortel
