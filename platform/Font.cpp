@@ -102,10 +102,19 @@ bool familyAccepted(FcPattern* match, const std::vector<std::string>& accepted) 
     return false;
 }
 
+// Tearing fontconfig down at exit keeps leak checkers quiet about its configuration, which it
+// otherwise never frees.
+struct FontconfigSession {
+    FontconfigSession() {
+        if (!FcInit()) throw FontError("cannot initialise fontconfig");
+    }
+    ~FontconfigSession() { FcFini(); }
+};
+
 FaceMatch matchFace(const LogFont& lf) {
+    static const FontconfigSession session;
     std::string name = lf.faceName();
     if (name.empty()) name = "Arial";
-    if (!FcInit()) throw FontError("cannot initialise fontconfig");
     PatternPtr pattern(FcPatternCreate(), FcPatternDestroy);
     FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
     FcPatternAddInteger(pattern.get(), FC_WEIGHT, lf.lfWeight >= 600 ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);

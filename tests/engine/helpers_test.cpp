@@ -49,9 +49,11 @@ TEST(RotateScalePoint, TurnsAndScalesAboutTheOrigin) {
     EXPECT_EQ(rotateScalePoint({110, 100}, o, M_PI / 2, 1), (Point{100, 90}));
     EXPECT_EQ(rotateScalePoint({110, 100}, o, 0, 2.5), (Point{125, 100}));
     EXPECT_EQ(rotateScalePoint({100, 100}, o, 1.0, 3), o);
-    // Turning by the signed angle between two directions maps one onto the other.
+    // Turning b back by the signed angle from a to b lays it onto a.
     const Point a{130, 100}, b{100, 70};
-    EXPECT_EQ(rotateScalePoint(a, o, -signedAngle(o, a, b), 1), b);
+    EXPECT_EQ(rotateScalePoint(b, o, -signedAngle(o, a, b), 1), a);
+    const Point c{100, 130};
+    EXPECT_EQ(rotateScalePoint(c, o, -signedAngle(o, a, c), 1), a);
 }
 
 TEST(LineDDA, EmitsStartButNotEndOnePerMajorStep) {

@@ -1,0 +1,172 @@
+// Runs the built program the way a user or a script does.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/EngineJson.h"
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string quoted(const std::string& arg) {
+    std::string q = "'";
+    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class CliBinary : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("vortel-cli-test-" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    Outcome run(const std::vector<std::string>& args) {
+        std::string cmd = quoted(std::string(VORTEL_BIN_DIR) + "/vortel-cli");
+        for (const auto& a : args) cmd += " " + quoted(a);
+        cmd += " >" + quoted(dir / "stdout") + " 2>" + quoted(dir / "stderr");
+        const int raw = std::system(cmd.c_str());
+        Outcome r;
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = slurp(dir / "stdout");
+        r.err = slurp(dir / "stderr");
+        return r;
+    }
+
+    // A failure is one "vortel-cli: ..." line on stderr, nothing on stdout.
+    void expectFailure(const std::vector<std::string>& args, int status) {
+        const Outcome r = run(args);
+        std::string joined;
+        for (const auto& a : args) joined += a + " ";
+        EXPECT_EQ(r.status, status) << joined << "\n" << r.err;
+        EXPECT_TRUE(r.out.empty()) << joined;
+        EXPECT_TRUE(r.err.starts_with("vortel-cli: ")) << joined << "\n" << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << joined << "\n" << r.err;
+        EXPECT_EQ(r.err.back(), '\n') << joined;
+    }
+
+    fs::path dir;
+};
+
+const std::string examplesGuides = "GuidePoints=[[[20,80],[430,20]],[[430,20],[430,180]],[[20,180],[430,180]],[[20,80],[20,180]]]";
+
+}  // namespace
+
+TEST_F(CliBinary, InspectJsonShowsTheDefaultState) {
+    const Outcome r = run({"inspect", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const json state = json::parse(r.out);
+    EXPECT_EQ(state["Text"], "Vortel");
+    EXPECT_EQ(state["LogFont"]["lfHeight"], 120);
+    EXPECT_EQ(state["LogFont"]["lfWeight"], 700);
+    EXPECT_EQ(state["LogFont"]["lfFaceName"], "Arial");
+    EXPECT_EQ(state["TextFormat"], 2065);
+    EXPECT_EQ(state["LineCount"], 1);
+    EXPECT_FALSE(state["FontFace"].get<std::string>().empty());
+    EXPECT_GT(state["NumOutlinePoints"].get<int>(), 0);
+    EXPECT_EQ(state["ImageRect"], json({{"left", 0}, {"top", 0}, {"right", 450}, {"bottom", 200}}));
+}
+
+TEST_F(CliBinary, InspectTextPrintsOneLinePerKey) {
+    const Outcome r = run({"inspect", "--size", "300x100"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto& keys = vortel::cli::stateKeys();
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), std::ptrdiff_t(keys.size()));
+    EXPECT_NE(r.out.find("\nLineCount: 1\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\"right\":300"), std::string::npos);
+}
+
+TEST_F(CliBinary, AppliesTextAndSettingsInOrder) {
+    const Outcome r = run({"inspect", "--json", "--text", "Zwei\nZeilen", "--set", "CharSpacing=10", "--set", examplesGuides,
+                       "--set", R"(LogFont={"lfFaceName":"Times New Roman","lfWeight":400})", "--set",
+                       R"(Fringe={"OutlineStep":5})", "--set", "CharSpacing=12"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const json state = json::parse(r.out);
+    EXPECT_EQ(state["Text"], "Zwei\r\nZeilen");
+    EXPECT_EQ(state["LineCount"], 2);
+    EXPECT_EQ(state["CharSpacing"], 12);
+    EXPECT_EQ(state["GuidePoints"][0], json({{20, 80}, {430, 20}}));
+    EXPECT_EQ(state["NumGuidePoints"], json({2, 2, 2, 2}));
+    EXPECT_EQ(state["LogFont"]["lfFaceName"], "Times New Roman");
+    EXPECT_EQ(state["LogFont"]["lfWeight"], 400);
+    EXPECT_EQ(state["Fringe"]["OutlineStep"], 5);
+}
+
+TEST_F(CliBinary, ErrorsAreOneLineWithUsageOrFailureStatus) {
+    const std::string unwritable = (dir / "no-such-dir" / "x.svg").string();
+    expectFailure({"frobnicate"}, 2);
+    expectFailure({}, 2);
+    expectFailure({"inspect", "--set", "NoSuchKey=1"}, 2);
+    expectFailure({"inspect", "--set", "CharSpacing={"}, 2);
+    expectFailure({"inspect", "--set", "SmoothFont=256"}, 2);
+    expectFailure({"inspect", "--set", "LineCount=3"}, 2);
+    expectFailure({"inspect", "--size", "12"}, 2);
+    expectFailure({"outline"}, 2);
+    expectFailure({"inspect", "--set", R"(LogFont={"lfFaceName":"NoSuchFace123"})"}, 1);
+    expectFailure({"outline", "-o", unwritable}, 1);
+    expectFailure({"inspect", "--set", "GuidePoints=[[],[],[],[]]"}, 3);
+}
+
+TEST_F(CliBinary, HelpPrintsUsage) {
+    const Outcome r = run({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("usage: vortel-cli"), std::string::npos);
+}
+
+TEST_F(CliBinary, OutlineWritesAPathOfImagePixels) {
+    const fs::path svgFile = dir / "out.svg";
+    const Outcome r = run({"outline", "--set", examplesGuides, "-o", svgFile.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string svg = slurp(svgFile);
+    ASSERT_TRUE(svg.ends_with("</svg>\n"));
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(svg, m, std::regex(R"re(<path [^>]*\bd="([^"]*)")re")));
+    const std::string d = m[1];
+    EXPECT_TRUE(d.starts_with("M ")) << d.substr(0, 40);
+    EXPECT_NE(d.find(" Z"), std::string::npos);
+
+    // Every command has its operand count and every point lies within the guides' box.
+    std::istringstream tokens(d);
+    std::string token;
+    size_t points = 0;
+    while (tokens >> token) {
+        const std::map<std::string, int> arity = {{"M", 1}, {"L", 1}, {"C", 3}, {"Z", 0}};
+        ASSERT_TRUE(arity.contains(token)) << token;
+        for (int i = 0; i < arity.at(token); ++i, ++points) {
+            int x = -1, y = -1;
+            ASSERT_TRUE(tokens >> x >> y);
+            EXPECT_TRUE(x >= 20 && x <= 430 && y >= 20 && y <= 180) << x << "," << y;
+        }
+    }
+    EXPECT_GT(points, 20u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 3);  // out.svg, stdout, stderr
+}
+
+TEST_F(CliBinary, FailedOutlineKeepsThePreviousFile) {
+    const fs::path svgFile = dir / "keep.svg";
+    std::ofstream(svgFile) << "previous";
+    run({"outline", "--set", "GuidePoints=[[],[],[],[]]", "-o", svgFile.string()});
+    EXPECT_EQ(slurp(svgFile), "previous");
+}

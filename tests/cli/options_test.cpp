@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "cli/Errors.h"
+#include "cli/Options.h"
+
+using vortel::cli::Options;
+using vortel::cli::parseOptions;
+using vortel::cli::toEngineLineBreaks;
+using vortel::cli::UsageError;
+
+TEST(ParseOptions, ReadsEveryOptionAndKeepsSettingsInOrder) {
+    const Options o = parseOptions({"outline", "--text", "Hi", "--set", "A=1", "--size", "120x60", "--set", "B=2",
+                                    "-o", "out.svg", "--json"});
+    EXPECT_EQ(o.verb, "outline");
+    EXPECT_EQ(o.text, "Hi");
+    EXPECT_EQ(o.width, 120);
+    EXPECT_EQ(o.height, 60);
+    EXPECT_EQ(o.settings, (std::vector<std::string>{"A=1", "B=2"}));
+    EXPECT_EQ(o.output, "out.svg");
+    EXPECT_TRUE(o.json);
+}
+
+TEST(ParseOptions, DefaultsToTheStandardImage) {
+    const Options o = parseOptions({"inspect"});
+    EXPECT_EQ(o.width, 450);
+    EXPECT_EQ(o.height, 200);
+    EXPECT_FALSE(o.text);
+    EXPECT_FALSE(o.output);
+}
+
+TEST(ParseOptions, HelpNeedsNoVerb) {
+    EXPECT_TRUE(parseOptions({"--help"}).help);
+    EXPECT_TRUE(parseOptions({"outline", "-h"}).help);
+}
+
+TEST(ParseOptions, RejectsMalformedCommandLines) {
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"inspect", "--text"},
+        {"inspect", "--bogus"},
+        {"inspect", "extra"},
+        {"inspect", "--size", "0x10"},
+        {"inspect", "--size", "8193x10"},
+        {"inspect", "--size", "10x"},
+        {"inspect", "--size", "x10"},
+        {"inspect", "--size", "10x10x10"},
+        {"inspect", "--size", "-5x10"},
+        {"inspect", "--size", "99999999999x10"},
+        {"inspect", "--size", "10X10"},
+    };
+    for (const auto& args : bad) {
+        std::string joined;
+        for (const auto& a : args) joined += a + " ";
+        EXPECT_THROW(parseOptions(args), UsageError) << joined;
+    }
+}
+
+TEST(ParseOptions, AcceptsTheLargestImage) {
+    const Options o = parseOptions({"inspect", "--size", "8192x1"});
+    EXPECT_EQ(o.width, vortel::cli::MaxImageSide);
+    EXPECT_EQ(o.height, 1);
+}
+
+TEST(EngineLineBreaks, NewlinesBecomeCrLfOnce) {
+    EXPECT_EQ(toEngineLineBreaks("a\nb\n"), "a\r\nb\r\n");
+    EXPECT_EQ(toEngineLineBreaks("\na"), "\r\na");
+    EXPECT_EQ(toEngineLineBreaks("a\r\nb"), "a\r\nb");
+    EXPECT_EQ(toEngineLineBreaks("a\rb"), "a\rb");
+}

@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+#include "platform/Font.h"
+
+namespace vortel {
+namespace {
+
+FontPtr makeFont(const char* face, int32_t height, int32_t weight = 400, bool italic = false, int32_t width = 0,
+                 int32_t escapement = 0) {
+    LogFont lf;
+    lf.setFaceName(face);
+    lf.lfHeight = height;
+    lf.lfWeight = weight;
+    lf.lfItalic = italic;
+    lf.lfWidth = width;
+    lf.lfEscapement = escapement;
+    return Font::create(lf);
+}
+
+// Vertical metrics read straight from the font file, independently of Font.
+struct FileMetrics {
+    double winAscent = 0, winDescent = 0, unitsPerEm = 0;
+};
+FileMetrics readFileMetrics(const std::string& file) {
+    FT_Library lib;
+    FT_Face face;
+    EXPECT_EQ(FT_Init_FreeType(&lib), 0);
+    EXPECT_EQ(FT_New_Face(lib, file.c_str(), 0, &face), 0);
+    auto* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    FileMetrics m{double(os2->usWinAscent), double(os2->usWinDescent), double(face->units_per_EM)};
+    FT_Done_Face(face);
+    FT_Done_FreeType(lib);
+    return m;
+}
+
+struct Box {
+    double left = INFINITY, top = INFINITY, right = -INFINITY, bottom = -INFINITY;
+};
+Box bounds(const GdiPath& p) {
+    Box b;
+    for (const PointF& q : p.points()) {
+        b.left = std::min(b.left, q.x);
+        b.right = std::max(b.right, q.x);
+        b.top = std::min(b.top, q.y);
+        b.bottom = std::max(b.bottom, q.y);
+    }
+    return b;
+}
+
+TEST(FontMatch, MetricAliasesResolveAndBoldPicksTheBoldFace) {
+    const FontPtr regular = makeFont("Arial", 20);
+    EXPECT_EQ(regular->familyName(), "Liberation Sans");
+    EXPECT_NE(regular->filePath().find("LiberationSans-Regular"), std::string::npos);
+    const FontPtr bold = makeFont("arial", 20, 700);
+    EXPECT_NE(bold->filePath().find("LiberationSans-Bold"), std::string::npos);
+    EXPECT_FALSE(bold->syntheticBold());
+    EXPECT_EQ(makeFont("Times New Roman", 20)->familyName(), "Liberation Serif");
+    EXPECT_EQ(makeFont("", 20)->familyName(), "Liberation Sans");
+}
+
+TEST(FontMatch, UnknownFaceThrowsNamingIt) {
+    try {
+        makeFont("NoSuchFace Vortel", 20);
+        FAIL() << "expected FontError";
+    } catch (const FontError& e) {
+        EXPECT_NE(std::string(e.what()).find("\"NoSuchFace Vortel\""), std::string::npos) << e.what();
+    }
+    // Only weak generic fallbacks exist for this one; they must not count as a match.
+    EXPECT_THROW(makeFont("Helvetica", 20), FontError);
+}
+
+TEST(FontMetrics, PositiveHeightIsCellNegativeIsEm) {
+    const FontPtr cell = makeFont("Arial", 40);
+    const FileMetrics fm = readFileMetrics(cell->filePath());
+    EXPECT_EQ(cell->metrics().height, 40);
+    EXPECT_EQ(cell->metrics().ascent, std::lround(fm.winAscent * 40 / (fm.winAscent + fm.winDescent)));
+    EXPECT_EQ(cell->metrics().ascent + cell->metrics().descent, 40);
+
+    const FontPtr em = makeFont("Arial", -40);
+    const double s = 40 / fm.unitsPerEm;
+    EXPECT_EQ(em->metrics().ascent, std::lround(fm.winAscent * s));
+    EXPECT_EQ(em->metrics().descent, std::lround(fm.winDescent * s));
+    EXPECT_GT(em->metrics().height, 40);
+
+    EXPECT_EQ(makeFont("Arial", 0)->metrics().height, 16);
+}
+
+TEST(FontMetrics, WidthStretchesAdvancesProportionally) {
+    const FontPtr natural = makeFont("Arial", -100);
+    const int32_t avg = natural->metrics().avgCharWidth;
+    for (int32_t width : {2 * avg, -2 * avg}) {
+        const FontPtr wide = makeFont("Arial", -100, 400, false, width);
+        EXPECT_EQ(wide->metrics().avgCharWidth, 2 * avg);
+        EXPECT_EQ(wide->metrics().height, natural->metrics().height);
+        for (char32_t ch : U"MiW") EXPECT_NEAR(wide->advance(ch), 2.0 * natural->advance(ch), 2.0) << char(ch);
+    }
+}
+
+TEST(FontMetrics, AbcWidthsSumToAdvance) {
+    const FontPtr f = makeFont("Arial", -64);
+    for (char32_t ch : std::u32string(U"AOjfW.")) {
+        const AbcWidths abc = f->abcWidths(ch);
+        EXPECT_EQ(abc.advance(), f->advance(ch)) << char(ch);
+        EXPECT_GT(abc.b, 0);
+    }
+    EXPECT_LT(f->abcWidths(U'j').a, 1);  // j reaches left of its cell
+    const AbcWidths space = f->abcWidths(U' ');
+    EXPECT_EQ(space.a, 0);
+    EXPECT_EQ(space.b, 0);
+    EXPECT_EQ(space.c, f->advance(U' '));
+}
+
+TEST(FontKerning, KnownPairsTightenAndNothingIsSubstituted) {
+    const FontPtr f = makeFont("Arial", -200);
+    ASSERT_TRUE(f->hasKerning());
+    const auto av = f->kernedAdvances(U"AV");
+    ASSERT_EQ(av.size(), 2u);
+    EXPECT_LT(av[0], f->advance(U'A'));
+    EXPECT_EQ(av[1], f->advance(U'V'));
+    const auto to = f->kernedAdvances(U"To");
+    EXPECT_LT(to[0] + to[1], f->advance(U'T') + f->advance(U'o'));
+
+    // This face ligates "ffi" by default; each character must still keep its own advance.
+    const FontPtr ligating = makeFont("DejaVu Sans", -200);
+    ASSERT_TRUE(ligating->hasKerning());
+    const auto ffi = ligating->kernedAdvances(U"ffi");
+    ASSERT_EQ(ffi.size(), 3u);
+    for (int32_t advance : ffi) EXPECT_GT(advance, 0);
+    EXPECT_TRUE(f->kernedAdvances(U"").empty());
+}
+
+TEST(FontSynthesis, MissingBoldAndItalicAreSynthesised) {
+    // This family ships only a regular face.
+    const FontPtr plain = makeFont("DejaVu Math TeX Gyre", -100);
+    const FontPtr bold = makeFont("DejaVu Math TeX Gyre", -100, 700);
+    const FontPtr italic = makeFont("DejaVu Math TeX Gyre", -100, 400, true);
+    EXPECT_TRUE(bold->syntheticBold());
+    EXPECT_FALSE(bold->syntheticItalic());
+    EXPECT_TRUE(italic->syntheticItalic());
+    EXPECT_FALSE(plain->syntheticBold() || plain->syntheticItalic());
+
+    EXPECT_GT(bold->advance(U'l'), plain->advance(U'l'));
+    EXPECT_GT(bold->abcWidths(U'l').b, plain->abcWidths(U'l').b);
+
+    GdiPath upright, slanted;
+    plain->appendGlyph(upright, U'l', {0, 0});
+    italic->appendGlyph(slanted, U'l', {0, 0});
+    ASSERT_EQ(upright.size(), slanted.size());
+    const double baseline = plain->metrics().ascent;
+    // Every point moves right by a fifth of its height above the baseline.
+    for (size_t i = 0; i < upright.size(); ++i) {
+        const PointF a = upright.points()[i], b = slanted.points()[i];
+        EXPECT_NEAR(b.x - a.x, 0.2 * (baseline - a.y), 1e-9);
+        EXPECT_EQ(b.y, a.y);
+    }
+}
+
+TEST(FontGlyph, OHasTwoClosedFiguresOfGdiTypes) {
+    const FontPtr f = makeFont("Arial", -64);
+    GdiPath p;
+    f->appendGlyph(p, U'O', {10, 20});
+    ASSERT_FALSE(p.empty());
+    int figures = 0;
+    for (size_t i = 0; i < p.size(); ++i) {
+        const uint8_t t = p.types()[i];
+        const uint8_t kind = t & ~PT_CLOSEFIGURE;
+        ASSERT_TRUE(kind == PT_MOVETO || kind == PT_LINETO || kind == PT_BEZIERTO) << int(t);
+        if (t == PT_MOVETO) {
+            ++figures;
+            if (i > 0) {
+                EXPECT_TRUE(p.types()[i - 1] & PT_CLOSEFIGURE);
+            }
+        }
+        if (t & PT_CLOSEFIGURE) {
+            EXPECT_TRUE(i + 1 == p.size() || p.types()[i + 1] == PT_MOVETO);
+        }
+    }
+    EXPECT_EQ(figures, 2);
+    EXPECT_TRUE(p.types().back() & PT_CLOSEFIGURE);
+
+    // A straight contour does not repeat its start point: the close flag stands for that line.
+    GdiPath h;
+    f->appendGlyph(h, U'H', {0, 0});
+    ASSERT_EQ(h.types().front(), PT_MOVETO);
+    ASSERT_EQ(h.types().back(), PT_LINETO | PT_CLOSEFIGURE);
+    EXPECT_NE(h.points().back(), h.points().front());
+    // The ink sits inside the cell below the origin, resting near the baseline.
+    const Box b = bounds(p);
+    EXPECT_GT(b.top, 20);
+    EXPECT_NEAR(b.bottom, 20 + f->metrics().ascent, 2);
+}
+
+TEST(FontGlyph, QuadraticSegmentsBecomeExactCubics) {
+    // At one logical unit per font unit, TrueType control points are whole numbers, so an exact
+    // degree elevation must give back the same whole-number control point from either end.
+    const FontPtr f = makeFont("Arial", -2048);
+    GdiPath p;
+    f->appendGlyph(p, U'S', {0, 0});
+    int curves = 0;
+    for (size_t i = 1; i + 2 < p.size(); ++i) {
+        if ((p.types()[i] & ~PT_CLOSEFIGURE) != PT_BEZIERTO) continue;
+        const PointF p0 = p.points()[i - 1], c1 = p.points()[i], c2 = p.points()[i + 1], p3 = p.points()[i + 2];
+        const PointF q1{p0.x + 1.5 * (c1.x - p0.x), p0.y + 1.5 * (c1.y - p0.y)};
+        const PointF q2{p3.x + 1.5 * (c2.x - p3.x), p3.y + 1.5 * (c2.y - p3.y)};
+        EXPECT_NEAR(q1.x, q2.x, 1e-9);
+        EXPECT_NEAR(q1.y, q2.y, 1e-9);
+        EXPECT_NEAR(q1.x, std::round(q1.x), 1e-9);
+        EXPECT_NEAR(q1.y, std::round(q1.y), 1e-9);
+        ++curves;
+        i += 2;
+    }
+    EXPECT_GT(curves, 4);
+}
+
+TEST(FontGlyph, EscapementTurnsAboutTheCellOrigin) {
+    const PointF origin{50, 60};
+    GdiPath flat, turned;
+    makeFont("Arial", -40)->appendGlyph(flat, U'L', origin);
+    makeFont("Arial", -40, 400, false, 0, 900)->appendGlyph(turned, U'L', origin);
+    ASSERT_EQ(flat.size(), turned.size());
+    EXPECT_EQ(flat.types(), turned.types());
+    // A quarter turn counter-clockwise on screen: (dx, dy) -> (dy, -dx).
+    for (size_t i = 0; i < flat.size(); ++i) {
+        const double dx = flat.points()[i].x - origin.x, dy = flat.points()[i].y - origin.y;
+        EXPECT_NEAR(turned.points()[i].x, origin.x + dy, 1e-9);
+        EXPECT_NEAR(turned.points()[i].y, origin.y - dx, 1e-9);
+    }
+    const Box a = bounds(flat), b = bounds(turned);
+    EXPECT_NEAR(a.right - a.left, b.bottom - b.top, 1e-9);
+    EXPECT_NEAR(a.bottom - a.top, b.right - b.left, 1e-9);
+}
+
+}  // namespace
+}  // namespace vortel
