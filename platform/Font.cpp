@@ -144,6 +144,44 @@ const TT_OS2* os2Table(FT_Face ft) {
     return os2 && os2->version != 0xFFFF ? os2 : nullptr;
 }
 
+struct Scaling {
+    double scale = 1, xScale = 1;
+    TextMetrics metrics;
+};
+
+// The cell-height model: a positive height is the whole cell (win ascent + win descent), a
+// negative one the em square; a width stretches so the average character is that wide.
+Scaling computeScaling(FT_Face ft, const TT_OS2* os2, const LogFont& lf) {
+    double winAscent = os2 ? os2->usWinAscent : ft->ascender;
+    double winDescent = os2 ? os2->usWinDescent : -ft->descender;
+    if (winAscent + winDescent <= 0) {
+        winAscent = ft->units_per_EM;
+        winDescent = 0;
+    }
+    Scaling r;
+    const int32_t requested = lf.lfHeight == 0 ? kDefaultCellHeight : lf.lfHeight;
+    r.scale = requested > 0 ? requested / (winAscent + winDescent) : -double(requested) / ft->units_per_EM;
+    r.metrics.ascent = roundEven32(winAscent * r.scale);
+    // Rounding ascent and descent separately could miss a positive request by one on a tie.
+    r.metrics.descent = requested > 0 ? requested - r.metrics.ascent : roundEven32(winDescent * r.scale);
+    r.metrics.height = r.metrics.ascent + r.metrics.descent;
+
+    const double avgUnits = os2 && os2->xAvgCharWidth > 0 ? os2->xAvgCharWidth : ft->units_per_EM / 2.0;
+    const double stretch = lf.lfWidth != 0 ? std::abs(double(lf.lfWidth)) / (avgUnits * r.scale) : 1.0;
+    r.xScale = r.scale * stretch;
+    r.metrics.avgCharWidth = roundEven32(avgUnits * r.xScale);
+    return r;
+}
+
+bool faceHasKerning(const LoadedFace& face) {
+    if (FT_HAS_KERNING(face.ft)) return true;
+    unsigned count = 0;
+    hb_ot_layout_table_get_feature_tags(face.hbFace, HB_OT_TAG_GPOS, 0, &count, nullptr);
+    std::vector<hb_tag_t> tags(count);
+    hb_ot_layout_table_get_feature_tags(face.hbFace, HB_OT_TAG_GPOS, 0, &count, tags.data());
+    return std::find(tags.begin(), tags.end(), HB_TAG('k', 'e', 'r', 'n')) != tags.end();
+}
+
 // Collects one glyph outline as path points in font units (y up), each contour one closed figure.
 struct OutlineBuilder {
     std::vector<PointF> points;
@@ -288,23 +326,11 @@ Font::Font(const LogFont& lf) : logFont_(lf), impl_(std::make_unique<Impl>()) {
     FT_Face ft = im.face->ft;
     const TT_OS2* os2 = os2Table(ft);
 
-    double winAscent = os2 ? os2->usWinAscent : ft->ascender;
-    double winDescent = os2 ? os2->usWinDescent : -ft->descender;
-    if (winAscent + winDescent <= 0) {
-        winAscent = ft->units_per_EM;
-        winDescent = 0;
-    }
-    const int32_t requested = lf.lfHeight == 0 ? kDefaultCellHeight : lf.lfHeight;
-    im.scale = requested > 0 ? requested / (winAscent + winDescent) : -double(requested) / ft->units_per_EM;
-    metrics_.ascent = roundEven32(winAscent * im.scale);
-    metrics_.descent = requested > 0 ? requested - metrics_.ascent : roundEven32(winDescent * im.scale);
-    metrics_.height = metrics_.ascent + metrics_.descent;
+    const Scaling scaling = computeScaling(ft, os2, lf);
+    metrics_ = scaling.metrics;
+    im.scale = scaling.scale;
+    im.xScale = scaling.xScale;
     im.ascent = metrics_.ascent;
-
-    const double avgUnits = os2 && os2->xAvgCharWidth > 0 ? os2->xAvgCharWidth : ft->units_per_EM / 2.0;
-    const double stretch = lf.lfWidth != 0 ? std::abs(double(lf.lfWidth)) / (avgUnits * im.scale) : 1.0;
-    im.xScale = im.scale * stretch;
-    metrics_.avgCharWidth = roundEven32(avgUnits * im.xScale);
 
     const bool faceBold = (ft->style_flags & FT_STYLE_FLAG_BOLD) || (os2 && os2->usWeightClass >= 600);
     synthBold_ = lf.lfWeight >= 600 && !faceBold;
@@ -312,13 +338,7 @@ Font::Font(const LogFont& lf) : logFont_(lf), impl_(std::make_unique<Impl>()) {
     im.boldStrength = synthBold_ ? ft->units_per_EM / 24 : 0;
     im.shear = synthItalic_ ? kItalicShear : 0;
     std::tie(im.cosA, im.sinA) = cosSinOfTenths(lf.lfEscapement);
-
-    unsigned featureCount = 0;
-    hb_ot_layout_table_get_feature_tags(im.face->hbFace, HB_OT_TAG_GPOS, 0, &featureCount, nullptr);
-    std::vector<hb_tag_t> tags(featureCount);
-    hb_ot_layout_table_get_feature_tags(im.face->hbFace, HB_OT_TAG_GPOS, 0, &featureCount, tags.data());
-    const bool gposKern = std::find(tags.begin(), tags.end(), HB_TAG('k', 'e', 'r', 'n')) != tags.end();
-    hasKerning_ = FT_HAS_KERNING(ft) || gposKern;
+    hasKerning_ = faceHasKerning(*im.face);
 }
 
 int32_t Font::advance(char32_t ch) const { return roundEven32(impl_->glyph(ch).advance * impl_->xScale); }

@@ -48,7 +48,8 @@ void flattenCubic(const Cubic& curve, double tolerance, std::vector<PointF>& out
         }
         const PointF ab = mid(c.p0, c.c1), bc = mid(c.c1, c.c2), cd = mid(c.c2, c.p3);
         const PointF abc = mid(ab, bc), bcd = mid(bc, cd), m = mid(abc, bcd);
-        // The second half goes on the stack first so the first half is emitted first.
+        // The second half is pushed first so the first half is emitted first. It keeps the
+        // original end point, so a flattened curve ends exactly where the curve does.
         stack.push_back({{m, bcd, cd, c.p3}, item.depth + 1});
         stack.push_back({{c.p0, ab, abc, m}, item.depth + 1});
     }
@@ -100,8 +101,6 @@ void GdiPath::flatten(double tolerance) {
         const PointF start = points.empty() ? points_[i] : points.back();
         curve.clear();
         flattenCubic({start, points_[i], points_[i + 1], points_[i + 2]}, tolerance, curve);
-        // Subdivision arithmetic may drift in the last bit; the figure must end exactly on the curve end.
-        curve.back() = points_[i + 2];
         const uint8_t close = (types_[i] | types_[i + 1] | types_[i + 2]) & PT_CLOSEFIGURE;
         for (const PointF& p : curve) {
             points.push_back(p);

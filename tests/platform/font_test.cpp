@@ -78,14 +78,16 @@ TEST(FontMatch, UnknownFaceThrowsNamingIt) {
 }
 
 TEST(FontMetrics, PositiveHeightIsCellNegativeIsEm) {
-    const FontPtr cell = makeFont("Arial", 40);
-    const FileMetrics fm = readFileMetrics(cell->filePath());
-    EXPECT_EQ(cell->metrics().height, 40);
-    EXPECT_EQ(cell->metrics().ascent, std::lround(fm.winAscent * 40 / (fm.winAscent + fm.winDescent)));
-    EXPECT_EQ(cell->metrics().ascent + cell->metrics().descent, 40);
+    const FileMetrics fm = readFileMetrics(makeFont("Arial", 40)->filePath());
+    for (int32_t height = 5; height <= 60; ++height) {
+        const TextMetrics m = makeFont("Arial", height)->metrics();
+        EXPECT_EQ(m.height, height);
+        EXPECT_EQ(m.ascent, std::lround(fm.winAscent * height / (fm.winAscent + fm.winDescent))) << height;
+        EXPECT_EQ(m.ascent + m.descent, height);
+    }
 
     const FontPtr em = makeFont("Arial", -40);
-    const double s = 40 / fm.unitsPerEm;
+    const double s = 40 / fm.unitsPerEm;  // em height
     EXPECT_EQ(em->metrics().ascent, std::lround(fm.winAscent * s));
     EXPECT_EQ(em->metrics().descent, std::lround(fm.winDescent * s));
     EXPECT_GT(em->metrics().height, 40);
