@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <map>
 
 #include "cli/EngineFields.h"
@@ -83,10 +84,6 @@ KeyHandler curve(std::vector<Point> TFontFX::*member, size_t count) {
             }};
 }
 
-KeyHandler numGuidePoints() {
-    return {[](const TFontFX& e) { return toJson(e.NumGuidePoints); }, {}};
-}
-
 const std::map<std::string, KeyHandler>& handlers() {
     static const std::map<std::string, KeyHandler> table = {
         {"Text", field(&TFontFX::Text)},
@@ -102,7 +99,7 @@ const std::map<std::string, KeyHandler>& handlers() {
         {"LineCount", readOnly(&TFontFX::LineCount)},
         {"NumOutlinePoints", readOnly(&TFontFX::NumOutlinePoints)},
         {"GuidePoints", guidePoints()},
-        {"NumGuidePoints", numGuidePoints()},
+        {"NumGuidePoints", readOnly(&TFontFX::NumGuidePoints)},
         {"GuideMiddle", readOnly(&TFontFX::GuideMiddle)},
         {"HorzCurve", curve(&TFontFX::HorzCurve, NumHorzCurvePoints)},
         {"VertCurve", curve(&TFontFX::VertCurve, NumVertCurvePoints)},

@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/Errors.h"
 #include "engine/FontFX.h"
 
 namespace vortel::cli {

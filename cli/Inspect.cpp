@@ -15,12 +15,12 @@ void printText(const nlohmann::json& state, std::ostream& out) {
 
 }  // namespace
 
-int runInspect(const Options& options, std::ostream& out) {
+int runInspect(const Options& options, std::ostream& out, std::ostream& err) {
     if (options.output) throw UsageError("inspect writes to standard output; -o is not used");
     TFontFX engine(imageRect(options));
     configureEngine(engine, options);
     Canvas canvas(options.width, options.height);
-    runPipeline(engine, canvas);
+    runPipeline(engine, canvas, err);
 
     nlohmann::json state = stateToJson(engine);
     state["FontFace"] = resolvedFontFace(engine);

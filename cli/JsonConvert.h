@@ -125,7 +125,9 @@ template <Described T>
 void fromJson(const Json& j, T& out, const std::string& path) {
     if (!j.is_object()) throw SettingError(path + ": expected an object, got " + j.dump());
     T result = out;
-    for (const auto& [key, value] : j.items()) {
+    for (auto it = j.begin(); it != j.end(); ++it) {
+        const std::string& key = it.key();
+        const Json& value = it.value();
         bool found = false;
         FieldList<T>::each(result, [&](const char* name, auto&& field) {
             if (found || key != name) return;

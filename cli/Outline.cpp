@@ -6,13 +6,13 @@
 
 namespace vortel::cli {
 
-int runOutline(const Options& options, std::ostream&) {
+int runOutline(const Options& options, std::ostream&, std::ostream& err) {
     if (!options.output) throw UsageError("outline needs -o FILE.svg");
     if (options.json) throw UsageError("outline writes SVG; --json is not used");
     TFontFX engine(imageRect(options));
     configureEngine(engine, options);
     Canvas canvas(options.width, options.height);
-    runPipeline(engine, canvas);
+    runPipeline(engine, canvas, err);
     writeFileAtomically(*options.output, outlineSvg(engine, options.width, options.height));
     return 0;
 }

@@ -1,5 +1,8 @@
 #include "cli/Pipeline.h"
 
+#include <string>
+#include <vector>
+
 #include "cli/EngineJson.h"
 #include "cli/Errors.h"
 
@@ -14,13 +17,19 @@ public:
     MessageCapture(const MessageCapture&) = delete;
     MessageCapture& operator=(const MessageCapture&) = delete;
 
-    std::string joined() const {
-        std::string text;
+    // Status-bar texts are progress, not something the user has to be told.
+    std::vector<std::string> said() const {
+        std::vector<std::string> lines;
         for (const auto& entry : recorded_.entries) {
             if (entry.kind == RecordingMessages::Kind::Status) continue;
-            text += (text.empty() ? "" : "; ") + entry.text;
+            std::string line = entry.text;
+            if (entry.kind == RecordingMessages::Kind::Diagnostic) line += " (" + std::to_string(entry.number) + ")";
+            for (char& c : line) {
+                if (c == '\r' || c == '\n') c = ' ';
+            }
+            lines.push_back(line);
         }
-        return text;
+        return lines;
     }
 
 private:
@@ -28,9 +37,10 @@ private:
     RecordingMessages recorded_;
 };
 
-[[noreturn]] void refuse(const std::string& what, const MessageCapture& messages) {
-    const std::string said = messages.joined();
-    throw WarpRefused(what + (said.empty() ? "" : ": " + said));
+[[noreturn]] void refuse(std::string what, const MessageCapture& messages) {
+    const auto said = messages.said();
+    for (size_t i = 0; i < said.size(); ++i) what += (i == 0 ? ": " : "; ") + said[i];
+    throw WarpRefused(what);
 }
 
 }  // namespace
@@ -42,11 +52,12 @@ void configureEngine(TFontFX& engine, const Options& options) {
     for (const auto& assignment : options.settings) applySettingText(engine, assignment);
 }
 
-void runPipeline(TFontFX& engine, Canvas& canvas) {
+void runPipeline(TFontFX& engine, Canvas& canvas, std::ostream& warnings) {
     MessageCapture messages(engine);
     if (!engine.GetPointsAndTypes(canvas, false)) refuse("no text outline could be extracted", messages);
     if (!engine.CalcVortel(0)) refuse("the warp was refused", messages);
     engine.GetMiddleOfGuides();
+    for (const auto& line : messages.said()) warnings << "vortel-cli: warning: " << line << '\n';
 }
 
 }  // namespace vortel::cli

@@ -1,5 +1,7 @@
 #pragma once
 // The steps every verb shares: build the requested state, then lay out and warp the text.
+#include <ostream>
+
 #include "cli/Options.h"
 #include "engine/FontFX.h"
 #include "platform/Canvas.h"
@@ -13,7 +15,8 @@ Rect imageRect(const Options& options);
 void configureEngine(TFontFX& engine, const Options& options);
 
 // Extracts the text outline on `canvas` and warps it into the guides. Throws WarpRefused,
-// carrying the engine's own messages, when either step declines.
-void runPipeline(TFontFX& engine, Canvas& canvas);
+// carrying the engine's own messages, when either step declines; on success anything the
+// engine said goes to `warnings`, one "vortel-cli: warning: " line each.
+void runPipeline(TFontFX& engine, Canvas& canvas, std::ostream& warnings);
 
 }  // namespace vortel::cli

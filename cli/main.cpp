@@ -11,7 +11,7 @@
 
 namespace {
 
-using Verb = int (*)(const vortel::cli::Options&, std::ostream&);
+using Verb = int (*)(const vortel::cli::Options&, std::ostream&, std::ostream&);
 
 const std::map<std::string, Verb> verbs = {
     {"inspect", vortel::cli::runInspect},
@@ -36,7 +36,7 @@ int run(const std::vector<std::string>& args) {
     }
     const auto verb = verbs.find(options.verb);
     if (verb == verbs.end()) throw vortel::cli::UsageError("unknown verb '" + options.verb + "'; see --help");
-    const int status = verb->second(options, std::cout);
+    const int status = verb->second(options, std::cout, std::cerr);
     std::cout.flush();
     if (!std::cout) throw std::runtime_error("cannot write to standard output");
     return status;

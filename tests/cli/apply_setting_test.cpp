@@ -169,7 +169,8 @@ TEST_F(ApplySetting, AssignmentTextSplitsAtTheFirstEqualsSign) {
 TEST(StateKeys, ListEveryDumpedKeyPlusTheResolvedFace) {
     const vortel::TFontFX engine{vortel::Rect{0, 0, 450, 200}};
     std::vector<std::string> dumped;
-    for (const auto& item : stateToJson(engine).items()) dumped.push_back(item.key());
+    const json state = stateToJson(engine);
+    for (const auto& item : state.items()) dumped.push_back(item.key());
     dumped.push_back("FontFace");
     auto listed = vortel::cli::stateKeys();
     std::sort(dumped.begin(), dumped.end());

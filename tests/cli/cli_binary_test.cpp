@@ -129,6 +129,16 @@ TEST_F(CliBinary, ErrorsAreOneLineWithUsageOrFailureStatus) {
     expectFailure({"inspect", "--set", "GuidePoints=[[],[],[],[]]"}, 3);
 }
 
+TEST_F(CliBinary, EngineWarningsDoNotFailTheRun) {
+    std::string text;
+    for (int i = 0; i < 6; ++i) text += "Wirklich sehr langer Text ";
+    const Outcome r = run({"inspect", "--json", "--text", text, "--set", R"(LogFont={"lfHeight":300})", "--set",
+                           R"(Fringe={"OutlineStep":1})"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.err.starts_with("vortel-cli: warning: ")) << r.err;
+    EXPECT_NO_THROW(json::parse(r.out));
+}
+
 TEST_F(CliBinary, HelpPrintsUsage) {
     const Outcome r = run({"--help"});
     EXPECT_EQ(r.status, 0);
