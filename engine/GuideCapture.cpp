@@ -61,9 +61,10 @@ bool TFontFX::GetGuideLineEnd() {
     NumGuidePoints[g] = static_cast<uint16_t>(count);
     // A side guide drawn from its lower end is turned round so that it runs top to bottom.
     auto nearerToBottom = [&](Point top, Point bottom) { return distance(pts[0], bottom) < distance(pts[0], top); };
-    if (g == 1 && nearerToBottom(GuidePoints[0][NumGuidePoints[0] - 1], GuidePoints[2][NumGuidePoints[2] - 1]))
+    const bool framed = NumGuidePoints[0] > 0 && NumGuidePoints[2] > 0;
+    if (framed && g == 1 && nearerToBottom(GuidePoints[0][NumGuidePoints[0] - 1], GuidePoints[2][NumGuidePoints[2] - 1]))
         std::reverse(pts.begin(), pts.begin() + count);
-    if (g == 3 && nearerToBottom(GuidePoints[0][0], GuidePoints[2][0]))
+    if (framed && g == 3 && nearerToBottom(GuidePoints[0][0], GuidePoints[2][0]))
         std::reverse(pts.begin(), pts.begin() + count);
     SetNachbarPoints(g);
     resizeGuide(g, count, "Zu wenig Speicher GuidePoints[SelectedGuide]=nil");

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "engine/FontFX.h"
@@ -22,7 +23,7 @@ void TFontFX::SetNachbarPoints(int guide) {
 void TFontFX::GetMiddleOfGuides() {
     for (int g = 0; g < 4; ++g) {
         const auto& pts = GuidePoints[g];
-        const int n = NumGuidePoints[g];
+        const int n = static_cast<int>(std::min<size_t>(NumGuidePoints[g], pts.size()));
         if (n < 2) continue;
         double total = 0;
         for (int i = 0; i + 1 < n; ++i) total += std::hypot(double(pts[i + 1].x) - pts[i].x, double(pts[i + 1].y) - pts[i].y);

@@ -201,7 +201,8 @@ void TFontFX::drawLine(Canvas& dc, std::u32string_view line, int32_t x, int32_t 
 }
 
 void TFontFX::DrawTextNormalInGuideRect(Canvas& dc) {
-    const Point a = GuidePoints[0].front(), b = GuidePoints[2].back();
+    if (NumGuidePoints[0] == 0 || NumGuidePoints[2] == 0) return;
+    const Point a = GuidePoints[0].front(), b = GuidePoints[2][NumGuidePoints[2] - 1];
     const Rect r{a.x, a.y, b.x, b.y};
     const int32_t imageH = ImageRect.height();
     WarpedBounds = Rect{r.left, imageH - r.bottom, r.right, imageH - r.top};
