@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/EffectParams.h"
+#include "engine/PixelBuffer.h"
 #include "engine/UserMessages.h"
 #include "platform/Canvas.h"
 #include "platform/Geometry.h"
@@ -25,6 +26,29 @@ inline constexpr size_t MaxTextChars = 1998;
 inline constexpr size_t RandomTableSize = 2000;
 // A guide being drawn holds at most this many points.
 inline constexpr int32_t GuideCaptureCapacity = 1000;
+
+// The alternating state of the star and curl fringes: program-wide, never reset between renders,
+// so a pattern keeps its phase from one render to the next.
+struct FringeToggle {
+    int32_t total = 0;
+    int32_t dir = 1;
+    // Advances and returns the factor: 1, 0, -1, 0, 1, ... from a fresh toggle.
+    int32_t next() {
+        if (total != 0) dir = -dir;
+        total += dir;
+        return total;
+    }
+};
+FringeToggle& starToggle();
+FringeToggle& curlToggle();
+
+// Remembers the bevel switch of the previous full render, program-wide.
+bool& lastBevelEnabled();
+
+struct RenderOptions {
+    // Set by the program while the bevel page is shown: the previous picture may stay as the base.
+    bool bevelPageActive = false;
+};
 
 // One-level undo of the guide editor.
 struct UndoRecord {
@@ -68,6 +92,32 @@ public:
     void GetGuideLineAddPoint(Point mouse);
     bool GetGuideLineEnd();
     bool guideCaptureActive() const { return capture_.active; }
+
+    // --- renderer ---
+    void ShowText(Canvas& dc, bool draft);
+    // Begins a path on dc, adds the warped outline with its fringe, closes each figure, ends it.
+    void BuildTextPath(Canvas& dc);
+    void CreateTextPointer(TPixelBuffer& buffer);
+    void UpdateBevelFunc();
+    void ZeichneText(TPixelBuffer& buffer);
+    // The view's test: four straight two-point guides forming an upright box, and no fringe.
+    bool isUnwarped() const;
+    RenderOptions renderOptions;
+
+    // --- setters for the panels: each marks exactly the caches its value feeds ---
+    void releaseTextMask();          // text, font, guides or outline changed
+    void releaseShadowMask();        // a shadow value changed
+    void setFillKind(int surface, uint8_t kind);
+    void setFillColor(int surface, ColorRef color);
+    void setGradient(int surface, int32_t style, int32_t angle, int32_t repeat, const std::vector<ColorRef>& colors);
+    void setTexture(int surface, std::shared_ptr<Bitmap> texture, const std::string& name);
+    void setImprint(bool on, std::shared_ptr<Bitmap> bitmap, const std::string& name);
+    void invertImprint();
+    void setBevelEnabled(bool on);
+    void setBevelValues(int32_t height, int32_t size, int32_t addPixel, int32_t angle);
+    void setBevelProfile(const std::array<BevelPoint, 11>& points, uint8_t segmentCount);
+    void setFringe(uint8_t kind, int32_t outlineStep, int32_t x, int32_t y, int32_t seed);
+    void setSmoothFont(bool on);
 
     // --- undo (the guide-replacing action) ---
     void SetUndoRecord(uint8_t action, int32_t index);
@@ -119,6 +169,17 @@ public:
     GuideParams Guide;
     int32_t GuideStyle = 0;
     uint8_t Modified = 0;
+
+    // Render caches: byte maps one byte a pixel, rows bottom-up, row length = image width.
+    std::vector<uint8_t> TextMask;   // 0 outside; else distance from the edge (255 = inside, not yet worked out)
+    std::vector<uint8_t> NormalMap;  // edge normal direction, 0..255 for a full turn (bevel only)
+    std::vector<uint8_t> ShadowMask;
+    int32_t MaxDistance = 0;
+    bool BevelChanged = true;
+    std::array<int16_t, 256> SlopeTable{};
+    std::array<uint8_t, 256> DistColorMode{};
+    std::array<uint8_t, 256> DistSegment{};
+    int32_t BevelWidth = 0;          // L of the last profile table: distances below it are bevel
 
 private:
     void buildRandomTables(size_t characters);

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Bitmap.h"
 #include "platform/Font.h"
 #include "platform/Geometry.h"
 #include "platform/Path.h"
@@ -25,6 +26,10 @@ enum DrawTextFlags : uint32_t {
 };
 
 enum class BkMode { Transparent, Opaque };
+enum class FillMode { Alternate, Winding };
+
+// The six classic hatch patterns, 8 pixels a period.
+enum class HatchStyle : int32_t { Horizontal = 0, Vertical = 1, ForwardDiagonal = 2, BackwardDiagonal = 3, Cross = 4, DiagonalCross = 5 };
 
 // A device context over a Cairo RGB24 image surface: drawing state (font, colours, character
 // extra, pen position), a path bracket that records text and lines instead of drawing them, and
@@ -60,6 +65,31 @@ public:
     void beginPath();
     void endPath();
     void flattenPath();
+    // Cubic Bézier from the pen position; recorded while a bracket is open, else stroked with the pen.
+    void bezierTo(Point c1, Point c2, Point end);
+    // Closes the current figure of the recorded path.
+    void closeFigure();
+    void setPolyFillMode(FillMode mode) { fillMode_ = mode; }
+    FillMode polyFillMode() const { return fillMode_; }
+    // Consume the recorded path as the old path functions did: fill its interior (pixel centres
+    // inside by the poly fill mode, no antialiasing), stroke its outline with a 1-pixel pen, or make
+    // it the clipping region (replacing any earlier one). All respect the current clip.
+    void fillPath(ColorRef brush);
+    void strokeAndFillPath(ColorRef pen, ColorRef brush);
+    void selectClipPath();
+    // Saves and restores the clip, colours, fill mode, pen position and character extra.
+    void saveDC();
+    void restoreDC();
+
+    // Pixel operations; all respect the current clip.
+    void drawBitmap(int32_t x, int32_t y, const Bitmap& bitmap);
+    // Hatch lines in `lineColor` over `backColor`, pattern anchored at the canvas origin.
+    void fillHatch(const Rect& r, HatchStyle style, ColorRef lineColor, ColorRef backColor);
+    // Raster operation source-AND: every byte of the canvas pixel AND the bitmap's pixel.
+    void andBitmap(int32_t x, int32_t y, const Bitmap& bitmap);
+    // The picture as a top-down BGR bitmap, and back.
+    Bitmap toBitmap() const;
+    void setFromBitmap(const Bitmap& bitmap);
     bool pathOpen() const { return recording_; }
     const GdiPath& path() const { return path_; }
 
@@ -87,7 +117,18 @@ private:
     BkMode bkMode_ = BkMode::Opaque;
     int32_t charExtra_ = 0;
     PointF penPos_;
+    FillMode fillMode_ = FillMode::Alternate;
     bool recording_ = false;
+    std::vector<uint8_t> clip_;  // one byte a pixel, non-zero = may be drawn; empty = no clip
+    struct SavedState {
+        std::vector<uint8_t> clip;
+        ColorRef textColor, bkColor, penColor;
+        BkMode bkMode;
+        FillMode fillMode;
+        PointF penPos;
+        int32_t charExtra;
+    };
+    std::vector<SavedState> saved_;
     GdiPath path_;
     std::function<void()> listener_;
 };

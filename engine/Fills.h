@@ -1,0 +1,50 @@
+#pragma once
+#include <cstdint>
+
+#include "engine/EffectParams.h"
+#include "engine/PixelBuffer.h"
+#include "platform/Canvas.h"
+#include "platform/Geometry.h"
+
+namespace vortel {
+
+struct Rgb {
+    uint8_t r = 0, g = 0, b = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// The colour at `position` of a gradient of `count` colours over `length`; with repeat >= 1 the
+// gradient runs repeat + 1 times, every second run mirrored. Fewer than two colours, or a length
+// without extent, give the first colour.
+Rgb GradientColor(const ColorRef* colors, int32_t count, int32_t position, int32_t length, int32_t repeat);
+
+// The text fill's colour for each pixel, chosen once per render from the fill record. `box` is
+// the text box (WarpedBounds: left, top, right, bottom in map rows counted from the bottom line);
+// `x`, `row` are map coordinates of the pixel.
+class FillSampler {
+public:
+    FillSampler(const FillRecord& fill, const Rect& box);
+    Rgb at(int32_t x, int32_t row) const;
+
+private:
+    const FillRecord& fill_;
+    Rect box_;
+    int32_t w_, h_;
+    TPixelBuffer texture_;
+    // Gradient style 5 constants, worked out once.
+    double tan_ = 0;
+    int32_t m_ = 0;
+};
+
+// Paints a fill over the image rectangle of the canvas, inside the canvas's current clip:
+// texture tiled from the top-left corner, gradient over the whole image, solid colour, or hatch.
+void PaintFill(Canvas& canvas, const FillRecord& fill, const Rect& imageRect);
+
+// Cuts the imprint into the white-on-black text image: the imprint bitmap tiled over the text's
+// previous bounds with source-AND, so its dark pixels punch holes into the letters.
+void ApplyImprint(Canvas& textImage, const Bitmap& imprint, const Rect& warpedBounds, int32_t imageHeight);
+
+// The imprint's inverse switch: every byte of every pixel inverted.
+void InvertBitmap(Bitmap& bitmap);
+
+}  // namespace vortel

@@ -1,0 +1,36 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "platform/Canvas.h"
+
+namespace vortel {
+
+// The working image of a render: a 40-byte bitmap information header (24 bits a pixel, rows
+// bottom-up, no compression) followed by the pixel rows, bytes blue, green, red, each row padded
+// to a multiple of 4 bytes. Pixel (x, row) lies at Bits() + row * RowBytes + 3x; row 0 is the
+// bottom line of the image.
+struct TPixelBuffer {
+    std::vector<uint8_t> Stream;
+    int32_t HeightBytes = 0;
+    int32_t RowBytes = 0;
+    int32_t Width = 0;
+    int32_t Height = 0;
+
+    static constexpr size_t HeaderSize = 40;
+    uint8_t* Bits() { return Stream.data() + HeaderSize; }
+    const uint8_t* Bits() const { return Stream.data() + HeaderSize; }
+    uint8_t* pixel(int32_t x, int32_t row) { return Bits() + ptrdiff_t(row) * RowBytes + 3 * ptrdiff_t(x); }
+    const uint8_t* pixel(int32_t x, int32_t row) const { return Bits() + ptrdiff_t(row) * RowBytes + 3 * ptrdiff_t(x); }
+};
+
+// Rows of 3 bytes a pixel rounded up to a multiple of 4.
+inline int32_t paddedRowBytes(int32_t width) { return (width * 3 + 3) & ~3; }
+
+// Fills the buffer from the canvas: header, then the rows bottom-up.
+void BitmapToPixelBuffer(const Canvas& bitmap, TPixelBuffer& buffer);
+// Writes the buffer's pixels back onto a canvas of the same size.
+void PixelBufferToCanvas(const TPixelBuffer& buffer, Canvas& canvas);
+
+}  // namespace vortel
