@@ -1,1 +1,253 @@
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 #include "engine/FontFX.h"
+#include "platform/Numeric.h"
+
+namespace vortel {
+
+namespace {
+
+// The eight neighbour directions in turning order (map rows grow upward): index k and k + 1 are
+// neighbours on the circle, so "turning" is adding or subtracting 1 modulo 8.
+constexpr int kDirX[8] = {1, 1, 0, -1, -1, -1, 0, 1};
+constexpr int kDirY[8] = {0, 1, 1, 1, 0, -1, -1, -1};
+
+int directionIndex(int dx, int dy) {
+    for (int k = 0; k < 8; ++k)
+        if (kDirX[k] == dx && kDirY[k] == dy) return k;
+    return 0;
+}
+
+uint8_t packTangent(int dx, int dy) { return static_cast<uint8_t>((dx + 4) | (dy + 4) << 4); }
+
+// Distance and tangent propagation over one byte map, rows bottom-up.
+class Propagation {
+public:
+    Propagation(std::vector<uint8_t>& mask, std::vector<uint8_t>& tangent, int32_t width, int32_t height, int32_t addPixel)
+        : mask_(mask), tangent_(tangent), w_(width), h_(height), add_(addPixel) {}
+
+    void sweep(const Rect& b, int code, int dx, int dy, bool rowsUp, bool colsUp) {
+        for (int32_t i = 0; i <= b.bottom - b.top; ++i) {
+            const int32_t row = rowsUp ? b.top + i : b.bottom - i;
+            for (int32_t j = 0; j <= b.right - b.left; ++j) step(colsUp ? b.left + j : b.right - j, row, code, dx, dy);
+        }
+    }
+
+private:
+    uint8_t value(int32_t x, int32_t row) const {
+        return x < 0 || row < 0 || x >= w_ || row >= h_ ? 0 : mask_[size_t(row) * w_ + x];
+    }
+    bool isText(int32_t x, int32_t row) const { return value(x, row) > add_; }
+
+    void step(int32_t x, int32_t row, int code, int dx, int dy) {
+        const size_t p = size_t(row) * w_ + x;
+        int d = mask_[p];
+        const int e = value(x + dx, row + dy);
+        if (d == 0 || e + 1 >= d) return;
+        bool onEdge = false;
+        if ((e <= add_ && add_ < d) || d == add_ + 1) {
+            tangent_[p] = traceTangent(x, row, directionIndex(dx, dy));
+            d = add_ + 1;
+            mask_[p] = static_cast<uint8_t>(d);
+            onEdge = true;
+        }
+        if ((onEdge || (add_ >= e && add_ >= d && e < d + 1)) && code % 2 == 0) growOutward(x, row, dx, dy, d, tangent_[p]);
+        if (e > add_) {
+            mask_[p] = static_cast<uint8_t>(e + 1);
+            tangent_[p] = tangent_[size_t(row + dy) * w_ + x + dx];
+        }
+    }
+
+    // The margin outside the letters: distances count down from the edge along the axis.
+    void growOutward(int32_t x, int32_t row, int dx, int dy, int d, uint8_t tangent) {
+        for (int i = 1; i <= d; ++i) {
+            const int32_t qx = x + i * dx, qr = row + i * dy;
+            if (qr <= 0 || qx < 0 || qx >= w_ || qr >= h_) break;
+            uint8_t& q = mask_[size_t(qr) * w_ + qx];
+            if (q >= d - i + 1) break;
+            q = static_cast<uint8_t>(d - i);
+            tangent_[size_t(qr) * w_ + qx] = tangent;
+        }
+    }
+
+    // The edge tangent at an edge pixel: the outline is traced two pixels each way and the chord
+    // between the two ends is the tangent. Each trace step is a boundary-following step: standing
+    // on an edge pixel with a known outside neighbour, the other seven neighbours are examined in
+    // turning order, starting next to the outside one; the first text pixel (value above the
+    // added margin) is the next edge pixel, and the neighbour examined just before it becomes its
+    // outside neighbour. Turning one way walks the outline with the outside on one hand, turning
+    // the other way walks it back. The outside neighbour of the start is the sweep's neighbour,
+    // which is known not to be text, so the tangent's orientation is the same all around a
+    // letter and the 5 x 5 sums of the normals do not cancel.
+    uint8_t traceTangent(int32_t x, int32_t row, int outside) const {
+        int32_t ax = x, ar = row, bx = x, br = row;
+        walk(ax, ar, outside, +1);
+        walk(bx, br, outside, -1);
+        return packTangent(ax - bx, ar - br);
+    }
+
+    void walk(int32_t& x, int32_t& row, int outside, int turn) const {
+        for (int s = 0; s < 2; ++s) {
+            int k = outside;
+            bool moved = false;
+            for (int n = 1; n <= 7; ++n) {
+                const int next = (outside + turn * n + 8) % 8;
+                if (isText(x + kDirX[next], row + kDirY[next])) {
+                    x += kDirX[next];
+                    row += kDirY[next];
+                    // The neighbour examined before, seen from the new pixel, is its outside one.
+                    outside = directionIndex(kDirX[k] - kDirX[next], kDirY[k] - kDirY[next]);
+                    moved = true;
+                    break;
+                }
+                k = next;
+            }
+            if (!moved) return;
+        }
+    }
+
+    std::vector<uint8_t>& mask_;
+    std::vector<uint8_t>& tangent_;
+    int32_t w_, h_, add_;
+};
+
+}  // namespace
+
+void TFontFX::CreateTextPointer(TPixelBuffer& buffer) {
+    const int32_t w = buffer.Width, h = buffer.Height;
+    const int32_t add = std::clamp(Bevel.BevelAddPixel, 0, 250);
+    TextMask.assign(size_t(add + h + 1) * w + 4, 0);
+    NormalMap.clear();
+    MaxDistance = 0;
+    constexpr int32_t big = std::numeric_limits<int32_t>::max();
+    Rect b{big, big, 0, 0};
+    // A border of two pixels never counts as text: the bevel's neighbourhoods reach that far.
+    for (int32_t row = 2; row < h - 2; ++row) {
+        const uint8_t* px = buffer.pixel(2, row);
+        uint8_t* m = &TextMask[size_t(row) * w];
+        for (int32_t x = 2; x < w - 2; ++x, px += 3) {
+            if ((px[0] | px[1] | px[2]) == 0) continue;
+            m[x] = 255;
+            b.left = std::min(b.left, x);
+            b.right = std::max(b.right, x);
+            b.top = std::min(b.top, row);
+            b.bottom = std::max(b.bottom, row);
+        }
+    }
+    WarpedBounds = b;
+    if (!Bevel.enabled()) return;
+
+    WarpedBounds = Rect{std::max(b.left - add - 2, 2), std::max(b.top - add - 2, 2), std::min(b.right + add + 2, w - 3),
+                        std::min(b.bottom + add + 2, h - 3)};
+    if (b.left > b.right) WarpedBounds = b;
+    const Rect wb = WarpedBounds;
+    NormalMap.assign(TextMask.size(), 0);
+    std::vector<uint8_t> tangent(TextMask.size(), 0);
+    Propagation prop(TextMask, tangent, w, h, add);
+    prop.sweep(wb, 6, -1, 0, true, true);
+    prop.sweep(wb, 2, 1, 0, true, false);
+    prop.sweep(wb, 4, 0, -1, true, true);
+    prop.sweep(wb, 8, 0, 1, false, true);
+    prop.sweep(wb, 5, -1, -1, true, true);
+    prop.sweep(wb, 1, 1, 1, false, false);
+    prop.sweep(wb, 7, -1, 1, false, true);
+    prop.sweep(wb, 3, 1, -1, true, true);
+    buildNormals(tangent);
+}
+
+// The normal at every pixel is the direction of the summed edge tangents around it.
+void TFontFX::buildNormals(const std::vector<uint8_t>& tangent) {
+    const int32_t w = ImageRect.width();
+    const Rect wb = WarpedBounds;
+    for (int32_t row = wb.top; row <= wb.bottom; ++row) {
+        for (int32_t x = wb.left; x <= wb.right; ++x) {
+            const size_t p = size_t(row) * w + x;
+            const int d = TextMask[p];
+            if (d == 0) continue;
+            int sx = 0, sy = 0;
+            for (int j = -2; j <= 2; ++j) {
+                for (int i = -2; i <= 2; ++i) {
+                    const size_t q = size_t(row + j) * w + x + i;
+                    if (d <= 2 && TextMask[q] == 0) continue;
+                    sx += (tangent[q] & 0x0F) - 4;
+                    sy += (tangent[q] >> 4) - 4;
+                }
+            }
+            double theta;
+            if (sy > 0) theta = std::atan(double(sx) / sy);
+            else if (sy < 0) theta = std::atan(double(sx) / sy) + M_PI;
+            else theta = sx > 0 ? M_PI / 2 : -M_PI / 2;
+            NormalMap[p] = static_cast<uint8_t>(std::clamp<int64_t>(roundEven((theta + M_PI / 2) / M_PI * 0.5 * 255), 0, 255));
+            MaxDistance = std::max(MaxDistance, d);
+        }
+    }
+}
+
+void TFontFX::UpdateBevelFunc() {
+    BevelChanged = false;
+    int64_t l = roundEven((MaxDistance + 1) * Bevel.BevelSize * 0.01);
+    const int32_t h = mulDiv(Bevel.BevelHeight, 136, 1000);
+    DistColorMode.fill(0);
+    DistSegment.fill(0);
+    SlopeTable.fill(0);
+    const int count = std::min<int>(Bevel.SegmentCount, 10);
+    const auto& pt = Bevel.Points;
+    const int64_t x0 = pt[0].X, xn = pt[count].X;
+    int64_t off = 0;
+    for (int i = 1; i <= count; ++i) {
+        // A profile without width is flat: every segment ends at the bevel width, slope 0.
+        int64_t a = xn != x0 ? l * (pt[i].X - x0) / (xn - x0) : l;
+        if (a >= 255) {
+            a = 255;
+            if (pt[i].X != x0) l = (xn - x0) * 255 / (pt[i].X - x0);
+        }
+        if (off > 254) continue;
+        if (a < off) continue;
+        fillSegment(i, off, a, h, xn == x0);
+        off = a + 1;
+    }
+    BevelWidth = static_cast<int32_t>(std::clamp<int64_t>(l, 0, 256));
+}
+
+void TFontFX::fillSegment(int i, int64_t off, int64_t a, int32_t h, bool flat) {
+    const BevelPoint& prev = Bevel.Points[i - 1];
+    const BevelPoint& cur = Bevel.Points[i];
+    auto store = [this, &cur, i](int64_t p, double slope) {
+        SlopeTable[p] = static_cast<int16_t>(std::clamp<int64_t>(roundEven(slope), INT16_MIN, INT16_MAX));
+        DistColorMode[p] = cur.ColorMode;
+        DistSegment[p] = static_cast<uint8_t>(i);
+    };
+    if (a == off) {
+        if (off > 0) SlopeTable[off] = SlopeTable[off - 1];
+        DistColorMode[off] = cur.ColorMode;
+        DistSegment[off] = static_cast<uint8_t>(i);
+        return;
+    }
+    const double len = double(a - off), dy = double(prev.Y) - cur.Y;
+    for (int64_t p = off; p <= a; ++p) {
+        if (flat) {
+            store(p, 0);
+            continue;
+        }
+        switch (cur.SegmentType) {
+            case 1:
+                if (cur.X == prev.X) store(p, p > 0 ? SlopeTable[p - 1] : 0);  // a vertical step keeps the slope
+                else store(p, double(Bevel.BevelInvert) * double(roundEven(dy / (cur.X - prev.X) * 2 * h * len * 0.5)));
+                break;
+            case 2:
+                store(p, (prev.Y > cur.Y ? (p - off) : (a - p)) / len * h * dy / 32);
+                break;
+            case 3:
+                store(p, (prev.Y < cur.Y ? (p - off) : (a - p)) / len * h * dy / 32);
+                break;
+            default:
+                DistColorMode[p] = cur.ColorMode;
+                DistSegment[p] = static_cast<uint8_t>(i);
+                break;
+        }
+    }
+}
+
+}  // namespace vortel

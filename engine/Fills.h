@@ -27,6 +27,12 @@ public:
     Rgb at(int32_t x, int32_t row) const;
 
 private:
+    enum class Mode : uint8_t { Solid, Vertical, Horizontal, Box, Radial, AngledLow, AngledHigh, Texture };
+    void chooseGradient();
+    void chooseAngled();
+    void chooseTexture();
+    Rgb gradient(int64_t position, int32_t length) const;
+
     const FillRecord& fill_;
     Rect box_;
     int32_t w_, h_;
@@ -34,6 +40,10 @@ private:
     // Gradient style 5 constants, worked out once.
     double tan_ = 0;
     int32_t m_ = 0;
+    Mode mode_ = Mode::Solid;
+    Rgb solid_;
+    int32_t length_ = 0;   // gradient length of the radial style
+    double ratio2_ = 0;    // (W / H)² of the radial style
 };
 
 // Paints a fill over the image rectangle of the canvas, inside the canvas's current clip:

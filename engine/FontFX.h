@@ -186,6 +186,11 @@ private:
     void placeInitialGuides(bool measureOnly);
     void drawLine(Canvas& dc, std::u32string_view line, int32_t x, int32_t y, size_t& charIndex, bool kerning);
     void resizeGuide(int guide, size_t count, const char* what);
+    void buildNormals(const std::vector<uint8_t>& tangent);
+    void fillSegment(int segment, int64_t off, int64_t a, int32_t height, bool flat);
+    void paintTextImage(Canvas& text);
+    void drawDraft(Canvas& dc);
+    void smoothEdges(TPixelBuffer& buffer) const;
 
     struct Capture {
         bool active = false;

@@ -1,1 +1,79 @@
-#include "engine/FontFX.h"
+#include "engine/PixelBuffer.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace vortel {
+
+namespace {
+
+void putU32(uint8_t* p, uint32_t v) {
+    for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+void putU16(uint8_t* p, uint16_t v) {
+    p[0] = static_cast<uint8_t>(v);
+    p[1] = static_cast<uint8_t>(v >> 8);
+}
+
+// The 40-byte information header of a bottom-up 24-bit image without compression.
+void writeInfoHeader(uint8_t* h, int32_t width, int32_t height) {
+    putU32(h, 40);
+    putU32(h + 4, static_cast<uint32_t>(width));
+    putU32(h + 8, static_cast<uint32_t>(height));
+    putU16(h + 12, 1);
+    putU16(h + 14, 24);
+    putU32(h + 16, 0);  // no compression
+    putU32(h + 20, 0);  // image size may be 0 for uncompressed rows
+    putU32(h + 24, 1);  // pixels per metre, x and y
+    putU32(h + 28, 1);
+    putU32(h + 32, 0);  // colours used
+    putU32(h + 36, 0);  // important colours
+}
+
+}  // namespace
+
+// The canvas surface stands in for the device-dependent bitmap; these two functions are the
+// device-independent-bits transfers in both directions.
+void BitmapToPixelBuffer(const Canvas& bitmap, TPixelBuffer& buffer) {
+    const int32_t w = bitmap.width(), h = bitmap.height();
+    buffer.Stream.clear();
+    buffer.Stream.assign(size_t(h) * (size_t(w) + 4) * 3 + TPixelBuffer::HeaderSize, 0);
+    buffer.Width = w;
+    buffer.Height = h;
+    buffer.RowBytes = paddedRowBytes(w);
+    buffer.HeightBytes = paddedRowBytes(h);
+    writeInfoHeader(buffer.Stream.data(), w, h);
+
+    cairo_surface_t* s = bitmap.surface();
+    cairo_surface_flush(s);
+    const uint8_t* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    for (int32_t y = 0; y < h; ++y) {
+        const uint32_t* src = reinterpret_cast<const uint32_t*>(data + ptrdiff_t(y) * stride);
+        uint8_t* dst = buffer.pixel(0, h - 1 - y);
+        for (int32_t x = 0; x < w; ++x, dst += 3) {
+            const uint32_t v = src[x];  // native 0x00RRGGBB
+            dst[0] = static_cast<uint8_t>(v);
+            dst[1] = static_cast<uint8_t>(v >> 8);
+            dst[2] = static_cast<uint8_t>(v >> 16);
+        }
+    }
+}
+
+void PixelBufferToCanvas(const TPixelBuffer& buffer, Canvas& canvas) {
+    const int32_t w = std::min(buffer.Width, canvas.width()), h = std::min(buffer.Height, canvas.height());
+    cairo_surface_t* s = canvas.surface();
+    cairo_surface_flush(s);
+    uint8_t* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    for (int32_t y = 0; y < h; ++y) {
+        uint32_t* dst = reinterpret_cast<uint32_t*>(data + ptrdiff_t(y) * stride);
+        const uint8_t* src = buffer.pixel(0, buffer.Height - 1 - y);
+        for (int32_t x = 0; x < w; ++x, src += 3) dst[x] = uint32_t(src[0]) | uint32_t(src[1]) << 8 | uint32_t(src[2]) << 16;
+    }
+    cairo_surface_mark_dirty(s);
+}
+
+}  // namespace vortel

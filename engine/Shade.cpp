@@ -1,1 +1,148 @@
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <cmath>
+
+#include "engine/Fills.h"
 #include "engine/FontFX.h"
+#include "platform/Numeric.h"
+
+namespace vortel {
+
+namespace {
+
+Rgb colorOf(ColorRef c) { return Rgb{uint8_t(c & 0xFF), uint8_t(c >> 8 & 0xFF), uint8_t(c >> 16 & 0xFF)}; }
+
+// Writes value + shade into the pixel (bytes blue, green, red), blended by the transparency.
+inline void blend(uint8_t* px, Rgb value, int32_t shade, int32_t transparency) {
+    const int32_t v[3] = {value.b + shade, value.g + shade, value.r + shade};
+    if (transparency > 0) {
+        const int32_t alpha = 256 * (100 - transparency) / 100;
+        for (int c = 0; c < 3; ++c) px[c] = clampByte(((256 - alpha) * px[c] + alpha * v[c]) / 256);
+    } else {
+        for (int c = 0; c < 3; ++c) px[c] = clampByte(v[c]);
+    }
+}
+
+}  // namespace
+
+void TFontFX::ZeichneText(TPixelBuffer& buffer) {
+    const Rect wb = WarpedBounds;
+    if (wb.left > wb.right || wb.top > wb.bottom || TextMask.empty()) return;
+    const int32_t w = buffer.Width;
+    const bool bevel = Bevel.enabled();
+    const double light = M_PI * (1 - Bevel.BevelAngle / 180.0);
+    // sin(light + normal) for each of the 256 normal codes.
+    std::array<double, 256> lit{};
+    std::array<double, 256> theta{};
+    for (int n = 0; n < 256; ++n) {
+        theta[n] = n * (1 / 255.0) * 2 * M_PI - M_PI / 2;
+        lit[n] = std::sin(light + theta[n]);
+    }
+    const FillSampler sampler(TextFill, wb);
+    const BevelPoint& top = Bevel.Points[0];
+    const bool smooth = SmoothFont != 0;
+    double thetaPrev = 0, litPrev = 0;
+
+    for (int32_t row = wb.top; row <= wb.bottom; ++row) {
+        const uint8_t* mask = &TextMask[size_t(row) * w];
+        const uint8_t* normal = bevel ? &NormalMap[size_t(row) * w] : nullptr;
+        for (int32_t x = wb.left; x <= wb.right; ++x) {
+            const int v = mask[x];
+            if (v == 0) continue;
+            uint8_t* px = buffer.pixel(x, row);
+            if (!bevel || v >= BevelWidth) {
+                const Rgb base = top.ColorMode == 1 && bevel ? Rgb{px[2], px[1], px[0]}
+                                 : top.ColorMode == 2 && bevel ? colorOf(top.Color)
+                                                               : sampler.at(x, row);
+                blend(px, base, 0, top.Transparency);
+                continue;
+            }
+            const int n = normal[x];
+            int32_t shade = roundEven32(lit[n] * SlopeTable[v]);
+            if (smooth && v > 1) {
+                // A seam where the normal turns over between two strokes: average both sides' light.
+                const int above = NormalMap[size_t(row + 1) * w + x], below = NormalMap[size_t(row - 1) * w + x];
+                if (std::abs(theta[n] - thetaPrev) > M_PI / 2 && std::abs(above - below) > 100)
+                    shade = roundEven32((lit[n] + litPrev) * SlopeTable[v] * 0.5);
+            }
+            if (smooth) {
+                thetaPrev = theta[n];
+                litPrev = lit[n];
+            }
+            const BevelPoint& seg = Bevel.Points[DistSegment[v]];
+            Rgb base;
+            switch (DistColorMode[v]) {
+                case 1: base = Rgb{px[2], px[1], px[0]}; break;
+                case 2: base = colorOf(seg.Color); break;
+                default: base = sampler.at(x, row); break;
+            }
+            blend(px, base, shade, seg.Transparency);
+        }
+    }
+    if (smooth) smoothEdges(buffer);
+}
+
+// Softens the letters' edges and the joints between profile segments: pixels whose 3 x 3 block
+// straddles an edge are blended with their neighbours.
+void TFontFX::smoothEdges(TPixelBuffer& buffer) const {
+    const int32_t w = buffer.Width, h = buffer.Height;
+    const Rect wb{std::max(WarpedBounds.left - 1, 1), std::max(WarpedBounds.top - 1, 1),
+                  std::min(WarpedBounds.right + 1, w - 2), std::min(WarpedBounds.bottom + 1, h - 2)};
+    if (wb.left > wb.right || wb.top > wb.bottom) return;
+
+    std::bitset<256> joints;
+    const int count = std::min<int>(Bevel.SegmentCount, 10);
+    const int64_t x0 = Bevel.Points[0].X, xn = Bevel.Points[count].X;
+    if (Bevel.enabled() && xn != x0) {
+        for (int i = 1; i <= count - 1; ++i) {
+            const int64_t bit = int64_t(BevelWidth) * (Bevel.Points[i].X - x0) / (xn - x0);
+            if (bit >= 0 && bit <= 255) joints.set(size_t(bit));
+        }
+    }
+    if (Bevel.enabled() && count > 0 && BevelWidth >= 1 && BevelWidth <= 256) joints.set(size_t(BevelWidth - 1));
+
+    const int32_t cw = wb.right - wb.left + 1, ch = wb.bottom - wb.top + 1;
+    std::vector<uint8_t> counts(size_t(cw) * ch, 0);
+    for (int32_t row = wb.top; row <= wb.bottom; ++row) {
+        for (int32_t x = wb.left; x <= wb.right; ++x) {
+            const int d = TextMask[size_t(row) * w + x];
+            int outside = 0, below = 0, above = 0, text = 0;
+            for (int j = -1; j <= 1; ++j) {
+                const uint8_t* m = &TextMask[size_t(row + j) * w + x - 1];
+                for (int i = 0; i < 3; ++i) {
+                    outside += m[i] == 0;
+                    text += m[i] != 0;
+                    below += m[i] < d;
+                    above += m[i] > d;
+                }
+            }
+            int c;
+            if (d == 0) {
+                c = text;
+            } else {
+                c = outside;
+                if (d >= 1 && joints.test(size_t(d - 1)) && below > 0) c = below;
+                if (joints.test(size_t(d)) && above > 0) c = above;
+            }
+            counts[size_t(row - wb.top) * cw + (x - wb.left)] = static_cast<uint8_t>(c);
+        }
+    }
+    for (int32_t row = wb.top; row <= wb.bottom; ++row) {
+        for (int32_t x = wb.left; x <= wb.right; ++x) {
+            const int c = counts[size_t(row - wb.top) * cw + (x - wb.left)];
+            if (c <= 3) continue;
+            const int32_t weight = c == 4 ? 4 : 9;
+            uint8_t* centre = buffer.pixel(x, row);
+            for (int k = 0; k < 3; ++k) {
+                int32_t sum = weight * centre[k];
+                for (int j = -1; j <= 1; ++j)
+                    for (int i = -1; i <= 1; ++i)
+                        if (i != 0 || j != 0) sum += buffer.pixel(x + i, row + j)[k];
+                centre[k] = clampByte(sum / (weight + 8));
+            }
+        }
+    }
+}
+
+}  // namespace vortel

@@ -1,0 +1,39 @@
+#pragma once
+// The bounds every image reader and writer enforces before it allocates anything.
+#include <cstddef>
+#include <cstdint>
+
+#include "document/ImageError.h"
+#include "platform/Bitmap.h"
+
+namespace vortel::image_limits {
+
+// Four times the largest work image the command line accepts, so any texture or imprint a user
+// could sensibly tile still loads, while a forged header cannot claim an absurd side.
+inline constexpr int64_t MaxSide = 32768;
+
+// 2^28 pixels is 768 MiB as 24-bit BGR: the most one decoded image may cost in memory.
+inline constexpr int64_t MaxPixels = int64_t(1) << 28;
+
+// The largest file loadImage reads: an uncompressed 32-bit BMP at MaxPixels plus its headers
+// stays below this, and anything larger cannot be a valid image within the limits above.
+inline constexpr uint64_t MaxFileBytes = (uint64_t(1) << 30) + (uint64_t(1) << 20);
+
+// Throws ImageError unless width x height is a non-empty image within the limits.
+inline void checkDimensions(int64_t width, int64_t height) {
+    if (width <= 0 || height <= 0) throw ImageError("image has no pixels");
+    if (width > MaxSide || height > MaxSide || width * height > MaxPixels) {
+        throw ImageError("image of " + std::to_string(width) + "x" + std::to_string(height) +
+                         " pixels is larger than supported");
+    }
+}
+
+// Throws ImageError unless the bitmap's buffer holds exactly its BGR pixels, within the limits.
+inline void checkBitmap(const Bitmap& bitmap) {
+    checkDimensions(bitmap.width, bitmap.height);
+    if (bitmap.bgr.size() != size_t(bitmap.width) * size_t(bitmap.height) * 3) {
+        throw ImageError("bitmap buffer does not match its size");
+    }
+}
+
+}  // namespace vortel::image_limits
