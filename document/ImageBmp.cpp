@@ -1,5 +1,6 @@
 #include "document/ImageBmp.h"
 
+#include <algorithm>
 #include <bit>
 
 #include "document/BmpFormat.h"

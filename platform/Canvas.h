@@ -108,7 +108,31 @@ public:
     void notifyChanged() const { if (listener_) listener_(); }
 
 private:
-    void fillGdiPath(const GdiPath& p, ColorRef color);
+    // Cairo's RGB24 stores 0x00RRGGBB per native word; the design's colours are 0x00BBGGRR.
+    static uint32_t toNative(ColorRef c) { return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF); }
+    static ColorRef fromNative(uint32_t v) { return (v >> 16 & 0xFF) | (v & 0xFF00) | (v & 0xFF) << 16; }
+    // Direct row access: flushPixels() before reading, markPixelsDirty() after writing.
+    uint32_t* row(int32_t y) const;
+    void flushPixels() const;
+    void markPixelsDirty();
+    bool clipAllows(int32_t x, int32_t y) const {
+        return clip_.empty() || clip_[size_t(y) * size_t(width_) + size_t(x)] != 0;
+    }
+    // A 1-pixel pen line walked like lineTo (end point excluded), clipped.
+    void plotLine(Point from, Point to, uint32_t native);
+
+    // Pixel centres inside a path: rows [top, bottom) of the canvas, width_ bytes each, non-zero inside.
+    struct Coverage {
+        int32_t top = 0;
+        int32_t bottom = 0;
+        std::vector<uint8_t> mask;
+    };
+    Coverage rasterize(const GdiPath& p, FillMode mode) const;
+    void paintCoverage(const Coverage& cover, ColorRef color);
+    void fillGdiPath(const GdiPath& p, FillMode mode, ColorRef color);
+    // Outlines every figure of `p` with pen lines, closing each one as the fill does.
+    void strokeFigures(const GdiPath& p, ColorRef color);
+    GdiPath takePath();
 
     int32_t width_, height_;
     cairo_surface_t* surface_;

@@ -1,0 +1,148 @@
+#include "document/ImagePng.h"
+
+#include <png.h>
+
+#include <array>
+#include <cstring>
+#include <new>
+#include <string>
+
+#include "document/ImageError.h"
+#include "document/ImageLimits.h"
+
+// libpng reports errors by longjmp. Each function that calls setjmp below owns nothing with a
+// destructor: buffers live in the caller's frame and the png structures in an owner object there,
+// so a longjmp skips no cleanup and the caller turns the recorded message into an ImageError.
+
+namespace vortel {
+namespace {
+
+constexpr size_t SignatureSize = 8;
+
+struct ErrorText {
+    std::array<char, 256> text{};
+};
+
+void onError(png_structp png, png_const_charp message) {
+    auto* sink = static_cast<ErrorText*>(png_get_error_ptr(png));
+    std::strncpy(sink->text.data(), message, sink->text.size() - 1);
+    png_longjmp(png, 1);
+}
+
+void onWarning(png_structp, png_const_charp) {}
+
+[[noreturn]] void fail(const ErrorText& error) { throw ImageError(std::string("PNG: ") + error.text.data()); }
+
+struct Source {
+    std::span<const uint8_t> bytes;
+    size_t position = 0;
+};
+
+void readSource(png_structp png, png_bytep out, size_t count) {
+    auto* source = static_cast<Source*>(png_get_io_ptr(png));
+    if (count > source->bytes.size() - source->position) png_error(png, "data is truncated");
+    std::memcpy(out, source->bytes.data() + source->position, count);
+    source->position += count;
+}
+
+class ReadStruct {
+public:
+    explicit ReadStruct(ErrorText& error)
+        : png_(png_create_read_struct(PNG_LIBPNG_VER_STRING, &error, onError, onWarning)),
+          info_(png_ ? png_create_info_struct(png_) : nullptr) {
+        if (!info_) {
+            png_destroy_read_struct(&png_, nullptr, nullptr);
+            throw std::bad_alloc();
+        }
+    }
+    ~ReadStruct() { png_destroy_read_struct(&png_, &info_, nullptr); }
+    ReadStruct(const ReadStruct&) = delete;
+    ReadStruct& operator=(const ReadStruct&) = delete;
+    png_structp png() const { return png_; }
+    png_infop info() const { return info_; }
+
+private:
+    png_structp png_;
+    png_infop info_;
+};
+
+struct Decoded {
+    uint32_t width = 0;
+    uint32_t height = 0;
+    uint32_t channels = 0;  // 3: BGR, 4: BGRA
+    size_t rowBytes = 0;
+};
+
+// Every colour type becomes 8-bit BGR or BGRA rows.
+void requestBgr8(png_structp png) {
+    png_set_expand(png);
+    png_set_scale_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_bgr(png);
+    png_set_interlace_handling(png);
+}
+
+bool readImage(const ReadStruct& s, Source& source, std::vector<uint8_t>& pixels, std::vector<png_bytep>& rows,
+               Decoded& out) {
+    png_structp png = s.png();
+    png_infop info = s.info();
+    if (setjmp(png_jmpbuf(png))) return false;
+    png_set_read_fn(png, &source, readSource);
+    png_set_user_limits(png, image_limits::MaxSide, image_limits::MaxSide);
+    png_read_info(png, info);
+    out.width = png_get_image_width(png, info);
+    out.height = png_get_image_height(png, info);
+    if (int64_t(out.width) * out.height > image_limits::MaxPixels) png_error(png, "image is larger than supported");
+    requestBgr8(png);
+    png_read_update_info(png, info);
+    out.channels = png_get_channels(png, info);
+    out.rowBytes = png_get_rowbytes(png, info);
+    if (png_get_bit_depth(png, info) != 8 || (out.channels != 3 && out.channels != 4) ||
+        out.rowBytes != size_t(out.width) * out.channels) {
+        png_error(png, "unexpected pixel layout after conversion");
+    }
+    pixels.resize(out.rowBytes * out.height);
+    rows.resize(out.height);
+    for (uint32_t y = 0; y < out.height; ++y) rows[y] = pixels.data() + y * out.rowBytes;
+    png_read_image(png, rows.data());
+    png_read_end(png, nullptr);
+    return true;
+}
+
+uint8_t overWhite(uint8_t value, uint8_t alpha) { return uint8_t((value * alpha + 255 * (255 - alpha) + 127) / 255); }
+
+Bitmap toBitmap(const Decoded& d, const std::vector<uint8_t>& pixels) {
+    Bitmap image;
+    image.width = int32_t(d.width);
+    image.height = int32_t(d.height);
+    if (d.channels == 3) {
+        image.bgr = pixels;
+        return image;
+    }
+    image.bgr.resize(size_t(d.width) * d.height * 3);
+    for (size_t i = 0, n = size_t(d.width) * d.height; i < n; ++i) {
+        const uint8_t* p = pixels.data() + i * 4;
+        for (size_t c = 0; c < 3; ++c) image.bgr[i * 3 + c] = overWhite(p[c], p[3]);
+    }
+    return image;
+}
+
+}  // namespace
+
+bool hasPngSignature(std::span<const uint8_t> bytes) {
+    return bytes.size() >= SignatureSize && png_sig_cmp(bytes.data(), 0, SignatureSize) == 0;
+}
+
+Bitmap decodePng(std::span<const uint8_t> bytes) {
+    if (!hasPngSignature(bytes)) throw ImageError("not a PNG file");
+    ErrorText error;
+    ReadStruct reader(error);
+    Source source{bytes};
+    std::vector<uint8_t> pixels;
+    std::vector<png_bytep> rows;
+    Decoded decoded;
+    if (!readImage(reader, source, pixels, rows, decoded)) fail(error);
+    return toBitmap(decoded, pixels);
+}
+
+}  // namespace vortel

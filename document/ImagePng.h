@@ -1,0 +1,20 @@
+#pragma once
+// PNG through libpng: every colour type and depth read, 8-bit RGB written.
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "platform/Bitmap.h"
+
+namespace vortel {
+
+// Decodes a whole .png file image. Palette, grey and 16-bit images become 8-bit BGR; transparent
+// pixels are composited over white, the colour of an empty work image. Throws ImageError.
+Bitmap decodePng(std::span<const uint8_t> bytes);
+
+std::vector<uint8_t> encodePng(const Bitmap& bitmap);
+
+// True when the bytes start with the PNG signature.
+bool hasPngSignature(std::span<const uint8_t> bytes);
+
+}  // namespace vortel
