@@ -24,6 +24,20 @@ void parseSize(const std::string& text, Options& options) {
     options.height = parseSide(text.substr(x + 1), text);
 }
 
+Quality parseQuality(const std::string& text) {
+    if (text == "draft") return Quality::Draft;
+    if (text == "normal") return Quality::Normal;
+    if (text == "smooth") return Quality::Smooth;
+    throw UsageError("--quality: expected draft, normal or smooth, got '" + text + "'");
+}
+
+TextureOption parseTexture(const std::string& text) {
+    if (text.size() < 3 || (text[0] != '0' && text[0] != '1') || text[1] != '=') {
+        throw UsageError("--texture: expected 1=FILE (text) or 0=FILE (background), got '" + text + "'");
+    }
+    return TextureOption{text[0] - '0', text.substr(2)};
+}
+
 }  // namespace
 
 Options parseOptions(const std::vector<std::string>& args) {
@@ -44,6 +58,12 @@ Options parseOptions(const std::vector<std::string>& args) {
             parseSize(value(), options);
         } else if (arg == "--set") {
             options.settings.push_back(value());
+        } else if (arg == "--quality") {
+            options.quality = parseQuality(value());
+        } else if (arg == "--texture") {
+            options.textures.push_back(parseTexture(value()));
+        } else if (arg == "--imprint") {
+            options.imprint = value();
         } else if (arg == "-o" || arg == "--output") {
             options.output = value();
         } else if (arg.starts_with("-") && arg != "-") {
@@ -64,13 +84,18 @@ std::string usageText() {
            "verbs:\n"
            "  inspect            print the engine state after layout and warp\n"
            "  outline -o FILE    write the warped outline and the guides as SVG\n"
+           "  render -o FILE     render the effect into a .png or .bmp image\n"
            "\n"
            "options:\n"
            "  --text T           the text; newlines separate lines\n"
            "  --size WxH         work image size (default 450x200)\n"
            "  --set KEY=JSON     set a state key before rendering; repeatable, applied in order\n"
            "  --json             inspect: print the state as one JSON object\n"
-           "  -o, --output FILE  outline: the SVG file to write\n"
+           "  --quality Q        render: draft, normal or smooth (the default)\n"
+           "  --texture N=FILE   render: image for surface N, 1 the text, 0 the background;\n"
+           "                     choose the texture fill with --set, e.g. 'TextFill={\"FillKind\":0}'\n"
+           "  --imprint FILE     render: imprint the image into the text\n"
+           "  -o, --output FILE  outline: the SVG file to write; render: the image\n"
            "  -h, --help         show this help\n"
            "\n"
            "Keys are the names `inspect` prints; objects may be partial, e.g.\n"

@@ -7,6 +7,14 @@
 
 namespace vortel::cli {
 
+enum class Quality { Draft, Normal, Smooth };
+
+// An image for one fill surface: 1 the text, 0 the background.
+struct TextureOption {
+    int surface = 0;
+    std::string file;
+};
+
 struct Options {
     std::string verb;
     bool help = false;
@@ -16,6 +24,9 @@ struct Options {
     int32_t height = 200;
     std::vector<std::string> settings;  // KEY=JSON, applied in the order given
     std::optional<std::string> output;
+    std::optional<Quality> quality;       // render; unset keeps the engine's own smoothing
+    std::vector<TextureOption> textures;  // render, applied in the order given
+    std::optional<std::string> imprint;   // render
 };
 
 // The largest image side accepted; keeps the work canvas within a few hundred megabytes.

@@ -37,10 +37,10 @@ private:
     RecordingMessages recorded_;
 };
 
-[[noreturn]] void refuse(std::string what, const MessageCapture& messages) {
+std::string refusal(std::string what, const MessageCapture& messages) {
     const auto said = messages.said();
     for (size_t i = 0; i < said.size(); ++i) what += (i == 0 ? ": " : "; ") + said[i];
-    throw WarpRefused(what);
+    return what;
 }
 
 }  // namespace
@@ -53,11 +53,16 @@ void configureEngine(TFontFX& engine, const Options& options) {
 }
 
 void runPipeline(TFontFX& engine, Canvas& canvas, std::ostream& warnings) {
+    if (auto refused = runPipelineKeepingRefusal(engine, canvas, warnings)) throw WarpRefused(*refused);
+}
+
+std::optional<std::string> runPipelineKeepingRefusal(TFontFX& engine, Canvas& canvas, std::ostream& warnings) {
     MessageCapture messages(engine);
-    if (!engine.GetPointsAndTypes(canvas, false)) refuse("no text outline could be extracted", messages);
-    if (!engine.CalcVortel(0)) refuse("the warp was refused", messages);
+    if (!engine.GetPointsAndTypes(canvas, false)) throw WarpRefused(refusal("no text outline could be extracted", messages));
+    if (!engine.CalcVortel(0)) return refusal("the warp was refused", messages);
     engine.GetMiddleOfGuides();
     for (const auto& line : messages.said()) warnings << "vortel-cli: warning: " << line << '\n';
+    return std::nullopt;
 }
 
 }  // namespace vortel::cli

@@ -1,6 +1,8 @@
 #pragma once
 // The steps every verb shares: build the requested state, then lay out and warp the text.
+#include <optional>
 #include <ostream>
+#include <string>
 
 #include "cli/Options.h"
 #include "engine/FontFX.h"
@@ -18,5 +20,9 @@ void configureEngine(TFontFX& engine, const Options& options);
 // carrying the engine's own messages, when either step declines; on success anything the
 // engine said goes to `warnings`, one "vortel-cli: warning: " line each.
 void runPipeline(TFontFX& engine, Canvas& canvas, std::ostream& warnings);
+
+// The same steps for a renderer, which still draws the background when the warp is refused:
+// that refusal is returned as its message instead of thrown. A failed extraction still throws.
+std::optional<std::string> runPipelineKeepingRefusal(TFontFX& engine, Canvas& canvas, std::ostream& warnings);
 
 }  // namespace vortel::cli

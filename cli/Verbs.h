@@ -8,5 +8,6 @@ namespace vortel::cli {
 // Each verb returns the process exit status and reports failure by throwing (see Errors.h).
 int runInspect(const Options& options, std::ostream& out, std::ostream& err);
 int runOutline(const Options& options, std::ostream& out, std::ostream& err);
+int runRender(const Options& options, std::ostream& out, std::ostream& err);
 
 }  // namespace vortel::cli

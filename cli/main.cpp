@@ -16,6 +16,7 @@ using Verb = int (*)(const vortel::cli::Options&, std::ostream&, std::ostream&);
 const std::map<std::string, Verb> verbs = {
     {"inspect", vortel::cli::runInspect},
     {"outline", vortel::cli::runOutline},
+    {"render", vortel::cli::runRender},
 };
 
 // Exactly one line per failure, whatever the message held, so scripts can rely on it.

@@ -115,7 +115,8 @@ Header readHeaders(ByteReader& in, Palette& palette) {
     checkMasks(h);
     readPalette(in, h, palette);
     if (h.pixelOffset < in.position() || h.pixelOffset > in.size()) {
-        throw ImageError("BMP pixel data offset " + std::to_string(h.pixelOffset) + " is outside the file");
+        throw ImageError("BMP pixel data offset " + std::to_string(h.pixelOffset) +
+                         " is not between the headers and the end of the file");
     }
     in.seek(h.pixelOffset);
     return h;

@@ -127,6 +127,55 @@ Bitmap toBitmap(const Decoded& d, const std::vector<uint8_t>& pixels) {
     return image;
 }
 
+
+void writeSink(png_structp png, png_bytep data, size_t count) {
+    auto* out = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
+    bool stored = true;
+    try {
+        out->insert(out->end(), data, data + count);
+    } catch (const std::bad_alloc&) {
+        stored = false;  // leave the handler before libpng unwinds with longjmp
+    }
+    if (!stored) png_error(png, "out of memory");
+}
+
+void flushNothing(png_structp) {}
+
+class WriteStruct {
+public:
+    explicit WriteStruct(ErrorText& error)
+        : png_(png_create_write_struct(PNG_LIBPNG_VER_STRING, &error, onError, onWarning)),
+          info_(png_ ? png_create_info_struct(png_) : nullptr) {
+        if (!info_) {
+            png_destroy_write_struct(&png_, nullptr);
+            throw std::bad_alloc();
+        }
+    }
+    ~WriteStruct() { png_destroy_write_struct(&png_, &info_); }
+    WriteStruct(const WriteStruct&) = delete;
+    WriteStruct& operator=(const WriteStruct&) = delete;
+    png_structp png() const { return png_; }
+    png_infop info() const { return info_; }
+
+private:
+    png_structp png_;
+    png_infop info_;
+};
+
+bool writeImage(const WriteStruct& s, const Bitmap& bitmap, std::vector<png_bytep>& rows, std::vector<uint8_t>& out) {
+    png_structp png = s.png();
+    png_infop info = s.info();
+    if (setjmp(png_jmpbuf(png))) return false;
+    png_set_write_fn(png, &out, writeSink, flushNothing);
+    png_set_IHDR(png, info, uint32_t(bitmap.width), uint32_t(bitmap.height), 8, PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    png_set_bgr(png);
+    png_write_image(png, rows.data());
+    png_write_end(png, nullptr);
+    return true;
+}
+
 }  // namespace
 
 bool hasPngSignature(std::span<const uint8_t> bytes) {
@@ -143,6 +192,19 @@ Bitmap decodePng(std::span<const uint8_t> bytes) {
     Decoded decoded;
     if (!readImage(reader, source, pixels, rows, decoded)) fail(error);
     return toBitmap(decoded, pixels);
+}
+
+std::vector<uint8_t> encodePng(const Bitmap& bitmap) {
+    image_limits::checkBitmap(bitmap);
+    ErrorText error;
+    WriteStruct writer(error);
+    // libpng copies each row before converting it, so the bitmap is only read through these.
+    std::vector<png_bytep> rows(size_t(bitmap.height));
+    const size_t rowBytes = size_t(bitmap.width) * 3;
+    for (size_t y = 0; y < rows.size(); ++y) rows[y] = const_cast<png_bytep>(bitmap.bgr.data() + y * rowBytes);
+    std::vector<uint8_t> out;
+    if (!writeImage(writer, bitmap, rows, out)) fail(error);
+    return out;
 }
 
 }  // namespace vortel

@@ -17,8 +17,8 @@ Rgb toRgb(ColorRef c) { return {uint8_t(c & 0xFF), uint8_t(c >> 8 & 0xFF), uint8
 int32_t saturate32(int64_t v) { return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 
 // A channel may overshoot far beyond a byte when the position lies outside the gradient.
-uint8_t channel(int64_t v1, int64_t c1, int64_t u, int64_t c0, int64_t t) {
-    return clampByte(int32_t(std::clamp<int64_t>((v1 * c1 - u * c0) / t, -1, 256)));
+uint8_t channel(int64_t v, int64_t c1, int64_t u, int64_t c0, int64_t t) {
+    return clampByte(int32_t(std::clamp<int64_t>((v * c1 - u * c0) / t, -1, 256)));
 }
 
 // Folds a position of a repeated gradient back into its single run: run k covers
@@ -111,7 +111,7 @@ void FillSampler::chooseAngled() {
     // in floating point its cosine only comes near zero.
     if (std::fabs(c) < 1e-9) return;
     const double l = double(roundEven(std::fabs(c) * w_ + std::fabs(std::sin(r)) * h_));
-    m_ = saturate32(std::llabs(roundEven(l / c)));
+    m_ = saturate32(roundEven(std::fabs(l / c)));
     if (m_ == 0) return;
     if (a < 90) {
         mode_ = Mode::AngledLow;

@@ -19,20 +19,8 @@ const Font& requireFont(const FontPtr& font) {
     return *font;
 }
 
-// Cairo's RGB24 stores 0x00RRGGBB per native word; the design's colours are 0x00BBGGRR.
-uint32_t toNative(ColorRef c) { return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF); }
-ColorRef fromNative(uint32_t v) { return (v >> 16 & 0xFF) | (v & 0xFF00) | (v & 0xFF) << 16; }
-
-struct PixelAccess {
-    uint8_t* data;
-    int stride;
-    explicit PixelAccess(cairo_surface_t* s) {
-        cairo_surface_flush(s);
-        data = cairo_image_surface_get_data(s);
-        stride = cairo_image_surface_get_stride(s);
-    }
-    uint32_t* row(int32_t y) const { return reinterpret_cast<uint32_t*>(data + ptrdiff_t(y) * stride); }
-};
+// A line or curve after a closed figure (or on an empty path) starts a new figure at the pen.
+bool needsFigureStart(const GdiPath& p) { return p.empty() || (p.types().back() & PT_CLOSEFIGURE); }
 
 }  // namespace
 
@@ -45,28 +33,52 @@ Canvas::Canvas(int32_t width, int32_t height)
         throw std::runtime_error("cannot create a " + std::to_string(width) + "x" + std::to_string(height) +
                                  " canvas");
     }
-    PixelAccess px(surface_);
-    for (int32_t y = 0; y < height_; ++y) std::fill_n(px.row(y), width_, toNative(0xFFFFFF));
-    cairo_surface_mark_dirty(surface_);
+    flushPixels();
+    for (int32_t y = 0; y < height_; ++y) std::fill_n(row(y), width_, toNative(0xFFFFFF));
+    markPixelsDirty();
 }
 
 Canvas::~Canvas() { cairo_surface_destroy(surface_); }
 
+uint32_t* Canvas::row(int32_t y) const {
+    return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface_) +
+                                       ptrdiff_t(y) * cairo_image_surface_get_stride(surface_));
+}
+
+void Canvas::flushPixels() const { cairo_surface_flush(surface_); }
+
+void Canvas::markPixelsDirty() { cairo_surface_mark_dirty(surface_); }
+
 ColorRef Canvas::pixel(int32_t x, int32_t y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
-    PixelAccess px(surface_);
-    return fromNative(px.row(y)[x]);
+    flushPixels();
+    return fromNative(row(y)[x]);
 }
 
 void Canvas::fillRect(const Rect& r, ColorRef color) {
     const int32_t left = std::max(r.left, 0), right = std::min(r.right, width_);
     const int32_t top = std::max(r.top, 0), bottom = std::min(r.bottom, height_);
     if (left < right && top < bottom) {
-        PixelAccess px(surface_);
-        for (int32_t y = top; y < bottom; ++y) std::fill(px.row(y) + left, px.row(y) + right, toNative(color));
-        cairo_surface_mark_dirty(surface_);
+        flushPixels();
+        const uint32_t native = toNative(color);
+        for (int32_t y = top; y < bottom; ++y) {
+            uint32_t* line = row(y);
+            if (clip_.empty()) {
+                std::fill(line + left, line + right, native);
+                continue;
+            }
+            for (int32_t x = left; x < right; ++x)
+                if (clipAllows(x, y)) line[x] = native;
+        }
+        markPixelsDirty();
     }
     notifyChanged();
+}
+
+void Canvas::plotLine(Point from, Point to, uint32_t native) {
+    lineDDA(from.x, from.y, to.x, to.y, [&](int32_t x, int32_t y) {
+        if (x >= 0 && y >= 0 && x < width_ && y < height_ && clipAllows(x, y)) row(y)[x] = native;
+    });
 }
 
 void Canvas::moveTo(int32_t x, int32_t y) {
@@ -77,20 +89,58 @@ void Canvas::moveTo(int32_t x, int32_t y) {
 void Canvas::lineTo(int32_t x, int32_t y) {
     const PointF end{double(x), double(y)};
     if (recording_) {
-        // A line after a closed figure (or on an empty path) starts a new figure at the pen.
-        if (path_.empty() || (path_.types().back() & PT_CLOSEFIGURE)) path_.moveTo(penPos_);
+        if (needsFigureStart(path_)) path_.moveTo(penPos_);
         path_.lineTo(end);
         penPos_ = end;
         return;
     }
-    PixelAccess px(surface_);
-    const uint32_t native = toNative(penColor_);
-    lineDDA(int32_t(penPos_.x), int32_t(penPos_.y), x, y, [&](int32_t px_, int32_t py) {
-        if (px_ >= 0 && py >= 0 && px_ < width_ && py < height_) px.row(py)[px_] = native;
-    });
-    cairo_surface_mark_dirty(surface_);
+    flushPixels();
+    plotLine(Point{int32_t(penPos_.x), int32_t(penPos_.y)}, Point{x, y}, toNative(penColor_));
+    markPixelsDirty();
     penPos_ = end;
     notifyChanged();
+}
+
+void Canvas::bezierTo(Point c1, Point c2, Point end) {
+    const PointF e{double(end.x), double(end.y)};
+    const PointF a{double(c1.x), double(c1.y)}, b{double(c2.x), double(c2.y)};
+    if (recording_) {
+        if (needsFigureStart(path_)) path_.moveTo(penPos_);
+        path_.bezierTo(a, b, e);
+        penPos_ = e;
+        return;
+    }
+    GdiPath curve;
+    curve.moveTo(penPos_);
+    curve.bezierTo(a, b, e);
+    curve.flatten();
+    flushPixels();
+    strokeFlat(curve, toNative(penColor_), false);
+    markPixelsDirty();
+    penPos_ = e;
+    notifyChanged();
+}
+
+void Canvas::closeFigure() {
+    if (recording_) path_.closeFigure();
+}
+
+void Canvas::saveDC() {
+    saved_.push_back({clip_, textColor_, bkColor_, penColor_, bkMode_, fillMode_, penPos_, charExtra_});
+}
+
+void Canvas::restoreDC() {
+    if (saved_.empty()) return;
+    SavedState& s = saved_.back();
+    clip_ = std::move(s.clip);
+    textColor_ = s.textColor;
+    bkColor_ = s.bkColor;
+    penColor_ = s.penColor;
+    bkMode_ = s.bkMode;
+    fillMode_ = s.fillMode;
+    penPos_ = s.penPos;
+    charExtra_ = s.charExtra;
+    saved_.pop_back();
 }
 
 void Canvas::beginPath() {
@@ -101,29 +151,6 @@ void Canvas::beginPath() {
 void Canvas::endPath() { recording_ = false; }
 
 void Canvas::flattenPath() { path_.flatten(); }
-
-void Canvas::fillGdiPath(const GdiPath& p, ColorRef color) {
-    cairo_t* cr = cairo_create(surface_);
-    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-    cairo_set_source_rgb(cr, (color & 0xFF) / 255.0, (color >> 8 & 0xFF) / 255.0, (color >> 16 & 0xFF) / 255.0);
-    const auto& pts = p.points();
-    const auto& types = p.types();
-    for (size_t i = 0; i < pts.size(); ++i) {
-        const uint8_t type = types[i] & ~PT_CLOSEFIGURE;
-        if (type == PT_MOVETO) {
-            cairo_move_to(cr, pts[i].x, pts[i].y);
-        } else if (type == PT_BEZIERTO && i + 2 < pts.size()) {
-            cairo_curve_to(cr, pts[i].x, pts[i].y, pts[i + 1].x, pts[i + 1].y, pts[i + 2].x, pts[i + 2].y);
-            i += 2;
-        } else {
-            cairo_line_to(cr, pts[i].x, pts[i].y);
-        }
-        if (types[i] & PT_CLOSEFIGURE) cairo_close_path(cr);
-    }
-    cairo_fill(cr);
-    cairo_destroy(cr);
-}
 
 Size Canvas::textExtent(std::u32string_view text) const {
     const Font& font = requireFont(font_);
@@ -183,9 +210,9 @@ void Canvas::extTextOut(int32_t x, int32_t y, std::u32string_view text, const st
         box.lineTo(at(pen, cell));
         box.lineTo(at(0, cell));
         box.closeFigure();
-        fillGdiPath(box, bkColor_);
+        fillGdiPath(box, FillMode::Winding, bkColor_);
     }
-    if (!glyphs.empty()) fillGdiPath(glyphs, textColor_);
+    if (!glyphs.empty()) fillGdiPath(glyphs, FillMode::Winding, textColor_);
     notifyChanged();
 }
 

@@ -130,8 +130,8 @@ private:
     Coverage rasterize(const GdiPath& p, FillMode mode) const;
     void paintCoverage(const Coverage& cover, ColorRef color);
     void fillGdiPath(const GdiPath& p, FillMode mode, ColorRef color);
-    // Outlines every figure of `p` with pen lines, closing each one as the fill does.
-    void strokeFigures(const GdiPath& p, ColorRef color);
+    // Pen lines along a flattened path (no Bézier points); `closeAll` also closes open figures.
+    void strokeFlat(const GdiPath& flat, uint32_t native, bool closeAll);
     GdiPath takePath();
 
     int32_t width_, height_;
