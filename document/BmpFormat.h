@@ -2,6 +2,7 @@
 // What the BMP reader learns from the headers, shared by the header, pixel and RLE parts.
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "document/ByteReader.h"

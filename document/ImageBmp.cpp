@@ -60,9 +60,15 @@ void decodeMaskedRow(std::span<const uint8_t> row, const Header& h, Bitmap& imag
     }
 }
 
-void decodeRows(ByteReader& in, const Header& h, const Palette& palette, Bitmap& image) {
+Bitmap blankImage(const Header& h) {
+    return Bitmap{h.width, h.height, std::vector<uint8_t>(size_t(h.width) * size_t(h.height) * 3, 0)};
+}
+
+// The rows are checked to be all there before the image is allocated.
+Bitmap decodeRows(ByteReader& in, const Header& h, const Palette& palette) {
     const uint64_t stride = rowStride(h.width, h.bitCount);
     if (stride * uint64_t(h.height) > in.remaining()) throw ImageError("BMP pixel data is truncated");
+    Bitmap image = blankImage(h);
     for (int64_t row = 0; row < h.height; ++row) {
         const auto bytes = in.take(size_t(stride));
         const int64_t y = h.topDown ? row : h.height - 1 - row;
@@ -74,6 +80,7 @@ void decodeRows(ByteReader& in, const Header& h, const Palette& palette, Bitmap&
             decodeMaskedRow(bytes, h, image, y);
         }
     }
+    return image;
 }
 
 class ByteWriter {
@@ -98,15 +105,11 @@ Bitmap decodeBmp(std::span<const uint8_t> bytes) {
     ByteReader in(bytes);
     Palette palette;
     const Header header = bmp::readHeaders(in, palette);
-    Bitmap image;
-    image.width = header.width;
-    image.height = header.height;
-    image.bgr.assign(size_t(header.width) * size_t(header.height) * 3, 0);
-    if (header.compression == bmp::Rle8 || header.compression == bmp::Rle4) {
-        bmp::decodeRle(in, header, palette, image);
-    } else {
-        decodeRows(in, header, palette, image);
-    }
+    if (header.compression != bmp::Rle8 && header.compression != bmp::Rle4) return decodeRows(in, header, palette);
+    // Run-length data can legitimately skip most of an image, so its size says nothing about the
+    // image's; the dimension limits are the bound here.
+    Bitmap image = blankImage(header);
+    bmp::decodeRle(in, header, palette, image);
     return image;
 }
 

@@ -1,6 +1,7 @@
 #include "document/ImageFile.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 #include "document/FileBytes.h"

@@ -2,6 +2,7 @@
 // The bounds every image reader and writer enforces before it allocates anything.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "document/ImageError.h"
 #include "platform/Bitmap.h"

@@ -20,6 +20,29 @@ TEST(ParseOptions, ReadsEveryOptionAndKeepsSettingsInOrder) {
     EXPECT_TRUE(o.json);
 }
 
+TEST(ParseOptions, ReadsTheRenderOptions) {
+    const Options o = parseOptions({"render", "--quality", "normal", "--texture", "1=a b.png", "--imprint", "i.bmp",
+                                    "--texture", "0==odd.bmp", "--quality", "draft"});
+    EXPECT_EQ(o.quality, vortel::cli::Quality::Draft);
+    ASSERT_EQ(o.textures.size(), 2u);
+    EXPECT_EQ(o.textures[0].surface, 1);
+    EXPECT_EQ(o.textures[0].file, "a b.png");
+    EXPECT_EQ(o.textures[1].surface, 0);
+    EXPECT_EQ(o.textures[1].file, "=odd.bmp");
+    EXPECT_EQ(o.imprint, "i.bmp");
+    EXPECT_FALSE(parseOptions({"render"}).quality);
+}
+
+TEST(ParseOptions, RejectsBadRenderOptions) {
+    for (const std::string quality : {"", "Draft", "best"}) {
+        EXPECT_THROW(parseOptions({"render", "--quality", quality}), UsageError) << quality;
+    }
+    for (const std::string texture : {"", "1", "1=", "2=x.png", "x.png", "10=x.png"}) {
+        EXPECT_THROW(parseOptions({"render", "--texture", texture}), UsageError) << texture;
+    }
+    EXPECT_THROW(parseOptions({"render", "--imprint"}), UsageError);
+}
+
 TEST(ParseOptions, DefaultsToTheStandardImage) {
     const Options o = parseOptions({"inspect"});
     EXPECT_EQ(o.width, 450);

@@ -1,0 +1,118 @@
+// The render verb end to end: images of the work size in either format, the quality levels, the
+// texture and imprint files, and failures that leave no output behind.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "document/ImageFile.h"
+#include "tests/cli/CliBinary.h"
+
+namespace fs = std::filesystem;
+using vortel::Bitmap;
+using vortel::testing::Outcome;
+using vortel::testing::slurp;
+
+namespace {
+
+class CliRender : public vortel::testing::CliBinary {
+protected:
+    std::string file(const std::string& name) const { return (dir / name).string(); }
+    size_t entries() const { return size_t(std::distance(fs::directory_iterator(dir), {})); }
+
+    Bitmap render(std::vector<std::string> args, const std::string& name = "out.png") {
+        args.insert(args.begin(), "render");
+        args.insert(args.end(), {"-o", file(name)});
+        const Outcome r = run(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(r.out.empty());
+        return vortel::loadImage(file(name));
+    }
+};
+
+std::set<uint32_t> colours(const Bitmap& image) {
+    std::set<uint32_t> found;
+    for (size_t i = 0; i + 2 < image.bgr.size(); i += 3) {
+        found.insert(uint32_t(image.bgr[i + 2]) << 16 | uint32_t(image.bgr[i + 1]) << 8 | image.bgr[i]);
+    }
+    return found;
+}
+
+bool dark(uint32_t c) { return (c >> 16 & 0xFF) <= 0x40 && (c >> 8 & 0xFF) <= 0x40 && (c & 0xFF) <= 0x40; }
+
+}  // namespace
+
+TEST_F(CliRender, PngAndBmpHoldTheSamePictureOfTheWorkSize) {
+    const Bitmap png = render({"--size", "301x97"}, "out.png");
+    const Bitmap bmp = render({"--size", "301x97"}, "out.bmp");
+    EXPECT_EQ(png.width, 301);
+    EXPECT_EQ(png.height, 97);
+    EXPECT_GT(colours(png).size(), 1u);
+    EXPECT_TRUE(png.bgr == bmp.bgr);
+    EXPECT_EQ(entries(), 4u);  // the two images, stdout, stderr
+}
+
+TEST_F(CliRender, DraftIsWhiteLightGreyAndADarkOutline) {
+    const auto found = colours(render({"--quality", "draft"}));
+    EXPECT_TRUE(found.contains(0xFFFFFF));
+    EXPECT_TRUE(found.contains(0xC0C0C0));
+    for (const uint32_t c : found) EXPECT_TRUE(c == 0xFFFFFF || c == 0xC0C0C0 || dark(c)) << std::hex << c;
+}
+
+TEST_F(CliRender, NormalQualityHasNoSmoothedEdges) {
+    const auto normal = colours(render({"--quality", "normal"}));
+    const auto smooth = colours(render({"--quality", "smooth"}));
+    EXPECT_EQ(normal.size(), 2u);  // background fill and text fill, nothing between
+    EXPECT_GT(smooth.size(), 2u);
+    EXPECT_EQ(colours(render({})), smooth);
+}
+
+TEST_F(CliRender, TextureFileFillsTheText) {
+    Bitmap green{4, 4, {}};
+    for (int i = 0; i < 16; ++i) green.bgr.insert(green.bgr.end(), {0x00, 0xFF, 0x00});
+    vortel::saveImage(file("green.png"), green);
+    const auto found = colours(render({"--quality", "normal", "--set", R"(TextFill={"FillKind":0})", "--texture",
+                                       "1=" + file("green.png")}));
+    EXPECT_TRUE(found.contains(0x00FF00));
+    EXPECT_FALSE(found.contains(0xFF0000));  // the default red text fill is gone
+}
+
+TEST_F(CliRender, ImprintFileIsAccepted) {
+    vortel::saveImage(file("stamp.png"), Bitmap{2, 2, std::vector<uint8_t>(12, 0)});
+    const Bitmap image = render({"--size", "120x60", "--imprint", file("stamp.png")});
+    EXPECT_EQ(image.width, 120);
+    EXPECT_EQ(image.height, 60);
+}
+
+TEST_F(CliRender, RefusedWarpStillDrawsTheBackgroundAndExitsThree) {
+    const Outcome r = run({"render", "--set", "GuidePoints=[[],[],[],[]]", "-o", file("bg.png")});
+    EXPECT_EQ(r.status, 3);
+    EXPECT_TRUE(r.err.starts_with("vortel-cli: warning: the warp was refused")) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_EQ(colours(vortel::loadImage(file("bg.png"))).size(), 1u);
+}
+
+TEST_F(CliRender, BadImagePathsFailWithOneLineAndNoOutput) {
+    std::ofstream(dir / "notes.txt") << "not an image";
+    expectFailure({"render", "--texture", "1=" + file("missing.png"), "-o", file("a.png")}, 1);
+    expectFailure({"render", "--texture", "0=" + file("notes.txt"), "-o", file("a.png")}, 1);
+    expectFailure({"render", "--imprint", file("missing.bmp"), "-o", file("a.bmp")}, 1);
+    EXPECT_FALSE(fs::exists(dir / "a.png"));
+    EXPECT_FALSE(fs::exists(dir / "a.bmp"));
+    EXPECT_EQ(entries(), 3u);  // notes.txt, stdout, stderr: no temporary left either
+}
+
+TEST_F(CliRender, UsageErrorsExitTwo) {
+    expectFailure({"render"}, 2);
+    expectFailure({"render", "-o", file("x.jpg")}, 2);
+    expectFailure({"render", "--json", "-o", file("x.png")}, 2);
+    expectFailure({"render", "--quality", "best", "-o", file("x.png")}, 2);
+    expectFailure({"render", "--texture", "2=" + file("t.png"), "-o", file("x.png")}, 2);
+    expectFailure({"render", "--texture", file("t.png"), "-o", file("x.png")}, 2);
+    EXPECT_FALSE(fs::exists(dir / "x.png"));
+}
+
+TEST_F(CliRender, FailedRenderKeepsThePreviousImage) {
+    std::ofstream(dir / "keep.png") << "previous";
+    run({"render", "--imprint", file("missing.png"), "-o", file("keep.png")});
+    EXPECT_EQ(slurp(dir / "keep.png"), "previous");
+}
