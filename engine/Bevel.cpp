@@ -44,8 +44,10 @@ private:
     void step(int32_t x, int32_t row, int code, int dx, int dy) {
         const size_t p = size_t(row) * w_ + x;
         int d = mask_[p];
-        const int e = value(x + dx, row + dy);
-        if (d == 0 || e + 1 >= d) return;
+        if (d == 0) return;  // most pixels of the bounds lie outside the letters
+        // The bounds keep two pixels from the image border, so the neighbour is always in the map.
+        const int e = mask_[size_t(row + dy) * w_ + x + dx];
+        if (e + 1 >= d) return;
         bool onEdge = false;
         if ((e <= add_ && add_ < d) || d == add_ + 1) {
             tangent_[p] = traceTangent(x, row, directionIndex(dx, dy));
@@ -141,7 +143,10 @@ void TFontFX::CreateTextPointer(TPixelBuffer& buffer) {
 
     WarpedBounds = Rect{std::max(b.left - add - 2, 2), std::max(b.top - add - 2, 2), std::min(b.right + add + 2, w - 3),
                         std::min(b.bottom + add + 2, h - 3)};
-    if (b.left > b.right) WarpedBounds = b;
+    if (b.left > b.right) {
+        WarpedBounds = b;  // no text: nothing to propagate
+        return;
+    }
     const Rect wb = WarpedBounds;
     NormalMap.assign(TextMask.size(), 0);
     std::vector<uint8_t> tangent(TextMask.size(), 0);
@@ -157,29 +162,72 @@ void TFontFX::CreateTextPointer(TPixelBuffer& buffer) {
     buildNormals(tangent);
 }
 
-// The normal at every pixel is the direction of the summed edge tangents around it.
+// The normal code for every pair of tangent sums: each sum of 25 components in -4..4 lies in
+// -100..100, so the arc tangent is looked up instead of computed per pixel.
+static uint8_t normalCode(int sx, int sy) {
+    static const std::vector<uint8_t> table = [] {
+        std::vector<uint8_t> t(201 * 201);
+        for (int y = -100; y <= 100; ++y) {
+            for (int x = -100; x <= 100; ++x) {
+                double theta;
+                if (y > 0) theta = std::atan(double(x) / y);
+                else if (y < 0) theta = std::atan(double(x) / y) + M_PI;
+                else theta = x > 0 ? M_PI / 2 : -M_PI / 2;
+                t[size_t(y + 100) * 201 + size_t(x + 100)] =
+                    static_cast<uint8_t>(std::clamp<int64_t>(roundEven((theta + M_PI / 2) / M_PI * 0.5 * 255), 0, 255));
+            }
+        }
+        return t;
+    }();
+    return table[size_t(sy + 100) * 201 + size_t(sx + 100)];
+}
+
+// The normal at every pixel is the direction of the summed edge tangents of its 5 x 5 block.
+// Deep inside, the block sums come from a separable box filter (exact integer sums); the one or
+// two pixels next to the outside count only their text neighbours and are summed directly.
 void TFontFX::buildNormals(const std::vector<uint8_t>& tangent) {
     const int32_t w = ImageRect.width();
     const Rect wb = WarpedBounds;
+    const int32_t cols = wb.right - wb.left + 1, rows = wb.bottom - wb.top + 5;
+    // Horizontal 5-sums of both tangent components for the bounds' columns, two rows beyond.
+    std::vector<int16_t> hx(size_t(rows) * cols), hy(size_t(rows) * cols);
+    for (int32_t r = 0; r < rows; ++r) {
+        const uint8_t* t = &tangent[size_t(wb.top - 2 + r) * w];
+        for (int32_t c = 0; c < cols; ++c) {
+            const int32_t x = wb.left + c;
+            int sx = 0, sy = 0;
+            for (int i = -2; i <= 2; ++i) {
+                sx += (t[x + i] & 0x0F) - 4;
+                sy += (t[x + i] >> 4) - 4;
+            }
+            hx[size_t(r) * cols + c] = static_cast<int16_t>(sx);
+            hy[size_t(r) * cols + c] = static_cast<int16_t>(sy);
+        }
+    }
     for (int32_t row = wb.top; row <= wb.bottom; ++row) {
+        const int32_t r = row - wb.top + 2;
         for (int32_t x = wb.left; x <= wb.right; ++x) {
             const size_t p = size_t(row) * w + x;
             const int d = TextMask[p];
             if (d == 0) continue;
             int sx = 0, sy = 0;
-            for (int j = -2; j <= 2; ++j) {
-                for (int i = -2; i <= 2; ++i) {
-                    const size_t q = size_t(row + j) * w + x + i;
-                    if (d <= 2 && TextMask[q] == 0) continue;
-                    sx += (tangent[q] & 0x0F) - 4;
-                    sy += (tangent[q] >> 4) - 4;
+            if (d > 2) {
+                const int32_t c = x - wb.left;
+                for (int j = -2; j <= 2; ++j) {
+                    sx += hx[size_t(r + j) * cols + c];
+                    sy += hy[size_t(r + j) * cols + c];
+                }
+            } else {
+                for (int j = -2; j <= 2; ++j) {
+                    for (int i = -2; i <= 2; ++i) {
+                        const size_t q = size_t(row + j) * w + x + i;
+                        if (TextMask[q] == 0) continue;
+                        sx += (tangent[q] & 0x0F) - 4;
+                        sy += (tangent[q] >> 4) - 4;
+                    }
                 }
             }
-            double theta;
-            if (sy > 0) theta = std::atan(double(sx) / sy);
-            else if (sy < 0) theta = std::atan(double(sx) / sy) + M_PI;
-            else theta = sx > 0 ? M_PI / 2 : -M_PI / 2;
-            NormalMap[p] = static_cast<uint8_t>(std::clamp<int64_t>(roundEven((theta + M_PI / 2) / M_PI * 0.5 * 255), 0, 255));
+            NormalMap[p] = normalCode(sx, sy);
             MaxDistance = std::max(MaxDistance, d);
         }
     }

@@ -104,28 +104,36 @@ void TFontFX::smoothEdges(TPixelBuffer& buffer) const {
 
     const int32_t cw = wb.right - wb.left + 1, ch = wb.bottom - wb.top + 1;
     std::vector<uint8_t> counts(size_t(cw) * ch, 0);
+    // Text pixels in each 3-wide run, for the rows of the bounds and one beyond on each side.
+    std::vector<uint8_t> runs(size_t(cw) * (ch + 2));
+    for (int32_t r = 0; r < ch + 2; ++r) {
+        const uint8_t* m = &TextMask[size_t(wb.top - 1 + r) * w];
+        for (int32_t c = 0; c < cw; ++c) {
+            const int32_t x = wb.left + c;
+            runs[size_t(r) * cw + c] = uint8_t((m[x - 1] != 0) + (m[x] != 0) + (m[x + 1] != 0));
+        }
+    }
     for (int32_t row = wb.top; row <= wb.bottom; ++row) {
+        const int32_t r = row - wb.top + 1;
         for (int32_t x = wb.left; x <= wb.right; ++x) {
+            const int32_t c = x - wb.left;
+            const int text = runs[size_t(r - 1) * cw + c] + runs[size_t(r) * cw + c] + runs[size_t(r + 1) * cw + c];
             const int d = TextMask[size_t(row) * w + x];
-            int outside = 0, below = 0, above = 0, text = 0;
-            for (int j = -1; j <= 1; ++j) {
-                const uint8_t* m = &TextMask[size_t(row + j) * w + x - 1];
-                for (int i = 0; i < 3; ++i) {
-                    outside += m[i] == 0;
-                    text += m[i] != 0;
-                    below += m[i] < d;
-                    above += m[i] > d;
+            int count = d == 0 ? text : 9 - text;
+            if (d != 0 && (joints.test(size_t(d - 1)) || joints.test(size_t(d)))) {
+                // A profile joint: count the neighbours on either side of this distance.
+                int below = 0, above = 0;
+                for (int j = -1; j <= 1; ++j) {
+                    const uint8_t* m = &TextMask[size_t(row + j) * w + x - 1];
+                    for (int i = 0; i < 3; ++i) {
+                        below += m[i] < d;
+                        above += m[i] > d;
+                    }
                 }
+                if (joints.test(size_t(d - 1)) && below > 0) count = below;
+                if (joints.test(size_t(d)) && above > 0) count = above;
             }
-            int c;
-            if (d == 0) {
-                c = text;
-            } else {
-                c = outside;
-                if (d >= 1 && joints.test(size_t(d - 1)) && below > 0) c = below;
-                if (joints.test(size_t(d)) && above > 0) c = above;
-            }
-            counts[size_t(row - wb.top) * cw + (x - wb.left)] = static_cast<uint8_t>(c);
+            counts[size_t(c) + size_t(row - wb.top) * cw] = static_cast<uint8_t>(count);
         }
     }
     for (int32_t row = wb.top; row <= wb.bottom; ++row) {
