@@ -136,6 +136,12 @@ void FillSampler::chooseTexture() {
         std::copy_n(line, size_t(src.width) * 3, texture_.pixel(0, row));
     }
     mode_ = Mode::Texture;
+    if (w_ >= 0 && w_ < (1 << 16) && h_ >= 0 && h_ < (1 << 16)) {
+        texColumn_.resize(size_t(w_) + 1);
+        texRow_.resize(size_t(h_) + 1);
+        for (int32_t i = 0; i <= w_; ++i) texColumn_[size_t(i)] = uint32_t(i % src.width) * 3;
+        for (int32_t i = 0; i <= h_; ++i) texRow_[size_t(i)] = uint32_t(i % src.height) * uint32_t(texture_.RowBytes);
+    }
 }
 
 Rgb FillSampler::gradient(int64_t position, int32_t length) const {
@@ -167,6 +173,10 @@ Rgb FillSampler::at(int32_t x, int32_t row) const {
     case Mode::AngledHigh:
         return gradient(int64_t(m_) - 1 - roundEven(tan_ * double(h_ - 1 - oy)) - ox, m_);
     case Mode::Texture: {
+        if (ox >= 0 && oy >= 0 && ox < int64_t(texColumn_.size()) && oy < int64_t(texRow_.size())) {
+            const uint8_t* px = texture_.Bits() + texRow_[size_t(oy)] + texColumn_[size_t(ox)];
+            return {px[2], px[1], px[0]};
+        }
         const int64_t tw = texture_.Width, th = texture_.Height;
         const uint8_t* px = texture_.pixel(int32_t((ox % tw + tw) % tw), int32_t((oy % th + th) % th));
         return {px[2], px[1], px[0]};

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "engine/EffectParams.h"
 #include "engine/PixelBuffer.h"
@@ -44,6 +45,9 @@ private:
     Rgb solid_;
     int32_t length_ = 0;   // gradient length of the radial style
     double ratio2_ = 0;    // (W / H)² of the radial style
+    // Texture column and row offsets for the box's own columns and rows, so that the common case
+    // needs no division per pixel.
+    std::vector<uint32_t> texColumn_, texRow_;
 };
 
 // Paints a fill over the image rectangle of the canvas, inside the canvas's current clip:

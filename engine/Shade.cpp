@@ -136,18 +136,18 @@ void TFontFX::smoothEdges(TPixelBuffer& buffer) const {
             counts[size_t(c) + size_t(row - wb.top) * cw] = static_cast<uint8_t>(count);
         }
     }
+    const ptrdiff_t up = buffer.RowBytes;
     for (int32_t row = wb.top; row <= wb.bottom; ++row) {
+        const uint8_t* rowCounts = &counts[size_t(row - wb.top) * cw];
         for (int32_t x = wb.left; x <= wb.right; ++x) {
-            const int c = counts[size_t(row - wb.top) * cw + (x - wb.left)];
+            const int c = rowCounts[x - wb.left];
             if (c <= 3) continue;
             const int32_t weight = c == 4 ? 4 : 9;
             uint8_t* centre = buffer.pixel(x, row);
             for (int k = 0; k < 3; ++k) {
-                int32_t sum = weight * centre[k];
-                for (int j = -1; j <= 1; ++j)
-                    for (int i = -1; i <= 1; ++i)
-                        if (i != 0 || j != 0) sum += buffer.pixel(x + i, row + j)[k];
-                centre[k] = clampByte(sum / (weight + 8));
+                const uint8_t* b = centre + k;
+                const int32_t ring = b[-up - 3] + b[-up] + b[-up + 3] + b[-3] + b[3] + b[up - 3] + b[up] + b[up + 3];
+                centre[k] = clampByte((weight * centre[k] + ring) / (weight + 8));
             }
         }
     }
