@@ -20,6 +20,11 @@ int directionIndex(int dx, int dy) {
     return 0;
 }
 
+int64_t clampTo64(__int128 v) {
+    constexpr __int128 lo = std::numeric_limits<int64_t>::min(), hi = std::numeric_limits<int64_t>::max();
+    return static_cast<int64_t>(v < lo ? lo : v > hi ? hi : v);
+}
+
 uint8_t packTangent(int dx, int dy) { return static_cast<uint8_t>((dx + 4) | (dy + 4) << 4); }
 
 // Distance and tangent propagation over one byte map, rows bottom-up.
@@ -235,7 +240,7 @@ void TFontFX::buildNormals(const std::vector<uint8_t>& tangent) {
 
 void TFontFX::UpdateBevelFunc() {
     BevelChanged = false;
-    int64_t l = roundEven((MaxDistance + 1) * Bevel.BevelSize * 0.01);
+    int64_t l = roundEven((MaxDistance + 1) * double(Bevel.BevelSize) * 0.01);
     const int32_t h = mulDiv(Bevel.BevelHeight, 136, 1000);
     DistColorMode.fill(0);
     DistSegment.fill(0);
@@ -246,7 +251,8 @@ void TFontFX::UpdateBevelFunc() {
     int64_t off = 0;
     for (int i = 1; i <= count; ++i) {
         // A profile without width is flat: every segment ends at the bevel width, slope 0.
-        int64_t a = xn != x0 ? l * (pt[i].X - x0) / (xn - x0) : l;
+        // 128-bit product: absurd sizes and positions from a damaged file must not overflow.
+        int64_t a = xn != x0 ? clampTo64(__int128(l) * (pt[i].X - x0) / (xn - x0)) : l;
         if (a >= 255) {
             a = 255;
             if (pt[i].X != x0) l = (xn - x0) * 255 / (pt[i].X - x0);

@@ -1,5 +1,5 @@
-// Feeds arbitrary {"key": value, ...} documents through applySetting and then the layout and
-// warp, the way a user's --set options reach the engine.
+// Feeds arbitrary {"key": value, ...} documents through applySetting and then the layout, the
+// warp and the renderer, the way a user's --set options reach the engine.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -42,7 +42,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     try {
         vortel::Canvas canvas(Width, Height);
-        if (engine.GetPointsAndTypes(canvas, false) && engine.CalcVortel(0)) engine.GetMiddleOfGuides();
+        if (engine.GetPointsAndTypes(canvas, false) && engine.CalcVortel(0)) {
+            engine.GetMiddleOfGuides();
+            // Both qualities, and a second full render from the cached maps.
+            engine.ShowText(canvas, true);
+            engine.ShowText(canvas, false);
+            engine.setSmoothFont(engine.SmoothFont == 0);
+            engine.ShowText(canvas, false);
+        }
     } catch (const std::exception&) {
         // Unknown faces and refused input are reported by exception; only crashes are findings.
     }

@@ -6,5 +6,5 @@ bash scripts/install-deps.sh
 cmake --preset release
 cmake --build --preset release --target vortel-cli
 mkdir -p out
-build/bin/vortel-cli outline -o out/vortel.svg
-echo "The default effect's warped outline is in $(pwd)/out/vortel.svg"
+build/bin/vortel-cli render -o out/vortel.png
+echo "The default effect is rendered in $(pwd)/out/vortel.png"
