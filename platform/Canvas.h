@@ -108,6 +108,8 @@ public:
     void notifyChanged() const { if (listener_) listener_(); }
 
 private:
+    template <class Op>
+    void blit(int32_t x, int32_t y, const Bitmap& bitmap, Op&& op);
     // Cairo's RGB24 stores 0x00RRGGBB per native word; the program's colours are 0x00BBGGRR.
     static uint32_t toNative(ColorRef c) { return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF); }
     static ColorRef fromNative(uint32_t v) { return (v >> 16 & 0xFF) | (v & 0xFF00) | (v & 0xFF) << 16; }

@@ -176,19 +176,31 @@ void Canvas::selectClipPath() {
         std::copy(cover.mask.begin(), cover.mask.end(), clip_.begin() + ptrdiff_t(cover.top) * width_);
 }
 
-void Canvas::drawBitmap(int32_t x, int32_t y, const Bitmap& bitmap) {
+// Visits every canvas pixel the bitmap placed at (x, y) covers, with the bitmap's BGR bytes.
+template <class Op>
+void Canvas::blit(int32_t x, int32_t y, const Bitmap& bitmap, Op&& op) {
     const Overlap o = overlap(x, y, bitmap.width, usableRows(bitmap), width_, height_);
     if (!o.empty()) {
         flushPixels();
         for (int32_t cy = o.top; cy < o.bottom; ++cy) {
             const uint8_t* src = bitmap.bgr.data() + (size_t(cy - y) * size_t(bitmap.width) + size_t(o.left - x)) * 3;
             uint32_t* line = row(cy);
-            for (int32_t cx = o.left; cx < o.right; ++cx, src += 3)
-                if (clipAllows(cx, cy)) line[cx] = nativeFromBgr(src);
+            for (int32_t cx = o.left; cx < o.right; ++cx, src += 3) op(cx, cy, line[cx], nativeFromBgr(src));
         }
         markPixelsDirty();
     }
     notifyChanged();
+}
+
+void Canvas::drawBitmap(int32_t x, int32_t y, const Bitmap& bitmap) {
+    blit(x, y, bitmap, [this](int32_t cx, int32_t cy, uint32_t& dst, uint32_t src) {
+        if (clipAllows(cx, cy)) dst = src;
+    });
+}
+
+// The old source-AND raster operation; like it, it ignores the clip.
+void Canvas::andBitmap(int32_t x, int32_t y, const Bitmap& bitmap) {
+    blit(x, y, bitmap, [](int32_t, int32_t, uint32_t& dst, uint32_t src) { dst &= src; });
 }
 
 void Canvas::fillHatch(const Rect& r, HatchStyle style, ColorRef lineColor, ColorRef backColor) {
@@ -201,20 +213,6 @@ void Canvas::fillHatch(const Rect& r, HatchStyle style, ColorRef lineColor, Colo
             uint32_t* pixels = row(y);
             for (int32_t x = left; x < right; ++x)
                 if (clipAllows(x, y)) pixels[x] = onHatchLine(style, x, y) ? line : back;
-        }
-        markPixelsDirty();
-    }
-    notifyChanged();
-}
-
-void Canvas::andBitmap(int32_t x, int32_t y, const Bitmap& bitmap) {
-    const Overlap o = overlap(x, y, bitmap.width, usableRows(bitmap), width_, height_);
-    if (!o.empty()) {
-        flushPixels();
-        for (int32_t cy = o.top; cy < o.bottom; ++cy) {
-            const uint8_t* src = bitmap.bgr.data() + (size_t(cy - y) * size_t(bitmap.width) + size_t(o.left - x)) * 3;
-            uint32_t* line = row(cy);
-            for (int32_t cx = o.left; cx < o.right; ++cx, src += 3) line[cx] &= nativeFromBgr(src);
         }
         markPixelsDirty();
     }
