@@ -100,6 +100,15 @@ public:
     void CreateTextPointer(TPixelBuffer& buffer);
     void UpdateBevelFunc();
     void ZeichneText(TPixelBuffer& buffer);
+    // Shadow: the cast shape into a map of the image's size, the coverage map (built only when none
+    // is cached) and its blending into the buffer.
+    void CastShadow(std::vector<uint8_t>& target, int32_t width, int32_t height);
+    void CreateShadowPointer(TPixelBuffer& buffer);
+    void ZeichneShadow(TPixelBuffer& buffer);
+    // Background frame: the pixel frame into the buffer (FramePixel = 1), the polygon frame on the
+    // canvas on top of the finished picture (FramePixel = 0).
+    void ZeichneBGFrame(TPixelBuffer& buffer);
+    void ZeichneBGFramePolygon(Canvas& dc, int32_t width, int32_t height);
     // The view's test: four straight two-point guides forming an upright box, and no fringe.
     bool isUnwarped() const;
     RenderOptions renderOptions;
@@ -118,6 +127,9 @@ public:
     void setBevelProfile(const std::array<BevelPoint, 11>& points, uint8_t segmentCount);
     void setFringe(uint8_t kind, int32_t outlineStep, int32_t x, int32_t y, int32_t seed);
     void setSmoothFont(bool on);
+    // Blur, angle, size and the offsets shape the shadow map; colour and intensity only re-blend.
+    void setShadow(const ShadowParams& shadow);
+    void setFrame(const FrameParams& frame);
 
     // --- undo (the guide-replacing action) ---
     void SetUndoRecord(uint8_t action, int32_t index);
@@ -174,6 +186,7 @@ public:
     std::vector<uint8_t> TextMask;   // 0 outside; else distance from the edge (255 = inside, not yet worked out)
     std::vector<uint8_t> NormalMap;  // edge normal direction, 0..255 for a full turn (bevel only)
     std::vector<uint8_t> ShadowMask;
+    Rect ShadowBounds;               // marked shadow pixels widened by the blur, rows from the bottom
     int32_t MaxDistance = 0;
     bool BevelChanged = true;
     std::array<int16_t, 256> SlopeTable{};
@@ -191,6 +204,7 @@ private:
     void paintTextImage(Canvas& text);
     void drawDraft(Canvas& dc);
     void smoothEdges(TPixelBuffer& buffer) const;
+    bool shadowDrawsText() const;
 
     struct Capture {
         bool active = false;

@@ -25,6 +25,14 @@ bool TFontFX::isUnwarped() const {
     return box && noFringe;
 }
 
+// A shadow right under the text, as large, in the colour of a plain text fill, already is the
+// text: drawing the letters again would only hide its blur.
+bool TFontFX::shadowDrawsText() const {
+    const ShadowParams& s = Shadow;
+    return s.ShadowBlur >= 0 && s.ShadowX == 0 && s.ShadowY == 0 && s.ShadowAngle == 0 && s.ShadowSize == 100 &&
+           s.ShadowColor == TextFill.FillColor && TextFill.FillKind == 2;
+}
+
 // Light grey letters with a black outline on white, no effect of any kind. The unwarped text is
 // recorded from the same layout as the full render's, so both qualities place it alike.
 void TFontFX::drawDraft(Canvas& dc) {
@@ -84,6 +92,8 @@ void TFontFX::ShowText(Canvas& dc, bool draft) {
         dc.restoreDC();
     } else {
         TPixelBuffer buffer;
+        const bool shadowOn = Shadow.ShadowBlur >= 0;
+        bool drawShadow = shadowOn && (!renderOptions.bevelPageActive || BevelChanged);
         if (rebuild) {
             Canvas text(dc.width(), dc.height());
             paintTextImage(text);
@@ -91,14 +101,19 @@ void TFontFX::ShowText(Canvas& dc, bool draft) {
             CreateTextPointer(buffer);
             ShadowMask.clear();
             BevelChanged = true;
+            drawShadow = shadowOn;
         }
         if (BevelChanged) UpdateBevelFunc();
         BitmapToPixelBuffer(dc, buffer);
-        // The shadow (into the buffer, before the frame) and the pixel frame join here.
-        ZeichneText(buffer);
+        if (drawShadow) {
+            if (ShadowMask.empty()) CreateShadowPointer(buffer);
+            ZeichneShadow(buffer);
+        }
+        if (pixelFrame) ZeichneBGFrame(buffer);
+        if (!shadowDrawsText()) ZeichneText(buffer);
         PixelBufferToCanvas(buffer, dc);
     }
-    // The polygon frame is drawn here, on top of the finished picture.
+    if (Frame.FrameKind != 0 && Frame.FramePixel == 0) ZeichneBGFramePolygon(dc, dc.width(), dc.height());
     lastBevelEnabled() = bevel;
     UpdateTextDC(dc);
 }

@@ -104,4 +104,19 @@ void TFontFX::setSmoothFont(bool on) {
     Modified = 1;
 }
 
+void TFontFX::setShadow(const ShadowParams& shadow) {
+    const ShadowParams& old = Shadow;
+    if (shadow.ShadowBlur != old.ShadowBlur || shadow.ShadowAngle != old.ShadowAngle || shadow.ShadowSize != old.ShadowSize ||
+        shadow.ShadowX != old.ShadowX || shadow.ShadowY != old.ShadowY)
+        releaseShadowMask();
+    Shadow = shadow;
+    Modified = 1;
+}
+
+// Frames are drawn fresh on every render from their fields; no cache depends on them.
+void TFontFX::setFrame(const FrameParams& frame) {
+    Frame = frame;
+    Modified = 1;
+}
+
 }  // namespace vortel

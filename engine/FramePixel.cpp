@@ -1,0 +1,7 @@
+#include "engine/FontFX.h"
+
+namespace vortel {
+
+void TFontFX::ZeichneBGFrame(TPixelBuffer&) {}
+
+}  // namespace vortel
