@@ -231,3 +231,31 @@ TEST(Render, BevelLightSideFollowsTheAngle) {
 }
 
 }  // namespace vortel::test
+
+namespace vortel::test {
+
+TEST(Render, ShadowMapIsKeptForColourAndRebuiltForShape) {
+    EngineRig rig;
+    ShadowParams shadow = rig.engine->Shadow;
+    shadow.ShadowBlur = 2;
+    shadow.ShadowX = 4;
+    rig.engine->setShadow(shadow);
+    render(rig);
+    ASSERT_FALSE(rig.engine->ShadowMask.empty());
+    rig.engine->ShadowMask.back() = 77;  // a mark that only a rebuild removes
+    shadow.ShadowColor = 0x00FF00;
+    shadow.ShadowIntensity = 0.5;
+    rig.engine->setShadow(shadow);
+    render(rig);
+    EXPECT_EQ(rig.engine->ShadowMask.back(), 77);
+    for (auto change : {+[](ShadowParams& s) { s.ShadowBlur = 3; }, +[](ShadowParams& s) { s.ShadowAngle = 10; },
+                        +[](ShadowParams& s) { s.ShadowSize = 90; }, +[](ShadowParams& s) { s.ShadowY = -2; }}) {
+        rig.engine->ShadowMask.back() = 77;
+        change(shadow);
+        rig.engine->setShadow(shadow);
+        render(rig);
+        EXPECT_NE(rig.engine->ShadowMask.back(), 77);
+    }
+}
+
+}  // namespace vortel::test
