@@ -17,7 +17,7 @@ void putBig32(std::vector<uint8_t>& out, uint32_t v) {
     for (int shift = 24; shift >= 0; shift -= 8) out.push_back(uint8_t(v >> shift));
 }
 
-void putInfoHeader(std::vector<uint8_t>& out, const BmpSpec& s) {
+void putInfoHeader(std::vector<uint8_t>& out, const BmpSample& s) {
     put32(out, s.headerSize);
     if (s.headerSize == 12) {
         put16(out, uint32_t(s.width));
@@ -46,7 +46,7 @@ void putInfoHeader(std::vector<uint8_t>& out, const BmpSpec& s) {
 
 }  // namespace
 
-std::vector<uint8_t> buildBmp(const BmpSpec& s) {
+std::vector<uint8_t> buildBmp(const BmpSample& s) {
     std::vector<uint8_t> out = {'B', 'M'};
     put32(out, 0);  // file size, patched below
     put32(out, 0);
@@ -75,7 +75,7 @@ std::vector<uint8_t> pngChunk(const std::string& type, const std::vector<uint8_t
     return out;
 }
 
-std::vector<uint8_t> buildPng(const PngSpec& s) {
+std::vector<uint8_t> buildPng(const PngSample& s) {
     std::vector<uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<uint8_t> ihdr;
     putBig32(ihdr, s.width);

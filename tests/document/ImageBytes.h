@@ -13,7 +13,7 @@
 
 namespace vortel::testing {
 
-struct BmpSpec {
+struct BmpSample {
     uint32_t headerSize = 40;
     int32_t width = 1;
     int32_t height = 1;
@@ -27,9 +27,9 @@ struct BmpSpec {
     std::optional<uint32_t> pixelOffset;          // default: right after the palette
 };
 
-std::vector<uint8_t> buildBmp(const BmpSpec& spec);
+std::vector<uint8_t> buildBmp(const BmpSample& sample);
 
-struct PngSpec {
+struct PngSample {
     uint32_t width = 1;
     uint32_t height = 1;
     uint8_t bitDepth = 8;
@@ -40,7 +40,7 @@ struct PngSpec {
     std::vector<uint8_t> scanlines;  // filter byte and packed pixels, row after row
 };
 
-std::vector<uint8_t> buildPng(const PngSpec& spec);
+std::vector<uint8_t> buildPng(const PngSample& sample);
 
 // A chunk with its length and CRC.
 std::vector<uint8_t> pngChunk(const std::string& type, const std::vector<uint8_t>& data);

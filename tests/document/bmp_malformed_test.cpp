@@ -10,27 +10,27 @@
 
 using vortel::decodeBmp;
 using vortel::ImageError;
-using vortel::testing::BmpSpec;
+using vortel::testing::BmpSample;
 using vortel::testing::buildBmp;
 
 namespace {
 
-BmpSpec eightBit(int32_t width, int32_t height, std::vector<uint8_t> pixels) {
-    BmpSpec s{.width = width, .height = height, .bitCount = 8};
+BmpSample eightBit(int32_t width, int32_t height, std::vector<uint8_t> pixels) {
+    BmpSample s{.width = width, .height = height, .bitCount = 8};
     s.palette = {{0, 0, 0}, {0xFF, 0xFF, 0xFF}};
     s.pixels = std::move(pixels);
     return s;
 }
 
-BmpSpec rle8(int32_t width, int32_t height, std::vector<uint8_t> stream) {
-    BmpSpec s = eightBit(width, height, std::move(stream));
+BmpSample rle8(int32_t width, int32_t height, std::vector<uint8_t> stream) {
+    BmpSample s = eightBit(width, height, std::move(stream));
     s.compression = 1;
     return s;
 }
 
-void expectRejected(const BmpSpec& spec, const std::string& words) {
+void expectRejected(const BmpSample& sample, const std::string& words) {
     try {
-        decodeBmp(buildBmp(spec));
+        decodeBmp(buildBmp(sample));
         ADD_FAILURE() << "accepted; expected an error about " << words;
     } catch (const ImageError& e) {
         EXPECT_NE(std::string(e.what()).find(words), std::string::npos) << e.what();
@@ -40,9 +40,9 @@ void expectRejected(const BmpSpec& spec, const std::string& words) {
 }  // namespace
 
 TEST(BmpMalformed, EveryTruncationIsAnError) {
-    BmpSpec rgb{.width = 3, .height = 2, .bitCount = 24};
+    BmpSample rgb{.width = 3, .height = 2, .bitCount = 24};
     rgb.pixels.assign(24, 0x5A);
-    const BmpSpec rle = rle8(2, 2, {2, 1, 0, 0, 2, 0, 0, 1});
+    const BmpSample rle = rle8(2, 2, {2, 1, 0, 0, 2, 0, 0, 1});
     for (const auto& file : {buildBmp(rgb), buildBmp(rle), buildBmp(eightBit(2, 1, {1, 0, 0, 0}))}) {
         ASSERT_NO_THROW(decodeBmp(file));
         for (size_t n = 0; n < file.size(); ++n) {
@@ -52,29 +52,29 @@ TEST(BmpMalformed, EveryTruncationIsAnError) {
 }
 
 TEST(BmpMalformed, DimensionsBeyondTheLimitsAreRejectedBeforeAllocating) {
-    expectRejected(BmpSpec{.width = 40000, .height = 1}, "larger than supported");
-    expectRejected(BmpSpec{.width = 20000, .height = -20000}, "larger than supported");
-    expectRejected(BmpSpec{.width = -5, .height = 1}, "no pixels");
-    expectRejected(BmpSpec{.width = 1, .height = 0}, "no pixels");
-    expectRejected(BmpSpec{.width = 1, .height = INT32_MIN}, "height");
+    expectRejected(BmpSample{.width = 40000, .height = 1}, "larger than supported");
+    expectRejected(BmpSample{.width = 20000, .height = -20000}, "larger than supported");
+    expectRejected(BmpSample{.width = -5, .height = 1}, "no pixels");
+    expectRejected(BmpSample{.width = 1, .height = 0}, "no pixels");
+    expectRejected(BmpSample{.width = 1, .height = INT32_MIN}, "height");
 }
 
 TEST(BmpMalformed, HeaderFieldsOutsideTheFormat) {
-    expectRejected(BmpSpec{.planes = 0}, "plane count");
-    expectRejected(BmpSpec{.headerSize = 64}, "header size");
-    expectRejected(BmpSpec{.bitCount = 2}, "unsupported BMP format");
-    expectRejected(BmpSpec{.bitCount = 24, .compression = 4}, "unsupported BMP format");
-    expectRejected(BmpSpec{.bitCount = 24, .compression = 1}, "unsupported BMP format");
-    expectRejected(BmpSpec{.bitCount = 16, .compression = 3, .masks = {0xF00F, 0x0FF0, 0}}, "one run of bits");
-    expectRejected(BmpSpec{.bitCount = 16, .compression = 3, .masks = {0x1F0000, 0x07E0, 0x1F}}, "wider than the pixel");
-    expectRejected(BmpSpec{.bitCount = 8, .colorsUsed = 257}, "more entries");
-    BmpSpec topDownRle = rle8(1, -1, {1, 0, 0, 1});
+    expectRejected(BmpSample{.planes = 0}, "plane count");
+    expectRejected(BmpSample{.headerSize = 64}, "header size");
+    expectRejected(BmpSample{.bitCount = 2}, "unsupported BMP format");
+    expectRejected(BmpSample{.bitCount = 24, .compression = 4}, "unsupported BMP format");
+    expectRejected(BmpSample{.bitCount = 24, .compression = 1}, "unsupported BMP format");
+    expectRejected(BmpSample{.bitCount = 16, .compression = 3, .masks = {0xF00F, 0x0FF0, 0}}, "one run of bits");
+    expectRejected(BmpSample{.bitCount = 16, .compression = 3, .masks = {0x1F0000, 0x07E0, 0x1F}}, "wider than the pixel");
+    expectRejected(BmpSample{.bitCount = 8, .colorsUsed = 257}, "more entries");
+    BmpSample topDownRle = rle8(1, -1, {1, 0, 0, 1});
     expectRejected(topDownRle, "top-down");
     EXPECT_THROW(decodeBmp(std::vector<uint8_t>{'B', 'A', 0, 0}), ImageError);
 }
 
 TEST(BmpMalformed, PixelOffsetOutsideTheFile) {
-    BmpSpec s{.pixels = {1, 2, 3, 0}};
+    BmpSample s{.pixels = {1, 2, 3, 0}};
     s.pixelOffset = 1000;
     expectRejected(s, "pixel data offset");
     s.pixelOffset = 20;  // inside the info header
@@ -85,7 +85,7 @@ TEST(BmpMalformed, PaletteIndexOutOfRange) {
     expectRejected(eightBit(2, 1, {1, 2, 0, 0}), "palette index 2");
     expectRejected(rle8(2, 1, {2, 7, 0, 1}), "palette index 7");
     // A pixel offset that leaves no room for the palette leaves it empty.
-    BmpSpec noRoom = eightBit(1, 1, {0, 0, 0, 0});
+    BmpSample noRoom = eightBit(1, 1, {0, 0, 0, 0});
     noRoom.pixelOffset = 54;
     expectRejected(noRoom, "palette index 0");
 }

@@ -12,13 +12,13 @@ using vortel::decodePng;
 using vortel::ImageError;
 using vortel::testing::buildPng;
 using vortel::testing::hasPixels;
-using vortel::testing::PngSpec;
+using vortel::testing::PngSample;
 
 namespace {
 
 enum ColorType : uint8_t { Grey = 0, Rgb = 2, Palette = 3, GreyAlpha = 4, Rgba = 6 };
 
-const PngSpec rgbTwoByTwo{.width = 2, .height = 2, .scanlines = {0, 1, 2, 3, 4, 5, 6, 0, 7, 8, 9, 10, 11, 12}};
+const PngSample rgbTwoByTwo{.width = 2, .height = 2, .scanlines = {0, 1, 2, 3, 4, 5, 6, 0, 7, 8, 9, 10, 11, 12}};
 
 }  // namespace
 
@@ -27,34 +27,34 @@ TEST(PngDecode, EightBitRgbKeepsItsRows) {
 }
 
 TEST(PngDecode, OneBitGreyExpandsToBlackAndWhite) {
-    const PngSpec s{.width = 3, .bitDepth = 1, .colorType = Grey, .scanlines = {0, 0xA0}};
+    const PngSample s{.width = 3, .bitDepth = 1, .colorType = Grey, .scanlines = {0, 0xA0}};
     EXPECT_TRUE(hasPixels(decodePng(buildPng(s)), {{0xFFFFFF, 0x000000, 0xFFFFFF}}));
 }
 
 TEST(PngDecode, SixteenBitChannelsScaleToEight) {
-    const PngSpec grey{.width = 2, .bitDepth = 16, .colorType = Grey, .scanlines = {0, 0xFF, 0xFF, 0x80, 0x80}};
+    const PngSample grey{.width = 2, .bitDepth = 16, .colorType = Grey, .scanlines = {0, 0xFF, 0xFF, 0x80, 0x80}};
     EXPECT_TRUE(hasPixels(decodePng(buildPng(grey)), {{0xFFFFFF, 0x808080}}));
-    const PngSpec rgb{.bitDepth = 16, .colorType = Rgb, .scanlines = {0, 0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC}};
+    const PngSample rgb{.bitDepth = 16, .colorType = Rgb, .scanlines = {0, 0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC}};
     EXPECT_TRUE(hasPixels(decodePng(buildPng(rgb)), {{0x12569A}}));
 }
 
 TEST(PngDecode, PaletteWithTransparencyIsCompositedOverWhite) {
-    PngSpec s{.width = 3, .bitDepth = 4, .colorType = Palette, .scanlines = {0, 0x01, 0x20}};
+    PngSample s{.width = 3, .bitDepth = 4, .colorType = Palette, .scanlines = {0, 0x01, 0x20}};
     s.plte = {0xFF, 0, 0, 0, 0, 0xFF, 0, 0, 0};
     s.trns = {0x00, 0xFF, 0x80};  // red invisible, blue opaque, black half
     EXPECT_TRUE(hasPixels(decodePng(buildPng(s)), {{0xFFFFFF, 0x0000FF, 0x7F7F7F}}));
 }
 
 TEST(PngDecode, AlphaChannelsAreCompositedOverWhite) {
-    const PngSpec rgba{.width = 2, .colorType = Rgba, .scanlines = {0, 0, 0, 0, 128, 255, 0, 0, 255}};
+    const PngSample rgba{.width = 2, .colorType = Rgba, .scanlines = {0, 0, 0, 0, 128, 255, 0, 0, 255}};
     EXPECT_TRUE(hasPixels(decodePng(buildPng(rgba)), {{0x7F7F7F, 0xFF0000}}));
-    const PngSpec greyAlpha{.width = 2, .colorType = GreyAlpha, .scanlines = {0, 0, 0, 0x40, 0xFF}};
+    const PngSample greyAlpha{.width = 2, .colorType = GreyAlpha, .scanlines = {0, 0, 0, 0x40, 0xFF}};
     EXPECT_TRUE(hasPixels(decodePng(buildPng(greyAlpha)), {{0xFFFFFF, 0x404040}}));
 }
 
 TEST(PngDecode, InterlacedPassesLandInPlace) {
     // Adam7 on 2x2: pass 1 holds (0,0), pass 6 holds (1,0), pass 7 holds the second row.
-    const PngSpec s{.width = 2, .height = 2, .colorType = Grey, .interlace = 1, .scanlines = {0, 0x10, 0, 0x20, 0, 0x30, 0x40}};
+    const PngSample s{.width = 2, .height = 2, .colorType = Grey, .interlace = 1, .scanlines = {0, 0x10, 0, 0x20, 0, 0x30, 0x40}};
     EXPECT_TRUE(hasPixels(decodePng(buildPng(s)), {{0x101010, 0x202020}, {0x303030, 0x404040}}));
 }
 
@@ -77,14 +77,14 @@ TEST(PngMalformed, BadCrcInACriticalChunk) {
 
 TEST(PngMalformed, DimensionsBeyondTheLimitsAreRejectedBeforeAllocating) {
     for (const auto& [w, h] : {std::pair{40000u, 1u}, {1u, 40000u}, {20000u, 20000u}}) {
-        const PngSpec s{.width = w, .height = h, .scanlines = {0, 0, 0, 0}};
+        const PngSample s{.width = w, .height = h, .scanlines = {0, 0, 0, 0}};
         EXPECT_THROW(decodePng(buildPng(s)), ImageError) << w << "x" << h;
     }
 }
 
 TEST(PngMalformed, WrongSignatureOrPixelCount) {
     EXPECT_THROW(decodePng(std::vector<uint8_t>{'B', 'M', 0, 0}), ImageError);
-    PngSpec shortData = rgbTwoByTwo;
+    PngSample shortData = rgbTwoByTwo;
     shortData.scanlines.resize(7);  // one row of two
     EXPECT_THROW(decodePng(buildPng(shortData)), ImageError);
 }
