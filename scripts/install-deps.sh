@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config clang
-  libfontconfig-dev libfreetype-dev libharfbuzz-dev libcairo2-dev libpng-dev
+  libfontconfig-dev libfreetype-dev libharfbuzz-dev libcairo2-dev libpng-dev libjpeg62-turbo-dev libgif-dev
   nlohmann-json3-dev libgtest-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core fontconfig
 )
