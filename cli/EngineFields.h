@@ -99,6 +99,18 @@ struct FieldList<BevelPoint> {
 };
 
 template <>
+struct FieldList<BevelHeader> {
+    static constexpr bool described = true;
+    template <class S, class F>
+    static void each(S& s, F&& f) {
+        f("Flags", s.Flags);
+        f("CustomProfile", s.CustomProfile);
+        f("Reserved", s.Reserved);
+        f("Base", s.Base);
+    }
+};
+
+template <>
 struct FieldList<BevelParams> {
     static constexpr bool described = true;
     template <class S, class F>
@@ -162,6 +174,20 @@ struct FieldList<GuideParams> {
     static void each(S& s, F&& f) {
         f("Values", s.Values);
         f("Step", s.Step);
+    }
+};
+
+template <>
+struct FieldList<PrintLayout> {
+    static constexpr bool described = true;
+    template <class S, class F>
+    static void each(S& s, F&& f) {
+        f("Left", s.Left);
+        f("Top", s.Top);
+        f("Width", s.Width);
+        f("Height", s.Height);
+        f("Options", s.Options);
+        f("Reserved", s.Reserved);
     }
 };
 

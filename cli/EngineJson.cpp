@@ -116,6 +116,7 @@ const std::map<std::string, KeyHandler>& handlers() {
         {"Imprint", field(&TFontFX::Imprint)},
         {"Guide", field(&TFontFX::Guide)},
         {"GuideStyle", field(&TFontFX::GuideStyle)},
+        {"Print", field(&TFontFX::Print)},
     };
     return table;
 }
@@ -130,7 +131,7 @@ const std::vector<std::string>& stateKeys() {
         "HochTiefSeed", "KippAmount", "KippSeed", "TextExtent", "LineCount", "NumOutlinePoints",
         "GuidePoints", "NumGuidePoints", "GuideMiddle", "HorzCurve", "VertCurve", "WarpedBounds",
         "ImageRect", "SelectedGuide", "BackFill", "TextFill", "Shadow", "Bevel", "Fringe", "SmoothFont",
-        "Frame", "Imprint", "Guide", "GuideStyle",
+        "Frame", "Imprint", "Guide", "GuideStyle", "Print",
     };
     return keys;
 }

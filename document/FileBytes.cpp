@@ -15,7 +15,7 @@ namespace vortel {
 namespace {
 
 [[noreturn]] void failRead(const std::string& path, const std::string& why) {
-    throw ImageError("cannot read " + path + ": " + why);
+    throw FileReadError(path, why);
 }
 
 struct FdCloser {
@@ -23,8 +23,8 @@ struct FdCloser {
     ~FdCloser() { ::close(fd); }
 };
 
-[[noreturn]] void failWrite(const std::string& path, int error) {
-    throw std::runtime_error("cannot write " + path + ": " + std::strerror(error));
+[[noreturn]] void failWrite(const std::string& path, int error, bool created) {
+    throw FileWriteError(path, std::strerror(error), created);
 }
 
 bool writeAll(int fd, std::span<const uint8_t> content) {
@@ -75,7 +75,7 @@ void writeFileAtomically(const std::string& path, std::span<const uint8_t> conte
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
-    if (fd < 0) failWrite(path, errno);
+    if (fd < 0) failWrite(path, errno, false);
     const std::string temp(name.data());
 
     const bool written = ::fchmod(fd, regularFileMode()) == 0 && writeAll(fd, content) && ::fsync(fd) == 0;
@@ -85,7 +85,7 @@ void writeFileAtomically(const std::string& path, std::span<const uint8_t> conte
     if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
         const int error = !written ? writeError : !closed ? closeError : errno;
         ::unlink(temp.c_str());
-        failWrite(path, error);
+        failWrite(path, error, true);
     }
 }
 

@@ -2,17 +2,45 @@
 // Whole-file reads and writes for the image and document formats.
 #include <cstdint>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "document/ImageError.h"
+
 namespace vortel {
 
-// Reads the file whole; throws ImageError naming the path when it cannot be read or is larger
+// A file that could not be read; reason() is the system's words for why.
+class FileReadError : public ImageError {
+public:
+    FileReadError(const std::string& path, const std::string& reason)
+        : ImageError("cannot read " + path + ": " + reason), reason_(reason) {}
+    const std::string& reason() const { return reason_; }
+
+private:
+    std::string reason_;
+};
+
+// A file that could not be written: `created` tells whether the new file could be made at all
+// (the old one is untouched either way); reason() is the system's words for why.
+class FileWriteError : public std::runtime_error {
+public:
+    FileWriteError(const std::string& path, const std::string& reason, bool created)
+        : std::runtime_error("cannot write " + path + ": " + reason), reason_(reason), created_(created) {}
+    const std::string& reason() const { return reason_; }
+    bool created() const { return created_; }
+
+private:
+    std::string reason_;
+    bool created_;
+};
+
+// Reads the file whole; throws FileReadError naming the path when it cannot be read or is larger
 // than any image within the limits could be.
 std::vector<uint8_t> readFileBytes(const std::string& path);
 
 // Writes `content` to a temporary file beside `path` and renames it into place, so `path` holds
-// either its old content or all of the new. Throws std::runtime_error naming the path.
+// either its old content or all of the new. Throws FileWriteError naming the path.
 void writeFileAtomically(const std::string& path, std::span<const uint8_t> content);
 
 }  // namespace vortel

@@ -46,9 +46,18 @@ struct BevelPoint {
     uint8_t Transparency = 0;             // per cent
 };
 
+// The head of the bevel profile group. CustomProfile marks a profile drawn in the editor, whose
+// points a loaded document scales so that the last point lies at x = 1000.
+struct BevelHeader {
+    uint8_t Flags = 0;
+    uint8_t CustomProfile = 0;
+    int16_t Reserved = 0;
+    int32_t Base = 500;
+};
+
 // The bevel profile group (saved whole by the undo of a profile change) and its 3D values.
 struct BevelParams {
-    std::array<int32_t, 4> Header{0, 0, 0, 500};
+    BevelHeader Header;
     std::array<BevelPoint, 11> Points{};
     uint8_t SegmentCount = 0;
     int32_t BevelHeight = 140;
@@ -86,6 +95,19 @@ struct ImprintParams {
     uint8_t ImprintInverse = 0;
     std::string ImprintName;
 };
+
+// Where a print places the picture on the page; kept with the document.
+struct PrintLayout {
+    int32_t Left = 0;                     // millimetres
+    int32_t Top = 0;
+    int32_t Width = 0;                    // 0 x 0: never printed
+    int32_t Height = 0;
+    // PrintPortrait | PrintKeepAspect | PrintFullPage | PrintCentre; all four, as a document that was
+    // never printed reads back, so a new effect saves and loads without change.
+    uint32_t Options = 15;
+    std::array<int32_t, 2> Reserved{0, 0};
+};
+inline constexpr uint32_t PrintPortrait = 1, PrintKeepAspect = 2, PrintFullPage = 4, PrintCentre = 8;
 
 struct GuideParams {
     std::array<int32_t, 4> Values{0, 0, 0, 0};

@@ -180,6 +180,7 @@ public:
     ImprintParams Imprint;
     GuideParams Guide;
     int32_t GuideStyle = 0;
+    PrintLayout Print;
     uint8_t Modified = 0;
 
     // Render caches: byte maps one byte a pixel, rows bottom-up, row length = image width.

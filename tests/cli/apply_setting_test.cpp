@@ -74,10 +74,11 @@ TEST_F(ApplySetting, ArraysOfGroupsTakePartialElements) {
     json points = json::array();
     for (int i = 0; i < 11; ++i) points.push_back(json::object());
     points[3] = {{"SegmentType", 2}, {"Y", -7}};
-    applySetting(engine, "Bevel", {{"Points", points}, {"Header", {1, 2, 3, 4}}});
+    applySetting(engine, "Bevel", {{"Points", points}, {"Header", {{"CustomProfile", 1}, {"Base", 4}}}});
     EXPECT_EQ(engine.Bevel.Points[3].SegmentType, 2);
     EXPECT_EQ(engine.Bevel.Points[3].Y, -7);
-    EXPECT_EQ(engine.Bevel.Header[3], 4);
+    EXPECT_EQ(engine.Bevel.Header.CustomProfile, 1);
+    EXPECT_EQ(engine.Bevel.Header.Base, 4);
     EXPECT_EQ(engine.Bevel.BevelHeight, 140);
 
     points.erase(points.begin());

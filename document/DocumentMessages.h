@@ -1,0 +1,33 @@
+#pragma once
+// The program's own texts for file failures; "%s" stands for the file name.
+#include <string>
+
+namespace vortel::document_messages {
+
+inline std::string withName(const char* text, const std::string& name) {
+    std::string out = text;
+    const auto at = out.find("%s");
+    if (at != std::string::npos) out.replace(at, 2, name);
+    return out;
+}
+
+// Opening failed, or the data is not what the format allows (non-zero separator, bad count).
+inline std::string readFailed(const std::string& name) {
+    return withName("Fehler beim Lesen der Datei\r\"%s\".", name);
+}
+inline std::string openFailed(const std::string& name, const std::string& reason) {
+    return readFailed(name) + "\r" + reason;
+}
+// The file ended before a block was complete.
+inline std::string shortRead() {
+    return "Beim Lesen der Datei ist ein Fehler aufgetreten.\rDas Ende der Datei wurde erreicht.";
+}
+inline std::string notADocument(const std::string& name) { return withName("\"%s\" ist keine Vortel-Datei!", name); }
+inline std::string createFailed(const std::string& name, const std::string& reason) {
+    return withName("Fehler beim Schreiben der Datei\r\"%s\".", name) + "\r" + reason;
+}
+inline std::string writeFailed(const std::string& reason) {
+    return "Beim Schreiben der Datei ist ein Fehler aufgetreten.\r" + reason;
+}
+
+}  // namespace vortel::document_messages
