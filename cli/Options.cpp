@@ -31,6 +31,16 @@ Quality parseQuality(const std::string& text) {
     throw UsageError("--quality: expected draft, normal or smooth, got '" + text + "'");
 }
 
+int parseQuality0To100(const std::string& text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || value < 0 || value > 100) {
+        throw UsageError("--jpeg-quality: expected 0..100, got '" + text + "'");
+    }
+    return value;
+}
+
 TextureOption parseTexture(const std::string& text) {
     if (text.size() < 3 || (text[0] != '0' && text[0] != '1') || text[1] != '=') {
         throw UsageError("--texture: expected 1=FILE (text) or 0=FILE (background), got '" + text + "'");
@@ -56,6 +66,7 @@ Options parseOptions(const std::vector<std::string>& args) {
             options.text = value();
         } else if (arg == "--size") {
             parseSize(value(), options);
+            options.sizeGiven = true;
         } else if (arg == "--set") {
             options.settings.push_back(value());
         } else if (arg == "--quality") {
@@ -64,6 +75,10 @@ Options parseOptions(const std::vector<std::string>& args) {
             options.textures.push_back(parseTexture(value()));
         } else if (arg == "--imprint") {
             options.imprint = value();
+        } else if (arg == "--sheet") {
+            options.sheet = value();
+        } else if (arg == "--jpeg-quality") {
+            options.jpegQuality = parseQuality0To100(value());
         } else if (arg == "-o" || arg == "--output") {
             options.output = value();
         } else if (arg.starts_with("-") && arg != "-") {
@@ -71,7 +86,7 @@ Options parseOptions(const std::vector<std::string>& args) {
         } else if (options.verb.empty()) {
             options.verb = arg;
         } else {
-            throw UsageError("unexpected argument '" + arg + "'");
+            options.inputs.push_back(arg);
         }
     }
     if (!options.help && options.verb.empty()) throw UsageError("no verb given; see --help");
@@ -79,22 +94,34 @@ Options parseOptions(const std::vector<std::string>& args) {
 }
 
 std::string usageText() {
-    return "usage: vortel-cli VERB [options]\n"
+    return "usage: vortel-cli VERB [INPUT...] [options]\n"
            "\n"
            "verbs:\n"
            "  inspect            print the engine state after layout and warp\n"
-           "  outline -o FILE    write the warped outline and the guides as SVG\n"
-           "  render -o FILE     render the effect into a .png or .bmp image\n"
+           "  outline -o FILE    write the warped outline: .svg (with the guides), .pdf, .emf, .wmf\n"
+           "  render -o FILE     render the effect and write it by the name's extension:\n"
+           "                     .png .bmp .jpg (pictures), .vtl (document), .deform .bevel\n"
+           "                     .color .shadow (style files), .svg .pdf .emf .wmf (outline)\n"
+           "  resources          list the stock images and the counts the library reports;\n"
+           "                     --sheet FILE also writes them all as one .png or .bmp picture\n"
+           "\n"
+           "inputs:\n"
+           "  FILE.vtl           start from this document instead of the default effect\n"
+           "  FILE.deform, .bevel, .color, .shadow\n"
+           "                     apply a style file; inputs are applied in the order given\n"
            "\n"
            "options:\n"
            "  --text T           the text; newlines separate lines\n"
-           "  --size WxH         work image size (default 450x200)\n"
+           "  --size WxH         work image size (default 450x200, or the document's)\n"
            "  --set KEY=JSON     set a state key before rendering; repeatable, applied in order\n"
            "  --json             inspect: print the state as one JSON object\n"
            "  --quality Q        render: draft, normal or smooth (the default)\n"
            "  --texture N=FILE   render: image for surface N, 1 the text, 0 the background;\n"
            "                     choose the texture fill with --set, e.g. 'TextFill={\"FillKind\":0}'\n"
            "  --imprint FILE     render: imprint the image into the text\n"
+           "                     FILE may be any .bmp .dib .rle .png .jpg .jif .gif .tga .pcx, or a\n"
+           "                     library image: :JPG_07 (texture), *IMPRINT_07, *FARBVERL_03\n"
+           "  --jpeg-quality Q   render to .jpg: quality 0..100 (default 80)\n"
            "  -o, --output FILE  outline: the SVG file to write; render: the image\n"
            "  -h, --help         show this help\n"
            "\n"

@@ -17,16 +17,20 @@ struct TextureOption {
 
 struct Options {
     std::string verb;
+    std::vector<std::string> inputs;      // documents and style files, applied in the order given
     bool help = false;
     bool json = false;
     std::optional<std::string> text;
     int32_t width = 450;
     int32_t height = 200;
+    bool sizeGiven = false;               // --size overrides the size a document brings
     std::vector<std::string> settings;  // KEY=JSON, applied in the order given
     std::optional<std::string> output;
     std::optional<Quality> quality;       // render; unset keeps the engine's own smoothing
     std::vector<TextureOption> textures;  // render, applied in the order given
     std::optional<std::string> imprint;   // render
+    std::optional<std::string> sheet;     // resources: contact sheet image
+    int jpegQuality = 80;                 // render to .jpg
 };
 
 // The largest image side accepted; keeps the work canvas within a few hundred megabytes.

@@ -1,19 +1,22 @@
-#include "cli/AtomicFile.h"
 #include "cli/Errors.h"
+#include "cli/Files.h"
 #include "cli/Pipeline.h"
-#include "cli/SvgOutline.h"
 #include "cli/Verbs.h"
 
 namespace vortel::cli {
 
 int runOutline(const Options& options, std::ostream&, std::ostream& err) {
-    if (!options.output) throw UsageError("outline needs -o FILE.svg");
+    if (!options.output) throw UsageError("outline needs -o FILE.svg, .pdf, .emf or .wmf");
+    const OutputKind kind = outputKind(*options.output);
+    if (kind != OutputKind::Svg && kind != OutputKind::Pdf && kind != OutputKind::Metafile) {
+        throw UsageError("outline writes .svg, .pdf, .emf or .wmf; use render for '" + *options.output + "'");
+    }
     if (options.json) throw UsageError("outline writes SVG; --json is not used");
     TFontFX engine(imageRect(options));
     configureEngine(engine, options);
-    Canvas canvas(options.width, options.height);
+    Canvas canvas(engine.ImageRect.width(), engine.ImageRect.height());
     runPipeline(engine, canvas, err);
-    writeFileAtomically(*options.output, outlineSvg(engine, options.width, options.height));
+    writeOutput(engine, canvas, options, *options.output, err);
     return 0;
 }
 

@@ -5,6 +5,7 @@
 
 #include "cli/EngineJson.h"
 #include "cli/Errors.h"
+#include "cli/Files.h"
 
 namespace vortel::cli {
 namespace {
@@ -48,6 +49,7 @@ std::string refusal(std::string what, const MessageCapture& messages) {
 Rect imageRect(const Options& options) { return Rect{0, 0, options.width, options.height}; }
 
 void configureEngine(TFontFX& engine, const Options& options) {
+    applyInputs(engine, options);
     if (options.text) applySetting(engine, "Text", toEngineLineBreaks(*options.text));
     for (const auto& assignment : options.settings) applySettingText(engine, assignment);
 }

@@ -13,7 +13,8 @@ namespace vortel::cli {
 // The image rectangle the engine is constructed with.
 Rect imageRect(const Options& options);
 
-// Applies --text, then every --set in order; throws SettingError on the first bad one.
+// Applies the input files, --size, --text, then every --set in order; throws SettingError on the
+// first bad setting.
 void configureEngine(TFontFX& engine, const Options& options);
 
 // Extracts the text outline on `canvas` and warps it into the guides. Throws WarpRefused,

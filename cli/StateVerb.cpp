@@ -19,7 +19,7 @@ int runInspect(const Options& options, std::ostream& out, std::ostream& err) {
     if (options.output) throw UsageError("inspect writes to standard output; -o is not used");
     TFontFX engine(imageRect(options));
     configureEngine(engine, options);
-    Canvas canvas(options.width, options.height);
+    Canvas canvas(engine.ImageRect.width(), engine.ImageRect.height());
     runPipeline(engine, canvas, err);
 
     nlohmann::json state = stateToJson(engine);

@@ -56,12 +56,19 @@ TEST(ParseOptions, HelpNeedsNoVerb) {
     EXPECT_TRUE(parseOptions({"outline", "-h"}).help);
 }
 
+TEST(ParseOptions, ArgumentsAfterTheVerbAreInputsInOrder) {
+    const auto o = parseOptions({"render", "a.vtl", "-o", "x.png", "b.bevel", "--jpeg-quality", "0"});
+    EXPECT_EQ(o.inputs, (std::vector<std::string>{"a.vtl", "b.bevel"}));
+    EXPECT_EQ(o.jpegQuality, 0);
+    EXPECT_FALSE(o.sizeGiven);
+    EXPECT_TRUE(parseOptions({"render", "--size", "10x10"}).sizeGiven);
+}
+
 TEST(ParseOptions, RejectsMalformedCommandLines) {
     const std::vector<std::vector<std::string>> bad = {
         {},
         {"inspect", "--text"},
         {"inspect", "--bogus"},
-        {"inspect", "extra"},
         {"inspect", "--size", "0x10"},
         {"inspect", "--size", "8193x10"},
         {"inspect", "--size", "10x"},
@@ -70,6 +77,8 @@ TEST(ParseOptions, RejectsMalformedCommandLines) {
         {"inspect", "--size", "-5x10"},
         {"inspect", "--size", "99999999999x10"},
         {"inspect", "--size", "10X10"},
+        {"render", "--jpeg-quality", "-1"},
+        {"render", "--jpeg-quality", "80%"},
     };
     for (const auto& args : bad) {
         std::string joined;

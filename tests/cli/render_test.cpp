@@ -103,7 +103,7 @@ TEST_F(CliRender, BadImagePathsFailWithOneLineAndNoOutput) {
 
 TEST_F(CliRender, UsageErrorsExitTwo) {
     expectFailure({"render"}, 2);
-    expectFailure({"render", "-o", file("x.jpg")}, 2);
+    expectFailure({"render", "-o", file("x.tiff")}, 2);
     expectFailure({"render", "--json", "-o", file("x.png")}, 2);
     expectFailure({"render", "--quality", "best", "-o", file("x.png")}, 2);
     expectFailure({"render", "--texture", "2=" + file("t.png"), "-o", file("x.png")}, 2);

@@ -7,6 +7,7 @@
 #include "document/ImageBmp.h"
 #include "document/ImageJpeg.h"
 #include "document/Real48.h"
+#include "document/StockResources.h"
 #include "tests/docformat/DocumentTesting.h"
 
 using namespace vortel;
@@ -184,4 +185,27 @@ TEST(DocumentRoundTrip, FilesOnDiskAndTheirNames) {
     EXPECT_EQ(styleKindForPath("a.deform"), StyleKind::Deform);
     EXPECT_EQ(styleKindForPath("a.vtl"), std::nullopt);
     EXPECT_TRUE(isDocumentPath("A.VTL"));
+}
+
+TEST(DocumentRoundTrip, StockTextureIsEmbeddedUnderItsResourceName) {
+    const auto resource = stockResource("JPG", "JPG_05");
+    ASSERT_TRUE(resource);
+    TFontFX engine(testRect());
+    engine.setTexture(1, std::make_shared<Bitmap>(decodeJpeg(*resource)), ":JPG_05");
+    engine.setFillKind(1, 0);
+    const auto file = encodeDocument(engine, gradientPicture(450, 200));
+
+    const size_t images = 2506 + 4 * 116 + 2 + 2 * 180;
+    EXPECT_EQ(le32(file, images), 1u);                      // record 1, the letters
+    EXPECT_EQ(le32(file, images + 4), 1u);                  // stored as JPEG
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&file[images + 8])), "JPG_05");
+    EXPECT_TRUE(allZero(file, images + 8 + 6, 24));
+    ASSERT_EQ(le32(file, images + 38), resource->size());
+    EXPECT_TRUE(std::equal(resource->begin(), resource->end(), file.begin() + images + 42));
+
+    TFontFX back(testRect());
+    decodeDocument(back, file, "t.vtl");
+    EXPECT_EQ(back.TextFill.TextureName, ":JPG_05");
+    EXPECT_EQ(back.TextFill.Texture->bgr, decodeJpeg(*resource).bgr);
+    EXPECT_EQ(beforePreview(encodeDocument(back, gradientPicture(450, 200))), beforePreview(file));
 }

@@ -1,0 +1,99 @@
+#include "cli/Files.h"
+
+#include <cctype>
+
+#include "cli/AtomicFile.h"
+#include "cli/Errors.h"
+#include "cli/SvgOutline.h"
+#include "document/Document.h"
+#include "document/ImageBmp.h"
+#include "document/ImageFile.h"
+#include "document/ImageJpeg.h"
+#include "document/Metafile.h"
+#include "document/PdfOutline.h"
+#include "document/StockResources.h"
+
+namespace vortel::cli {
+namespace {
+
+std::string lowerExtension(const std::string& path) {
+    const auto dot = path.rfind('.');
+    if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return {};
+    std::string ext = path.substr(dot);
+    for (char& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return ext;
+}
+
+}  // namespace
+
+void applyInputs(TFontFX& engine, const Options& options) {
+    for (const auto& input : options.inputs) {
+        if (isDocumentPath(input)) {
+            ReadDocument(engine, input);
+        } else if (const auto kind = styleKindForPath(input)) {
+            ReadStyleFile(engine, input, *kind);
+        } else {
+            throw UsageError("'" + input + "' is neither a document (.vtl) nor a style file (.deform, .bevel, "
+                             ".color, .shadow)");
+        }
+    }
+    if (options.sizeGiven) engine.ImageRect = Rect{0, 0, options.width, options.height};
+    const Rect& r = engine.ImageRect;
+    if (r.width() > MaxImageSide || r.height() > MaxImageSide) {
+        throw UsageError("the image of " + std::to_string(r.width()) + "x" + std::to_string(r.height()) +
+                         " is larger than " + std::to_string(MaxImageSide) + " on a side; choose --size");
+    }
+}
+
+Bitmap loadNamedImage(const std::string& name) {
+    if (name.empty() || (name.front() != ':' && name.front() != '*')) return loadImage(name);
+    const bool jpeg = name.front() == ':';
+    const auto resource = stockResource(jpeg ? "JPG" : "BITMAP", name);
+    if (!resource) throw std::runtime_error("the image library holds nothing called '" + name.substr(1) + "'");
+    return jpeg ? decodeJpeg(*resource) : decodeBmp(*resource);
+}
+
+OutputKind outputKind(const std::string& path) {
+    const std::string ext = lowerExtension(path);
+    if (ext == ".png" || ext == ".bmp") return OutputKind::Picture;
+    if (ext == ".jpg" || ext == ".jpeg" || ext == ".jif") return OutputKind::Jpeg;
+    if (ext == ".vtl") return OutputKind::Document;
+    if (styleKindForPath(path)) return OutputKind::Style;
+    if (ext == ".svg") return OutputKind::Svg;
+    if (ext == ".pdf") return OutputKind::Pdf;
+    if (ext == ".emf" || ext == ".wmf") return OutputKind::Metafile;
+    throw UsageError("cannot write '" + path + "': the name must end in .png, .bmp, .jpg, .vtl, .deform, .bevel, "
+                     ".color, .shadow, .svg, .pdf, .emf or .wmf");
+}
+
+void writeOutput(const TFontFX& engine, const Canvas& canvas, const Options& options, const std::string& path,
+                 std::ostream& err) {
+    const int32_t w = engine.ImageRect.width(), h = engine.ImageRect.height();
+    switch (outputKind(path)) {
+    case OutputKind::Picture:
+        saveImage(path, canvas.toBitmap());
+        break;
+    case OutputKind::Jpeg:
+        saveJpeg(path, canvas.toBitmap(), options.jpegQuality);
+        break;
+    case OutputKind::Document:
+        WriteDocument(engine, canvas.toBitmap(), path);
+        break;
+    case OutputKind::Style:
+        WriteStyleFile(engine, path, *styleKindForPath(path));
+        break;
+    case OutputKind::Svg:
+        writeFileAtomically(path, outlineSvg(engine, w, h));
+        break;
+    case OutputKind::Pdf:
+        exportPdf(engine, w, h, path);
+        break;
+    case OutputKind::Metafile: {
+        const std::string written = ExportMetafile(engine, w, h, path, lowerExtension(path) == ".emf");
+        if (written != path) err << "vortel-cli: wrote " << written << '\n';
+        break;
+    }
+    }
+}
+
+}  // namespace vortel::cli
