@@ -138,7 +138,11 @@ void readTexture(DocumentSource& in, FillRecord& fill, int32_t record) {
     const auto value = in.read<uint32_t>();
     if (value == JpegMarker) {
         in.skip(JpegNameSize);
-        fill.Texture = decodeEmbedded(in, in.read<uint32_t>(), decodeJpeg);
+        const auto length = in.read<uint32_t>();
+        const auto bytes = in.ReadBlock(length);
+        DocumentSource jpeg(bytes, in.name());
+        fill.Texture = decodeEmbedded(jpeg, length, decodeJpeg);
+        fill.TextureJpeg = std::make_shared<const std::vector<uint8_t>>(bytes.begin(), bytes.end());
     } else {
         fill.Texture = decodeEmbedded(in, value, decodeBmp);
     }

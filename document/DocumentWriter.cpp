@@ -71,10 +71,12 @@ std::string upperExtension(const std::string& name) {
     return ext;
 }
 
-// The JPEG bytes of a texture kept as JPEG: a stock texture's resource, a .jpg file's own bytes,
-// or the bitmap encoded at quality 98 (an edited texture, or a source that has gone missing since
-// it was loaded, so the save never fails for it).
+// The JPEG bytes of a texture kept as JPEG. A texture still as a document brought it stores that
+// document's JPEG again: no second, lossier encoding, and a name in a foreign document never makes
+// us embed a file of this machine. Otherwise a stock texture's resource or a .jpg file's own bytes;
+// an edited texture, or one whose source has gone, is the bitmap encoded at quality 98.
 std::vector<uint8_t> textureJpeg(const FillRecord& fill) {
+    if (fill.TextureJpeg) return *fill.TextureJpeg;
     const std::string& name = fill.TextureName;
     if (name != EditBitmapName) {
         if (!name.empty() && name.front() == ':') {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Bitmap.h"
 
@@ -15,6 +16,9 @@ struct FillRecord {
     uint8_t FillKind = 2;                 // 0 texture, 1 gradient, 2 solid colour, 3 hatch
     std::shared_ptr<Bitmap> Texture;      // owned texture bitmap (kind 0)
     std::string TextureName;              // where the texture came from
+    // The JPEG file the texture was decoded from, kept while the texture is unchanged, so saving
+    // it again stores the same bytes instead of a second, lossier encoding.
+    std::shared_ptr<const std::vector<uint8_t>> TextureJpeg;
     int32_t FillFlag = 0;                 // further fill parameter kept with the record
     ColorRef FillColor = 0;
     int32_t GradientAngle = 45;           // degrees, gradient style 5

@@ -42,6 +42,7 @@ void TFontFX::setTexture(int surface, std::shared_ptr<Bitmap> texture, const std
     FillRecord& f = surfaceOf(*this, surface);
     f.Texture = texture ? std::move(texture) : std::make_shared<Bitmap>();
     f.TextureName = name;
+    f.TextureJpeg.reset();
     Modified = 1;
 }
 

@@ -91,17 +91,20 @@ TEST(DocumentRoundTrip, TextureFilesAndImprintTravelInside) {
     }
 }
 
-TEST(DocumentRoundTrip, EditedTextureIsStoredAsJpegOfItsBitmap) {
+TEST(DocumentRoundTrip, EditedTextureIsStoredLosslessly) {
+    // "EDITBITMAP" has no .JPG extension, so the edited picture goes in as a BMP, exactly.
     TFontFX engine(testRect());
-    engine.setTexture(1, std::make_shared<Bitmap>(gradientPicture(40, 20)), "EDITBITMAP");
+    const Bitmap edited = gradientPicture(40, 20);
+    engine.setTexture(1, std::make_shared<Bitmap>(edited), "EDITBITMAP");
     engine.setFillKind(1, 0);
     const auto file = encodeDocument(engine, gradientPicture(450, 200));
-    const std::string whole(file.begin(), file.end());
-    EXPECT_NE(whole.find(std::string("EDITBITMAP\0", 11)), std::string::npos);
+    const size_t images = 2506 + 4 * 116 + 2 + 2 * 180;
+    EXPECT_EQ(le32(file, images), 1u);
+    EXPECT_EQ(le32(file, images + 4), encodeBmp(edited).size());
     TFontFX back(testRect());
     decodeDocument(back, file, "t.vtl");
     EXPECT_EQ(back.TextFill.TextureName, "EDITBITMAP");
-    EXPECT_EQ(back.TextFill.Texture->width, 40);
+    EXPECT_EQ(back.TextFill.Texture->bgr, edited.bgr);
 }
 
 TEST(DocumentRoundTrip, TextKeepsAtMost452CharactersAndEveryCharacter) {
@@ -208,4 +211,25 @@ TEST(DocumentRoundTrip, StockTextureIsEmbeddedUnderItsResourceName) {
     EXPECT_EQ(back.TextFill.TextureName, ":JPG_05");
     EXPECT_EQ(back.TextFill.Texture->bgr, decodeJpeg(*resource).bgr);
     EXPECT_EQ(beforePreview(encodeDocument(back, gradientPicture(450, 200))), beforePreview(file));
+}
+
+TEST(DocumentRoundTrip, ATextureFromADocumentKeepsItsOwnJpeg) {
+    ScratchDir dir;
+    const auto original = encodeJpeg(gradientPicture(24, 24), 60);
+    writeAll(dir.file("photo.jpg"), original);
+    TFontFX engine(testRect());
+    engine.setTexture(0, std::make_shared<Bitmap>(decodeJpeg(original)), dir.file("photo.jpg"));
+    engine.setFillKind(0, 0);
+    const auto first = encodeDocument(engine, gradientPicture(40, 40));
+
+    // On this machine the same path now holds another file: the document keeps its own picture.
+    writeAll(dir.file("photo.jpg"), encodeJpeg(gradientPicture(8, 8), 90));
+    TFontFX back(testRect());
+    decodeDocument(back, first, "t.vtl");
+    const auto second = encodeDocument(back, gradientPicture(40, 40));
+    EXPECT_EQ(beforePreview(second), beforePreview(first));
+
+    // A texture set anew is stored from its own source again.
+    back.setTexture(0, std::make_shared<Bitmap>(gradientPicture(8, 8)), dir.file("photo.jpg"));
+    EXPECT_NE(beforePreview(encodeDocument(back, gradientPicture(40, 40))), beforePreview(first));
 }
