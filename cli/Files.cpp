@@ -6,6 +6,7 @@
 #include "cli/Errors.h"
 #include "cli/SvgOutline.h"
 #include "document/Document.h"
+#include "document/ImageExport.h"
 #include "document/ImageBmp.h"
 #include "document/ImageFile.h"
 #include "document/ImageJpeg.h"
@@ -32,9 +33,11 @@ void applyInputs(TFontFX& engine, const Options& options) {
             ReadDocument(engine, input);
         } else if (const auto kind = styleKindForPath(input)) {
             ReadStyleFile(engine, input, *kind);
+        } else if (isTextureFile(input)) {
+            openTextureFile(engine, input);
         } else {
-            throw UsageError("'" + input + "' is neither a document (.vtl) nor a style file (.deform, .bevel, "
-                             ".color, .shadow)");
+            throw UsageError("'" + input + "' is neither a document (.vtl), a style file (.deform, .bevel, "
+                             ".color, .shadow) nor an image to use as the background texture");
         }
     }
     if (options.sizeGiven) engine.ImageRect = Rect{0, 0, options.width, options.height};

@@ -11,8 +11,8 @@
 
 namespace vortel::cli {
 
-// Applies the inputs in order: a document replaces the engine's state (and size), a style file
-// changes its group. Then --size, when given, sets the image size. Throws UsageError for a name
+// Applies the inputs in order, as the Open command does: a document replaces the engine's state
+// (and size), a style file changes its group, an image becomes the background's texture. Then --size, when given, sets the image size. Throws UsageError for a name
 // that is neither.
 void applyInputs(TFontFX& engine, const Options& options);
 

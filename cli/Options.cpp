@@ -109,6 +109,7 @@ std::string usageText() {
            "  FILE.vtl           start from this document instead of the default effect\n"
            "  FILE.deform, .bevel, .color, .shadow\n"
            "                     apply a style file; inputs are applied in the order given\n"
+           "  IMAGE              .bmp .dib .rle .png .jpg .jif .gif .tga .pcx: the background texture\n"
            "\n"
            "options:\n"
            "  --text T           the text; newlines separate lines\n"
