@@ -9,5 +9,6 @@ namespace vortel::cli {
 int runInspect(const Options& options, std::ostream& out, std::ostream& err);
 int runOutline(const Options& options, std::ostream& out, std::ostream& err);
 int runRender(const Options& options, std::ostream& out, std::ostream& err);
+int runResources(const Options& options, std::ostream& out, std::ostream& err);
 
 }  // namespace vortel::cli

@@ -17,6 +17,7 @@ const std::map<std::string, Verb> verbs = {
     {"inspect", vortel::cli::runInspect},
     {"outline", vortel::cli::runOutline},
     {"render", vortel::cli::runRender},
+    {"resources", vortel::cli::runResources},
 };
 
 // Exactly one line per failure, whatever the message held, so scripts can rely on it.
