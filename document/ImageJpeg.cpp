@@ -1,14 +1,15 @@
 #include "document/ImageJpeg.h"
 
-#include <csetjmp>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <algorithm>
 #include <array>
+#include <csetjmp>
+#include <cstdio>
+#include <new>
 #include <string>
+#include <vector>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 #include "document/ImageError.h"
 #include "document/ImageLimits.h"
@@ -25,6 +26,7 @@ struct ErrorManager {
     std::jmp_buf jump;
     std::array<char, JMSG_LENGTH_MAX> text;
     long warnings;
+    bool endReached;  // the data ran out and the library went on with an end marker of its own
 };
 
 void onError(j_common_ptr info) {
@@ -33,10 +35,13 @@ void onError(j_common_ptr info) {
     std::longjmp(error->jump, 1);
 }
 
-// Corrupt-data warnings are counted; a picture with a few damaged blocks still decodes, as most
-// viewers show it, but a warning storm marks data that is not a picture at all.
+// Corrupt-data warnings are counted; a picture with a few damaged blocks or a cut-off end still
+// decodes, as most viewers show it, but a warning storm marks data that is not a picture at all.
 void onMessage(j_common_ptr info, int level) {
-    if (level < 0) reinterpret_cast<ErrorManager*>(info->err)->warnings++;
+    if (level >= 0) return;
+    auto* error = reinterpret_cast<ErrorManager*>(info->err);
+    error->warnings++;
+    if (info->err->msg_code == JWRN_JPEG_EOF) error->endReached = true;
 }
 
 void prepare(ErrorManager& error) {
@@ -45,6 +50,7 @@ void prepare(ErrorManager& error) {
     error.base.emit_message = onMessage;
     error.text[0] = '\0';
     error.warnings = 0;
+    error.endReached = false;
 }
 
 constexpr long MaxWarnings = 1000;
@@ -90,32 +96,82 @@ public:
     jpeg_decompress_struct info{};
 };
 
+// Compressed bytes go straight into a vector that the caller owns. (libjpeg's own memory
+// destination leaves the caller's pointer on a buffer it has already freed when compression fails
+// after the buffer grew.)
+struct VectorDestination {
+    jpeg_destination_mgr base;
+    std::vector<uint8_t>* out;
+};
+
+constexpr size_t FirstChunk = 16384;
+
+VectorDestination& destinationOf(j_compress_ptr info) { return *reinterpret_cast<VectorDestination*>(info->dest); }
+
+void startDestination(j_compress_ptr info) {
+    auto& d = destinationOf(info);
+    d.out->resize(FirstChunk);
+    d.base.next_output_byte = d.out->data();
+    d.base.free_in_buffer = d.out->size();
+}
+
+// Called when the vector is full: doubles it.
+boolean growDestination(j_compress_ptr info) {
+    auto& d = destinationOf(info);
+    const size_t used = d.out->size();
+    bool grown = true;
+    try {
+        d.out->resize(used * 2);
+    } catch (const std::bad_alloc&) {
+        grown = false;  // leave the handler before libjpeg unwinds with longjmp
+    }
+    if (!grown) ERREXIT1(info, JERR_OUT_OF_MEMORY, 0);
+    d.base.next_output_byte = d.out->data() + used;
+    d.base.free_in_buffer = d.out->size() - used;
+    return TRUE;
+}
+
+void finishDestination(j_compress_ptr info) {
+    auto& d = destinationOf(info);
+    d.out->resize(d.out->size() - d.base.free_in_buffer);
+}
+
 class Compressor {
 public:
-    explicit Compressor(ErrorManager& error) {
+    Compressor(ErrorManager& error, std::vector<uint8_t>& out) {
         info.err = &error.base;
         jpeg_create_compress(&info);
+        destination.base.init_destination = startDestination;
+        destination.base.empty_output_buffer = growDestination;
+        destination.base.term_destination = finishDestination;
+        destination.out = &out;
+        info.dest = &destination.base;
     }
-    ~Compressor() {
-        jpeg_destroy_compress(&info);
-        std::free(buffer);
-    }
+    ~Compressor() { jpeg_destroy_compress(&info); }
     Compressor(const Compressor&) = delete;
     Compressor& operator=(const Compressor&) = delete;
     jpeg_compress_struct info{};
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
+    VectorDestination destination{};
 };
+
+constexpr int FullColourQuality = 90;
 
 bool writePixels(Compressor& c, ErrorManager& error, const Bitmap& bitmap, int quality) {
     if (setjmp(error.jump)) return false;
-    jpeg_mem_dest(&c.info, &c.buffer, &c.size);
     c.info.image_width = JDIMENSION(bitmap.width);
     c.info.image_height = JDIMENSION(bitmap.height);
     c.info.input_components = 3;
     c.info.in_color_space = JCS_EXT_BGR;
     jpeg_set_defaults(&c.info);
     jpeg_set_quality(&c.info, quality, TRUE);
+    // Halving the colour resolution smears the one-pixel coloured edges that rendered text is made
+    // of; at the qualities chosen to keep detail (textures are stored at 98) colour keeps full size.
+    if (quality >= FullColourQuality) {
+        for (int i = 0; i < c.info.num_components; ++i) {
+            c.info.comp_info[i].h_samp_factor = 1;
+            c.info.comp_info[i].v_samp_factor = 1;
+        }
+    }
     c.info.optimize_coding = TRUE;
     jpeg_start_compress(&c.info, TRUE);
     const size_t rowBytes = size_t(bitmap.width) * 3;
@@ -155,6 +211,8 @@ Bitmap decodeJpeg(std::span<const uint8_t> bytes) {
     prepare(error);
     Decompressor d(error);
     if (!readHeader(d.info, error, bytes)) fail(error);
+    // Headers cut short are read on with invented bytes; no picture can be made from those.
+    if (error.endReached) throw ImageError("JPEG: image data is truncated inside the headers");
     image_limits::checkDimensions(d.info.image_width, d.info.image_height);
     // A header can claim a large picture in a few bytes and make the decoder fill every block of it;
     // real coded data needs at least one bit per 8x8 block, so far fewer bytes than this cannot be it.
@@ -180,9 +238,10 @@ std::vector<uint8_t> encodeJpeg(const Bitmap& bitmap, int quality) {
     image_limits::checkBitmap(bitmap);
     ErrorManager error;
     prepare(error);
-    Compressor c(error);
+    std::vector<uint8_t> out;
+    Compressor c(error, out);
     if (!writePixels(c, error, bitmap, std::clamp(quality, 0, 100))) fail(error);
-    return std::vector<uint8_t>(c.buffer, c.buffer + c.size);
+    return out;
 }
 
 }  // namespace vortel

@@ -12,8 +12,9 @@ namespace vortel {
 // Decodes a whole JPEG/JIF file image. Throws ImageError for anything malformed or beyond the limits.
 Bitmap decodeJpeg(std::span<const uint8_t> bytes);
 
-// Encodes at `quality` (clamped to 0..100; 0 is the strongest compression). Throws ImageError
-// when the bitmap is empty or beyond the limits.
+// Encodes at `quality` (clamped to 0..100; 0 is the strongest compression); from 90 up the colour
+// is kept at full resolution, below it at half in both directions. Throws ImageError when the
+// bitmap is empty or beyond the limits.
 std::vector<uint8_t> encodeJpeg(const Bitmap& bitmap, int quality);
 
 // True when the bytes start with the JPEG start-of-image marker.

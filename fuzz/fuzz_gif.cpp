@@ -1,0 +1,14 @@
+// Arbitrary bytes through the GIF reader: anything but ImageError or a clean image is a finding.
+#include <cstddef>
+#include <cstdint>
+
+#include "document/ImageError.h"
+#include "document/ImageGif.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    try {
+        vortel::decodeGif({data, size});
+    } catch (const vortel::ImageError&) {
+    }
+    return 0;
+}
