@@ -4,11 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
+#include <functional>
+#include <span>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "document/FileBytes.h"
+#include "document/ImageError.h"
 #include "platform/Bitmap.h"
 
 namespace vortel::testing {
@@ -53,5 +58,18 @@ uint32_t pixelAt(const Bitmap& image, int32_t x, int32_t y);
 
 // Deterministic noise, so the round trips see every byte value in every position.
 Bitmap noiseBitmap(int32_t width, int32_t height, uint32_t seed);
+
+// The smallest fuzzer input for each distinct rejection the fuzzer reached lives in
+// tests/data/<format>/malformed/; every one must still be refused. Returns how many were replayed.
+inline size_t replayMalformed(const std::string& format, const std::function<void(std::span<const uint8_t>)>& decode) {
+    const std::filesystem::path dir = std::filesystem::path(VORTEL_TEST_DATA) / format / "malformed";
+    size_t files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        const auto bytes = vortel::readFileBytes(entry.path().string());
+        EXPECT_THROW(decode(bytes), ImageError) << entry.path();
+        ++files;
+    }
+    return files;
+}
 
 }  // namespace vortel::testing

@@ -101,12 +101,5 @@ TEST(BmpMalformed, RunLengthDataLeavingItsRowOrImage) {
 
 // The smallest fuzzer input for each distinct rejection it reached, kept so none regresses into a crash.
 TEST(BmpMalformed, InputsTheFuzzerReachedAreRejected) {
-    const std::filesystem::path dir = std::filesystem::path(VORTEL_TEST_DATA) / "bmp" / "malformed";
-    size_t files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        const auto bytes = vortel::readFileBytes(entry.path().string());
-        EXPECT_THROW(decodeBmp(bytes), ImageError) << entry.path();
-        ++files;
-    }
-    EXPECT_GT(files, 0u);
+    EXPECT_GT(vortel::testing::replayMalformed("bmp", [](auto bytes) { decodeBmp(bytes); }), 0u);
 }

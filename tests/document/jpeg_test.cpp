@@ -204,11 +204,5 @@ TEST(JpegMalformed, FrameSizesBeyondTheLimitsOrTheData) {
 
 // The smallest fuzzer input for each distinct rejection it reached, kept so none regresses into a crash.
 TEST(JpegMalformed, InputsTheFuzzerReachedAreRejected) {
-    const std::filesystem::path dir = std::filesystem::path(VORTEL_TEST_DATA) / "jpeg" / "malformed";
-    size_t files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        EXPECT_THROW(decodeJpeg(vortel::readFileBytes(entry.path().string())), ImageError) << entry.path();
-        ++files;
-    }
-    EXPECT_GT(files, 0u);
+    EXPECT_GT(vortel::testing::replayMalformed("jpeg", [](auto bytes) { decodeJpeg(bytes); }), 0u);
 }
