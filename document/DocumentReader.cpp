@@ -230,6 +230,13 @@ void applyGuides(TFontFX& engine, GuideSet& set) {
     engine.InsertAfterPoint = 0;
 }
 
+// The engine always owns a bitmap for each surface and the imprint, empty when unused.
+void attachEmptyBitmaps(Staged& s) {
+    for (auto* bitmap : {&s.backFill.Texture, &s.textFill.Texture, &s.imprint.ImprintBitmap}) {
+        if (!*bitmap) *bitmap = std::make_shared<Bitmap>();
+    }
+}
+
 // Only moves and assignments of values already in memory: nothing here can fail half-way.
 void apply(TFontFX& engine, Staged& s) {
     engine.Text = std::move(s.text);
@@ -273,6 +280,7 @@ std::vector<uint8_t> readWhole(const std::string& path) {
 ViewSize decodeDocument(TFontFX& engine, std::span<const uint8_t> bytes, const std::string& name) {
     DocumentSource in(bytes, name);
     Staged staged = readDocument(in);
+    attachEmptyBitmaps(staged);
     const ViewSize view = staged.view;
     apply(engine, staged);
     return view;

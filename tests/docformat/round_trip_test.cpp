@@ -42,6 +42,8 @@ TEST(DocumentRoundTrip, EveryGroupComesBackByteForByte) {
     EXPECT_EQ(back.Bevel.Points[1].Color, 0xABCDEFu);
     EXPECT_EQ(back.Print.Options, PrintKeepAspect | PrintCentre);
     EXPECT_EQ(back.Modified, 0);
+    ASSERT_TRUE(back.TextFill.Texture && back.BackFill.Texture && back.Imprint.ImprintBitmap);
+    EXPECT_TRUE(back.TextFill.Texture->empty());  // no texture in use: an empty bitmap, never none
 
     for (auto kind : {StyleKind::Deform, StyleKind::Bevel, StyleKind::Color, StyleKind::Shadow}) {
         TFontFX fresh(testRect());
