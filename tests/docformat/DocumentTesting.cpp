@@ -1,11 +1,9 @@
 #include "tests/docformat/DocumentTesting.h"
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
-#include "platform/TempFile.h"
 
 namespace vortel::testing {
 
@@ -79,21 +77,6 @@ bool allZero(const std::vector<uint8_t>& b, size_t at, size_t count) {
         if (b.at(i) != 0) return false;
     }
     return true;
-}
-
-ScratchDir::ScratchDir() {
-    const std::string marker = MakeTempFileName("vtltest.dir");
-    std::filesystem::remove(marker);
-    std::filesystem::create_directory(marker);
-    path_ = marker;
-}
-
-ScratchDir::~ScratchDir() { std::filesystem::remove_all(path_); }
-
-std::vector<std::string> ScratchDir::entries() const {
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(path_)) names.push_back(e.path().filename());
-    return names;
 }
 
 std::vector<uint8_t> readAll(const std::string& path) {

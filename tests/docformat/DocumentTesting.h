@@ -7,6 +7,7 @@
 
 #include "engine/FontFX.h"
 #include "platform/Bitmap.h"
+#include "tests/common/ScratchDir.h"
 
 namespace vortel::testing {
 
@@ -21,19 +22,6 @@ void setEverything(TFontFX& engine);
 uint32_t le32(const std::vector<uint8_t>& bytes, size_t at);
 uint16_t le16(const std::vector<uint8_t>& bytes, size_t at);
 bool allZero(const std::vector<uint8_t>& bytes, size_t at, size_t count);
-
-// A folder of its own under the temporary folder, removed with everything in it.
-class ScratchDir {
-public:
-    ScratchDir();
-    ~ScratchDir();
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& path() const { return path_; }
-    std::vector<std::string> entries() const;
-
-private:
-    std::string path_;
-};
 
 std::vector<uint8_t> readAll(const std::string& path);
 void writeAll(const std::string& path, const std::vector<uint8_t>& bytes);

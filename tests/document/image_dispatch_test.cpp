@@ -11,6 +11,7 @@
 #include "document/ImagePng.h"
 #include "tests/document/CodecBytes.h"
 #include "tests/document/ImageBytes.h"
+#include "tests/common/ScratchDir.h"
 
 namespace fs = std::filesystem;
 using vortel::Bitmap;
@@ -22,12 +23,6 @@ namespace {
 
 class ImageDispatch : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("vortel-image-dispatch-" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
 
     std::string path(const std::string& name) const { return (dir / name).string(); }
     std::string write(const std::string& name, const std::vector<uint8_t>& bytes) const {
@@ -37,7 +32,8 @@ protected:
     std::vector<uint8_t> read(const std::string& name) const { return vortel::readFileBytes(path(name)); }
     size_t entries() const { return size_t(std::distance(fs::directory_iterator(dir), {})); }
 
-    fs::path dir;
+    ScratchDir scratch;
+    fs::path dir = scratch.path();
 };
 
 std::string errorOf(const std::function<void()>& action) {

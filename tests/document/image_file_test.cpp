@@ -11,6 +11,7 @@
 #include "document/ImageFile.h"
 #include "document/ImagePng.h"
 #include "tests/document/ImageBytes.h"
+#include "tests/common/ScratchDir.h"
 
 namespace fs = std::filesystem;
 using vortel::Bitmap;
@@ -20,12 +21,6 @@ namespace {
 
 class ImageFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("vortel-image-file-" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
 
     static std::string slurp(const fs::path& p) {
         std::ifstream in(p, std::ios::binary);
@@ -36,7 +31,8 @@ protected:
     size_t entries() const { return size_t(std::distance(fs::directory_iterator(dir), {})); }
     std::string path(const std::string& name) const { return (dir / name).string(); }
 
-    fs::path dir;
+    vortel::testing::ScratchDir scratch;
+    fs::path dir = scratch.path();
     const Bitmap image = vortel::testing::noiseBitmap(5, 3, 7);
 };
 
