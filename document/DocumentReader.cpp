@@ -124,8 +124,7 @@ std::optional<int32_t> storedSide(DocumentSource& in) {
 }
 
 template <class Decode>
-std::shared_ptr<Bitmap> decodeEmbedded(DocumentSource& in, size_t length, Decode decode) {
-    const auto bytes = in.ReadBlock(length);
+std::shared_ptr<Bitmap> decodeEmbedded(const DocumentSource& in, std::span<const uint8_t> bytes, Decode decode) {
     try {
         return std::make_shared<Bitmap>(decode(bytes));
     } catch (const ImageError&) {
@@ -138,13 +137,11 @@ void readTexture(DocumentSource& in, FillRecord& fill, int32_t record) {
     const auto value = in.read<uint32_t>();
     if (value == JpegMarker) {
         in.skip(JpegNameSize);
-        const auto length = in.read<uint32_t>();
-        const auto bytes = in.ReadBlock(length);
-        DocumentSource jpeg(bytes, in.name());
-        fill.Texture = decodeEmbedded(jpeg, length, decodeJpeg);
+        const auto bytes = in.ReadBlock(in.read<uint32_t>());
+        fill.Texture = decodeEmbedded(in, bytes, decodeJpeg);
         fill.TextureJpeg = std::make_shared<const std::vector<uint8_t>>(bytes.begin(), bytes.end());
     } else {
-        fill.Texture = decodeEmbedded(in, value, decodeBmp);
+        fill.Texture = decodeEmbedded(in, in.ReadBlock(value), decodeBmp);
     }
     in.CheckZeroRun(LongRun);
 }
@@ -207,7 +204,7 @@ Staged readDocument(DocumentSource& in) {
     if (s.backFill.FillKind == TextureKind) readTexture(in, s.backFill, 0);
     if (s.textFill.FillKind == TextureKind) readTexture(in, s.textFill, 1);
     if (s.imprint.ImprintOn) {
-        s.imprint.ImprintBitmap = decodeEmbedded(in, in.read<uint32_t>(), decodeBmp);
+        s.imprint.ImprintBitmap = decodeEmbedded(in, in.ReadBlock(in.read<uint32_t>()), decodeBmp);
         in.CheckZeroRun(LongRun);
     }
     s.text = readText(in, fixed, previewOffset > 0 ? size_t(previewOffset) : in.position());
