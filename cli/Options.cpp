@@ -41,6 +41,26 @@ int parseQuality0To100(const std::string& text) {
     return value;
 }
 
+int parseIndex(const std::string& option, const std::string& text, int first, int last) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || value < first || value > last) {
+        throw UsageError(option + ": expected " + std::to_string(first) + ".." + std::to_string(last) + ", got '" +
+                         text + "'");
+    }
+    return value;
+}
+
+// A seed is a number below 2^31, as the generator draws them.
+std::optional<uint32_t> seedValue(const std::string& text) {
+    uint32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || value > 2147483646u) return std::nullopt;
+    return value;
+}
+
 TextureOption parseTexture(const std::string& text) {
     if (text.size() < 3 || (text[0] != '0' && text[0] != '1') || text[1] != '=') {
         throw UsageError("--texture: expected 1=FILE (text) or 0=FILE (background), got '" + text + "'");
@@ -79,6 +99,29 @@ Options parseOptions(const std::vector<std::string>& args) {
             options.sheet = value();
         } else if (arg == "--jpeg-quality") {
             options.jpegQuality = parseQuality0To100(value());
+        } else if (arg == "--style") {
+            options.style = parseIndex(arg, value(), 0, 45);
+        } else if (arg == "--random") {
+            options.random = true;
+            // The seed is optional: a following number is taken as the seed.
+            if (i + 1 < args.size()) {
+                if (const auto seed = seedValue(args[i + 1])) {
+                    options.randomSeed = seed;
+                    ++i;
+                }
+            }
+        } else if (arg == "--guide-preset") {
+            options.guidePreset = parseIndex(arg, value(), 0, 29);
+        } else if (arg == "--bevel-preset") {
+            options.bevelPreset = parseIndex(arg, value(), 0, 17);
+        } else if (arg == "--outline-preset") {
+            options.outlinePreset = parseIndex(arg, value(), 0, 12);
+        } else if (arg == "--shadow-preset") {
+            options.shadowPreset = parseIndex(arg, value(), 0, 11);
+        } else if (arg == "--frame-preset") {
+            options.framePreset = parseIndex(arg, value(), 0, 17);
+        } else if (arg == "--gradient-preset") {
+            options.gradientPreset = parseIndex(arg, value(), 1, 15);
         } else if (arg == "-o" || arg == "--output") {
             options.output = value();
         } else if (arg.starts_with("-") && arg != "-") {
@@ -104,6 +147,8 @@ std::string usageText() {
            "                     .color .shadow (style files), .svg .pdf .emf .wmf (outline)\n"
            "  resources          list the stock images and the counts the library reports;\n"
            "                     --sheet FILE also writes them all as one .png or .bmp picture\n"
+           "  gallery -o DIR     render every main style, every deformation and 24 random effects\n"
+           "                     as PNG files into DIR, with one contact sheet per group\n"
            "\n"
            "inputs:\n"
            "  FILE.vtl           start from this document instead of the default effect\n"
@@ -112,7 +157,7 @@ std::string usageText() {
            "  IMAGE              .bmp .dib .rle .png .jpg .jif .gif .tga .pcx: the background texture\n"
            "\n"
            "options:\n"
-           "  --text T           the text; newlines separate lines\n"
+           "  --text T           the text; newlines separate lines; a style keeps it\n"
            "  --size WxH         work image size (default 450x200, or the document's)\n"
            "  --set KEY=JSON     set a state key before rendering; repeatable, applied in order\n"
            "  --json             inspect: print the state as one JSON object\n"
@@ -125,6 +170,16 @@ std::string usageText() {
            "  --jpeg-quality Q   render to .jpg: quality 0..100 (default 80)\n"
            "  -o, --output FILE  outline: the SVG file to write; render: the image\n"
            "  -h, --help         show this help\n"
+           "\n"
+           "presets (applied in this order after the inputs, before --set; sizes follow the image height):\n"
+           "  --style N          main style 0..45; without --text its own text is used\n"
+           "  --random [SEED]    a random effect; the seed used is printed on standard error\n"
+           "  --guide-preset N   deformation 0..29\n"
+           "  --bevel-preset N   3D bevel 0..17\n"
+           "  --outline-preset N outline 0..12\n"
+           "  --shadow-preset N  shadow 0..11\n"
+           "  --frame-preset N   frame 0..17\n"
+           "  --gradient-preset N  text gradient 1..15\n"
            "\n"
            "Keys are the names `inspect` prints; objects may be partial, e.g.\n"
            "  --set 'LogFont={\"lfFaceName\":\"Times New Roman\",\"lfWeight\":400}'\n";

@@ -31,6 +31,20 @@ struct Options {
     std::optional<std::string> imprint;   // render
     std::optional<std::string> sheet;     // resources: contact sheet image
     int jpegQuality = 80;                 // render to .jpg
+    // Presets, applied in this order after the inputs and before the --set values.
+    std::optional<int> style;             // main style, 0 .. 45
+    bool random = false;                  // a random effect ...
+    std::optional<uint32_t> randomSeed;   // ... from this seed, else a fresh one
+    std::optional<int> guidePreset;       // 0 .. 29
+    std::optional<int> bevelPreset;       // 0 .. 17
+    std::optional<int> outlinePreset;     // 0 .. 12
+    std::optional<int> shadowPreset;      // 0 .. 11
+    std::optional<int> framePreset;       // 0 .. 17
+    std::optional<int> gradientPreset;    // 1 .. 15, on the text
+    bool anyPreset() const {
+        return style || random || guidePreset || bevelPreset || outlinePreset || shadowPreset || framePreset ||
+               gradientPreset;
+    }
 };
 
 // The largest image side accepted; keeps the work canvas within a few hundred megabytes.

@@ -13,7 +13,7 @@ int runOutline(const Options& options, std::ostream&, std::ostream& err) {
     }
     if (options.json) throw UsageError("outline writes SVG; --json is not used");
     TFontFX engine(imageRect(options));
-    configureEngine(engine, options);
+    configureEngine(engine, options, err);
     Canvas canvas(engine.ImageRect.width(), engine.ImageRect.height());
     runPipeline(engine, canvas, err);
     writeOutput(engine, canvas, options, *options.output, err);

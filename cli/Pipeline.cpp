@@ -6,6 +6,7 @@
 #include "cli/EngineJson.h"
 #include "cli/Errors.h"
 #include "cli/Files.h"
+#include "cli/Presets.h"
 
 namespace vortel::cli {
 namespace {
@@ -48,9 +49,10 @@ std::string refusal(std::string what, const MessageCapture& messages) {
 
 Rect imageRect(const Options& options) { return Rect{0, 0, options.width, options.height}; }
 
-void configureEngine(TFontFX& engine, const Options& options) {
+void configureEngine(TFontFX& engine, const Options& options, std::ostream& err) {
     applyInputs(engine, options);
     if (options.text) applySetting(engine, "Text", toEngineLineBreaks(*options.text));
+    if (options.anyPreset()) applyPresets(engine, options, err);
     for (const auto& assignment : options.settings) applySettingText(engine, assignment);
 }
 

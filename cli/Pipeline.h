@@ -13,9 +13,10 @@ namespace vortel::cli {
 // The image rectangle the engine is constructed with.
 Rect imageRect(const Options& options);
 
-// Applies the input files, --size, --text, then every --set in order; throws SettingError on the
-// first bad setting.
-void configureEngine(TFontFX& engine, const Options& options);
+// Applies the input files, --size, --text, the presets (style, random, guide, bevel, outline,
+// shadow, frame, gradient), then every --set in order; throws SettingError on the first bad
+// setting. The seed of a random effect is reported on `err`.
+void configureEngine(TFontFX& engine, const Options& options, std::ostream& err);
 
 // Extracts the text outline on `canvas` and warps it into the guides. Throws WarpRefused,
 // carrying the engine's own messages, when either step declines; on success anything the

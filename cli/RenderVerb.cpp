@@ -29,7 +29,7 @@ void checkRenderOptions(const Options& options) {
 int runRender(const Options& options, std::ostream&, std::ostream& err) {
     checkRenderOptions(options);
     TFontFX engine(imageRect(options));
-    configureEngine(engine, options);
+    configureEngine(engine, options, err);
     applyImages(engine, options);
     const Quality quality = options.quality.value_or(Quality::Smooth);
     if (options.quality && quality != Quality::Draft) engine.setSmoothFont(quality == Quality::Smooth);

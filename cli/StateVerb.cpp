@@ -18,7 +18,7 @@ void printText(const nlohmann::json& state, std::ostream& out) {
 int runInspect(const Options& options, std::ostream& out, std::ostream& err) {
     if (options.output) throw UsageError("inspect writes to standard output; -o is not used");
     TFontFX engine(imageRect(options));
-    configureEngine(engine, options);
+    configureEngine(engine, options, err);
     Canvas canvas(engine.ImageRect.width(), engine.ImageRect.height());
     runPipeline(engine, canvas, err);
 

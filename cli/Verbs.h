@@ -10,5 +10,6 @@ int runInspect(const Options& options, std::ostream& out, std::ostream& err);
 int runOutline(const Options& options, std::ostream& out, std::ostream& err);
 int runRender(const Options& options, std::ostream& out, std::ostream& err);
 int runResources(const Options& options, std::ostream& out, std::ostream& err);
+int runGallery(const Options& options, std::ostream& out, std::ostream& err);
 
 }  // namespace vortel::cli

@@ -18,6 +18,7 @@ const std::map<std::string, Verb> verbs = {
     {"outline", vortel::cli::runOutline},
     {"render", vortel::cli::runRender},
     {"resources", vortel::cli::runResources},
+    {"gallery", vortel::cli::runGallery},
 };
 
 // Exactly one line per failure, whatever the message held, so scripts can rely on it.

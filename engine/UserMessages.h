@@ -8,6 +8,9 @@ namespace vortel {
 
 enum class MessageIcon { Error, Warning, Information, Question };
 
+// The status bar's panel number for its simple mode: one text over the whole bar.
+inline constexpr int StatusSimple = -1;
+
 // Everything the engine says to the user goes through here: message boxes, the internal
 // diagnostics (a message with a number, processing goes on) and status-bar texts. The Qt program
 // shows them as dialogs; tests and the command line record or print them.

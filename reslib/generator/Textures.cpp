@@ -1,5 +1,7 @@
 // The stock textures in library order, with their sizes: mostly squares of 128 and 256 pixels,
-// smaller squares for fine patterns, and a few oblong tiles.
+// smaller squares for fine patterns, and a few oblong tiles. The main styles name textures by
+// their place in this list (granite for "Stone", hammered gold for "Urkunde", ice for "cool", ...),
+// so the order is part of their look.
 #include "document/ImageJpeg.h"
 #include "reslib/generator/Producers.h"
 #include "reslib/generator/TextureRecipes.h"
@@ -15,24 +17,24 @@ struct TextureRecipe {
 constexpr int JpegQuality = 90;
 
 constexpr TextureRecipe textures[] = {
-    {256, 256, oakPlanks},    {256, 256, whiteMarble},  {128, 128, walnut},
-    {128, 128, brushedSteel}, {256, 256, skyClouds},    {128, 128, denim},
-    {256, 256, redBricks},    {64, 64, hexagonTiles},   {256, 256, granite},
-    {128, 128, hammeredGold}, {256, 256, caustics},     {96, 96, leopard},
-    {256, 256, greenMarble},  {140, 72, mapleStrip},    {128, 128, tartan},
-    {256, 256, parchment},    {128, 128, knottyPine},   {42, 42, checkerTiles},
-    {256, 256, sunsetClouds}, {128, 128, copperPatina}, {256, 256, sandstone},
-    {128, 128, canvas},       {160, 160, rainbowSwirl}, {128, 128, blackGoldMarble},
-    {200, 200, greyBricks},   {256, 256, oceanWaves},   {128, 128, slate},
-    {48, 48, leather},        {128, 128, rust},         {72, 72, mosaic},
-    {128, 128, roseMarble},   {112, 112, grass},        {128, 128, crumpledPaper},
-    {110, 147, rockFace},     {128, 128, stormClouds},  {64, 64, diamondPlate},
-    {96, 96, zebra},          {128, 128, cobblestones}, {256, 256, plasma},
-    {60, 60, knit},           {80, 80, terracotta},     {128, 128, ice},
-    {16, 32, corduroy},       {192, 192, blueMarble},   {50, 50, cork},
-    {120, 120, lava},         {128, 128, stoneBlocks},  {96, 64, basketWeave},
-    {90, 90, camouflage},     {144, 144, moss},         {64, 64, sand},
-    {200, 120, cardboard},    {100, 100, bubbles},      {180, 180, starfield},
+    {256, 256, oakPlanks},     {256, 256, granite},       {128, 128, walnut},
+    {128, 128, hammeredGold},  {256, 256, skyClouds},     {128, 128, denim},
+    {128, 128, cobblestones},  {64, 64, hexagonTiles},    {256, 256, whiteMarble},
+    {128, 128, brushedSteel},  {256, 256, caustics},      {96, 96, leopard},
+    {160, 160, rainbowSwirl},  {140, 72, mapleStrip},     {128, 128, tartan},
+    {256, 256, plasma},        {96, 96, zebra},           {42, 42, checkerTiles},
+    {256, 256, sunsetClouds},  {128, 128, copperPatina},  {256, 256, sandstone},
+    {128, 128, canvas},        {256, 256, greenMarble},   {90, 90, camouflage},
+    {200, 200, greyBricks},    {128, 128, stormClouds},   {128, 128, slate},
+    {48, 48, leather},         {100, 100, bubbles},       {72, 72, mosaic},
+    {128, 128, roseMarble},    {128, 128, ice},           {128, 128, crumpledPaper},
+    {110, 147, rockFace},      {256, 256, oceanWaves},    {60, 60, knit},
+    {128, 128, knottyPine},    {256, 256, redBricks},     {256, 256, parchment},
+    {64, 64, diamondPlate},    {80, 80, terracotta},      {112, 112, grass},
+    {16, 32, corduroy},        {144, 144, moss},          {50, 50, cork},
+    {120, 120, lava},          {128, 128, stoneBlocks},   {96, 64, basketWeave},
+    {128, 128, blackGoldMarble}, {192, 192, blueMarble},    {64, 64, sand},
+    {200, 120, cardboard},     {128, 128, rust},          {180, 180, starfield},
 };
 
 }  // namespace

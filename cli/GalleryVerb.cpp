@@ -1,0 +1,135 @@
+// `gallery`: every main style, every deformation and a set of random effects as pictures, with a
+// contact sheet for each group, so the whole preset library can be looked at in one go.
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "cli/Errors.h"
+#include "cli/Pipeline.h"
+#include "cli/Verbs.h"
+#include "document/ImageFile.h"
+#include "document/StockResources.h"
+#include "panels/presets/MainStyles.h"
+#include "panels/presets/Panels.h"
+#include "panels/presets/Thumbnail.h"
+#include "platform/Font.h"
+
+namespace vortel::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int RandomEffects = 24;
+constexpr int SheetColumns = 6;
+constexpr int32_t LabelHeight = 18;
+
+struct Picture {
+    std::string label;
+    Bitmap bitmap;
+};
+
+// Renders one effect made by `make` on a fresh engine the size of the gallery's pictures.
+Bitmap renderEffect(const Options& options, const std::function<void(presets::EffectPanels&)>& make,
+                    std::ostream& warnings) {
+    TFontFX engine(imageRect(options));
+    presets::EffectPanels panels(engine, stockModule());
+    make(panels);
+    Canvas canvas(engine.ImageRect.width(), engine.ImageRect.height());
+    runPipelineKeepingRefusal(engine, canvas, warnings);
+    engine.ShowText(canvas, false);
+    return canvas.toBitmap();
+}
+
+// The pictures at half size in rows of six, each with its label underneath.
+Bitmap contactSheet(const std::vector<Picture>& pictures, int32_t width, int32_t height) {
+    const int32_t cellW = std::max(1, width / 2), cellH = std::max(1, height / 2), gap = 6;
+    const int rows = (int(pictures.size()) + SheetColumns - 1) / SheetColumns;
+    const int32_t sheetW = SheetColumns * (cellW + gap) + gap, sheetH = rows * (cellH + LabelHeight + gap) + gap;
+    Canvas sheet(sheetW, sheetH);
+    sheet.fillRect(Rect{0, 0, sheetW, sheetH}, rgb(236, 236, 236));
+    LogFont lf;
+    lf.lfHeight = 14;
+    lf.lfWeight = 400;
+    lf.setFaceName("DejaVu Sans");
+    sheet.selectFont(Font::create(lf));
+    sheet.setTextColor(rgb(40, 40, 40));
+    sheet.setBkMode(BkMode::Transparent);
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        const int32_t x = gap + int32_t(i % SheetColumns) * (cellW + gap);
+        const int32_t y = gap + int32_t(i / SheetColumns) * (cellH + LabelHeight + gap);
+        sheet.drawBitmap(x, y, presets::StretchBitmap(pictures[i].bitmap, cellW, cellH));
+        sheet.drawText(utf8ToU32(pictures[i].label), Rect{x, y + cellH + 1, x + cellW, y + cellH + LabelHeight},
+                       DT_CENTER | DT_NOPREFIX);
+    }
+    return sheet.toBitmap();
+}
+
+std::string numbered(const char* prefix, int number) {
+    char name[64];
+    std::snprintf(name, sizeof name, "%s%02d.png", prefix, number);
+    return name;
+}
+
+std::string oneLine(std::string text) {
+    for (char& c : text) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    std::string out;
+    for (const char c : text) {
+        if (!(c == ' ' && !out.empty() && out.back() == ' ')) out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
+int runGallery(const Options& options, std::ostream&, std::ostream& err) {
+    if (!options.output) throw UsageError("gallery needs -o DIR, the folder for the pictures");
+    if (options.json) throw UsageError("gallery writes pictures; --json is not used");
+    const fs::path dir(*options.output);
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    if (!fs::is_directory(dir)) throw std::runtime_error("cannot create the folder '" + dir.string() + "'");
+
+    const int total = presets::MainStyleCount + presets::GuidePresetCount + RandomEffects;
+    int done = 0;
+    std::ostringstream warnings;
+    const auto progress = [&](const char* group) {
+        ++done;
+        err << "\rvortel-cli: gallery " << done << '/' << total << " (" << group << ")   " << std::flush;
+    };
+    const auto save = [&](const std::string& name, const Bitmap& bitmap) { saveImage((dir / name).string(), bitmap); };
+    const int32_t w = options.width, h = options.height;
+
+    std::vector<Picture> styles, deforms, randoms;
+    for (int i = 0; i < presets::MainStyleCount; ++i) {
+        Bitmap b = renderEffect(options, [i](presets::EffectPanels& p) { p.ApplyMainStyle(i); }, warnings);
+        save(numbered("style_", i), b);
+        styles.push_back({std::to_string(i) + " " + oneLine(i == 0 ? "Vortel" : presets::MainStyleRows()[size_t(i)].text),
+                          std::move(b)});
+        progress("styles");
+    }
+    save("styles.png", contactSheet(styles, w, h));
+    for (int i = 0; i < presets::GuidePresetCount; ++i) {
+        Bitmap b = renderEffect(options, [i](presets::EffectPanels& p) { p.ApplyGuidePreset(i); }, warnings);
+        save(numbered("deform_", i), b);
+        deforms.push_back({"Deform " + std::to_string(i), std::move(b)});
+        progress("deformations");
+    }
+    save("deformations.png", contactSheet(deforms, w, h));
+    for (int i = 0; i < RandomEffects; ++i) {
+        const uint32_t seed = options.randomSeed.value_or(1) + uint32_t(i) * 7919u;
+        Bitmap b = renderEffect(options, [seed](presets::EffectPanels& p) { p.GenerateRandomEffect(seed); }, warnings);
+        save("random_" + std::to_string(seed) + ".png", b);
+        randoms.push_back({"Seed " + std::to_string(seed), std::move(b)});
+        progress("random effects");
+    }
+    save("random.png", contactSheet(randoms, w, h));
+    err << "\nvortel-cli: wrote " << total << " pictures and 3 contact sheets to " << dir.string() << '\n';
+    return 0;
+}
+
+}  // namespace vortel::cli
