@@ -32,8 +32,8 @@ struct Picture {
 };
 
 // Renders one effect made by `make` on a fresh engine the size of the gallery's pictures.
-Bitmap renderEffect(const Options& options, const std::function<void(presets::EffectPanels&)>& make,
-                    std::ostream& warnings) {
+Bitmap renderOne(const Options& options, const std::function<void(presets::EffectPanels&)>& make,
+                 std::ostream& warnings) {
     TFontFX engine(imageRect(options));
     presets::EffectPanels panels(engine, stockModule());
     make(panels);
@@ -41,6 +41,17 @@ Bitmap renderEffect(const Options& options, const std::function<void(presets::Ef
     runPipelineKeepingRefusal(engine, canvas, warnings);
     engine.ShowText(canvas, false);
     return canvas.toBitmap();
+}
+
+// A picture that cannot be made is reported and shown as the error picture; the gallery goes on.
+Bitmap renderEffect(const Options& options, const std::function<void(presets::EffectPanels&)>& make,
+                    std::ostream& warnings) {
+    try {
+        return renderOne(options, make, warnings);
+    } catch (const std::exception& e) {
+        warnings << "vortel-cli: warning: " << e.what() << '\n';
+        return presets::StretchBitmap(presets::ErrorBitmap(), options.width, options.height);
+    }
 }
 
 // The pictures at half size in rows of six, each with its label underneath.
@@ -97,8 +108,13 @@ int runGallery(const Options& options, std::ostream&, std::ostream& err) {
     const int total = presets::MainStyleCount + presets::GuidePresetCount + RandomEffects;
     int done = 0;
     std::ostringstream warnings;
+    // The progress line is rewritten in place; what a picture had to say goes on lines of its own.
     const auto progress = [&](const char* group) {
         ++done;
+        if (!warnings.str().empty()) {
+            err << '\n' << warnings.str();
+            warnings.str("");
+        }
         err << "\rvortel-cli: gallery " << done << '/' << total << " (" << group << ")   " << std::flush;
     };
     const auto save = [&](const std::string& name, const Bitmap& bitmap) { saveImage((dir / name).string(), bitmap); };

@@ -109,7 +109,8 @@ public:
     // canvas on top of the finished picture (FramePixel = 0).
     void ZeichneBGFrame(TPixelBuffer& buffer);
     void ZeichneBGFramePolygon(Canvas& dc, int32_t width, int32_t height);
-    // The view's test: four straight two-point guides forming an upright box, and no fringe.
+    // The view's test: four two-point guides forming an upright box (horizontal upper and lower
+    // guides over each other), and no fringe.
     bool isUnwarped() const;
     RenderOptions renderOptions;
 

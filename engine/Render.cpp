@@ -20,7 +20,10 @@ bool TFontFX::isUnwarped() const {
         if (NumGuidePoints[g] != 2) return false;
     const auto& up = GuidePoints[0];
     const auto& low = GuidePoints[2];
-    const bool box = up[0].x == low[0].x && up[1].x == low[1].x;
+    // Only an upright box is drawn as plain text: sloped or inverted two-point guides (a rising or
+    // falling line of text) go through the warp like any other shape.
+    const bool box = up[0].x == low[0].x && up[1].x == low[1].x && up[0].y == up[1].y && low[0].y == low[1].y &&
+                     up[0].x < up[1].x && up[0].y < low[0].y;
     const bool noFringe = Fringe.FringeKind == 0 && Fringe.OutlineStep == 100 && Fringe.FringeX == 0 && Fringe.FringeY == 0;
     return box && noFringe;
 }

@@ -67,13 +67,13 @@ std::optional<Shape> designedShape(int index) {
         return straight(0, 0.4, 1, 0, 0, 0.6, 1, 1);
     case 6:  // wave: both guides follow one full sine period
         s.points = 21;
-        s.upper = [](double t) { return 0.12 - 0.12 * std::sin(2 * pi * t); };
-        s.lower = [](double t) { return 0.88 - 0.12 * std::sin(2 * pi * t); };
+        s.upper = [](double t) { return 0.2 - 0.2 * std::sin(2 * pi * t); };
+        s.lower = [](double t) { return 0.8 - 0.2 * std::sin(2 * pi * t); };
         return s;
     case 7:  // flag: fixed at the pole on the left, waving more and more to the right
         s.points = 21;
-        s.upper = [](double t) { return 0.15 - 0.15 * t * std::sin(2.5 * pi * t); };
-        s.lower = [](double t) { return 0.85 - 0.15 * t * std::sin(2.5 * pi * t); };
+        s.upper = [](double t) { return 0.22 - 0.22 * t * std::sin(2.5 * pi * t); };
+        s.lower = [](double t) { return 0.78 - 0.22 * t * std::sin(2.5 * pi * t); };
         return s;
     case 9:  // smooth arch
         s.points = 21;
@@ -99,15 +99,15 @@ std::optional<Shape> designedShape(int index) {
         s.lower = [angle](double t) { return 0.5 + 0.5 * std::sin(angle(t)); };
         return s;
     }
-    case 19:  // bulge: a lens, thick in the middle
-        s.points = 21;
-        s.upper = [](double t) { return 0.22 - 0.22 * std::sin(pi * t); };
-        s.lower = [](double t) { return 0.78 + 0.22 * std::sin(pi * t); };
+    case 19:  // double arch: two humps side by side
+        s.points = 25;
+        s.upper = [](double t) { return 0.3 - 0.3 * std::fabs(std::sin(2 * pi * t)); };
+        s.lower = [](double t) { return 1.0 - 0.3 * std::fabs(std::sin(2 * pi * t)); };
         return s;
     case 20:  // counter-wave: bulging and pinching in turn
         s.points = 21;
-        s.upper = [](double t) { return 0.12 - 0.12 * std::sin(2 * pi * t); };
-        s.lower = [](double t) { return 0.88 + 0.12 * std::sin(2 * pi * t); };
+        s.upper = [](double t) { return 0.18 - 0.18 * std::sin(2 * pi * t); };
+        s.lower = [](double t) { return 0.82 + 0.18 * std::sin(2 * pi * t); };
         return s;
     case 21:  // seen from below: narrow top
         return straight(0.2, 0, 0.8, 0, 0, 1, 1, 1);

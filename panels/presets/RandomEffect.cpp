@@ -155,6 +155,10 @@ uint32_t EffectPanels::GenerateRandomEffect(std::optional<uint32_t> requested) {
     }
     font.lfHeight = 60;
     font.lfWeight = int32_t(random.below(10)) * 100;
+    // The star and curl fringes alternate by toggles that run on from render to render; an effect
+    // starts them afresh, so its seed gives back the same picture.
+    starToggle() = FringeToggle{};
+    curlToggle() = FringeToggle{};
     e.releaseTextMask();
     e.Modified = 1;
     notifyRedraw(Page::All);
