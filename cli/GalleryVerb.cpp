@@ -1,5 +1,6 @@
 // `gallery`: every main style, every deformation and a set of random effects as pictures, with a
 // contact sheet for each group, so the whole preset library can be looked at in one go.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
@@ -10,6 +11,7 @@
 #include "cli/Errors.h"
 #include "cli/Pipeline.h"
 #include "cli/Verbs.h"
+#include "document/ImageBmp.h"
 #include "document/ImageFile.h"
 #include "document/StockResources.h"
 #include "panels/presets/MainStyles.h"
@@ -75,6 +77,43 @@ Bitmap contactSheet(const std::vector<Picture>& pictures, int32_t width, int32_t
         sheet.drawText(utf8ToU32(pictures[i].label), Rect{x, y + cellH + 1, x + cellW, y + cellH + LabelHeight},
                        DT_CENTER | DT_NOPREFIX);
     }
+    return sheet.toBitmap();
+}
+
+// The preset pictures of the stock-image library at three times their size, one family a row.
+Bitmap previewSheet() {
+    constexpr int32_t scale = 3, gap = 4, width = 1400;
+    const ModuleHandle module = stockModule();
+    std::vector<std::vector<Bitmap>> rows;
+    std::string lastFamily;
+    for (uint32_t i = 0; module && i < module->count; ++i) {
+        const auto& entry = module->entries[i];
+        const std::string name = entry.name;
+        const std::string family = name.substr(0, name.find('_'));
+        static const std::vector<std::string> families = {"STYLE", "DEFORM", "BEVEL", "SHADOW", "FRAME", "OUT"};
+        if (std::string(entry.type) != "BITMAP" || std::find(families.begin(), families.end(), family) == families.end())
+            continue;
+        const Bitmap picture = decodeBmp(std::span<const uint8_t>(entry.data, entry.size));
+        if (family != lastFamily || rows.empty()) rows.emplace_back();
+        lastFamily = family;
+        rows.back().push_back(presets::StretchBitmap(picture, picture.width * scale, picture.height * scale));
+    }
+    // Lay the rows out, wrapping at the sheet's width.
+    std::vector<std::pair<Point, const Bitmap*>> placed;
+    int32_t y = gap;
+    for (const auto& row : rows) {
+        int32_t x = gap, rowHeight = 0;
+        for (const Bitmap& b : row) {
+            if (x + b.width + gap > width && x > gap) x = gap, y += rowHeight + gap, rowHeight = 0;
+            placed.push_back({Point{x, y}, &b});
+            x += b.width + gap;
+            rowHeight = std::max(rowHeight, b.height);
+        }
+        y += rowHeight + 3 * gap;
+    }
+    Canvas sheet(width, std::max(y, 1));
+    sheet.fillRect(Rect{0, 0, width, std::max(y, 1)}, rgb(200, 200, 200));
+    for (const auto& [at, bitmap] : placed) sheet.drawBitmap(at.x, at.y, *bitmap);
     return sheet.toBitmap();
 }
 
@@ -144,7 +183,8 @@ int runGallery(const Options& options, std::ostream&, std::ostream& err) {
         progress("random effects");
     }
     save("random.png", contactSheet(randoms, w, h));
-    err << "\nvortel-cli: wrote " << total << " pictures and 3 contact sheets to " << dir.string() << '\n';
+    save("previews.png", previewSheet());
+    err << "\nvortel-cli: wrote " << total << " pictures and 4 contact sheets to " << dir.string() << '\n';
     return 0;
 }
 

@@ -7,44 +7,21 @@
 #include "document/ImageBmp.h"
 #include "engine/Fills.h"
 #include "engine/FontFX.h"
+#include "panels/presets/PresetValues.h"
 #include "reslib/generator/Producers.h"
 
 namespace vortel::resgen {
 namespace {
 
-// The surface panel's gradient presets, in list order; colours as 0xRRGGBB.
-struct GradientPreset {
-    int32_t style;
-    std::vector<uint32_t> colors;
-    int32_t angle;
-    int32_t repeat;
-};
-
-const std::vector<GradientPreset>& gradientPresets() {
-    static const std::vector<GradientPreset> presets = {
-        {1, {0x0000FF, 0x80FFFF}, 0, 0},   {1, {0x00FF00, 0xFFFF00}, 0, 0},
-        {1, {0xFFFFFF, 0x000000}, 0, 0},   {4, {0xFF0000, 0xFF8000}, 0, 7},
-        {4, {0x0000FF, 0x000000}, 0, 0},   {2, {0xFF0000, 0xFFFF00, 0x00FF00, 0x0000FF, 0x400080}, 0, 0},
-        {3, {0xFFFFFF, 0x000080}, 0, 7},   {3, {0x000000, 0x00FF00}, 0, 0},
-        {3, {0x00FFFF, 0x000000}, 0, 0},   {2, {0xFFFF00, 0xFF00FF}, 0, 0},
-        {1, {0x00FF00, 0x0000FF}, 0, 7},   {5, {0x9D7600, 0xFFFF00}, 45, 1},
-        {1, {0xFF0000, 0xFFFFFF}, 0, 1},   {5, {0xFFFFFF, 0xFFFF00}, 135, 0},
-        {5, {0x008000, 0x808000}, 150, 7},
-    };
-    return presets;
-}
-
 constexpr int32_t PreviewWidth = 45, PreviewHeight = 36;
 
 // The preview is the preset applied through the engine's gradient setter to a surface of the
 // preview's size, then painted as the background fill paints it.
-Bitmap gradientPreview(const GradientPreset& preset) {
+Bitmap gradientPreview(const presets::GradientPreset& preset) {
     const Rect area{0, 0, PreviewWidth, PreviewHeight};
     TFontFX engine(area);
-    std::vector<ColorRef> colors;
-    for (const uint32_t c : preset.colors) colors.push_back(rgb(uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c)));
     engine.setFillKind(0, 1);
-    engine.setGradient(0, preset.style, preset.angle, preset.repeat, colors);
+    engine.setGradient(0, preset.style, preset.angle, preset.repeat, preset.colors);
     Canvas canvas(PreviewWidth, PreviewHeight);
     PaintFill(canvas, engine.BackFill, area);
     return canvas.toBitmap();
@@ -64,9 +41,9 @@ std::array<uint8_t, 3> fromHsl(double hue, double lightness) {
 }  // namespace
 
 void addGradientPreviews(ResourceSet& set) {
-    const auto& presets = gradientPresets();
-    for (size_t i = 0; i < presets.size(); ++i) {
-        set.add("BITMAP", indexedName("FARBVERL_", int(i) + 1), encodeBmp(gradientPreview(presets[i])));
+    const auto& list = presets::GradientPresets();
+    for (size_t i = 0; i < list.size(); ++i) {
+        set.add("BITMAP", indexedName("FARBVERL_", int(i) + 1), encodeBmp(gradientPreview(list[i])));
     }
 }
 

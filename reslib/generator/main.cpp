@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
         vortel::resgen::addColorMap(set);
         vortel::resgen::addLogo(set);
         vortel::resgen::addIcon(set);
+        vortel::resgen::addPresetPreviews(set);
         vortel::resgen::writeTableFile(set, argv[1]);
     } catch (const std::exception& e) {
         std::cerr << "vortel-resgen: " << e.what() << '\n';

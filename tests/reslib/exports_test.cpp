@@ -60,7 +60,8 @@ TEST(Exports, EveryNameTheProgramFormsResolves) {
 
 TEST(Exports, EveryEntryIsNamedOnceInTheProgramsFormat) {
     const auto* module = GetDLLHandle();
-    const std::regex format("JPG_\\d\\d|IMPRINT_X?\\d\\d|FARBVERL_\\d\\d|COLORMAP|VORTEL|FLAMME");
+    const std::regex format("JPG_\\d\\d|IMPRINT_X?\\d\\d|FARBVERL_\\d\\d|COLORMAP|VORTEL|FLAMME|STYLE_0\\d\\d|"
+                            "(DEFORM|BEVEL|SHADOW|FRAME|OUT)_\\d\\d");
     std::set<std::string> seen;
     for (uint32_t i = 0; i < module->count; ++i) {
         const auto& entry = module->entries[i];

@@ -192,3 +192,31 @@ TEST(Icon, IsOne32By32ImageWithTransparency) {
 }
 
 }  // namespace
+
+// Every preset list finds a picture for each of its entries, at the list's size, with something
+// drawn on it, and no two pictures of a family alike.
+TEST(PresetPreviews, EveryEntryHasItsOwnPicture) {
+    const struct {
+        std::string prefix;
+        int first, count, digits, width, height;
+    } families[] = {
+        {"STYLE_", 2, 45, 3, 72, 28}, {"DEFORM_", 1, 30, 2, 60, 20}, {"BEVEL_", 2, 17, 2, 46, 43},
+        {"SHADOW_", 1, 12, 2, 46, 43}, {"FRAME_", 1, 18, 2, 60, 43}, {"OUT_", 1, 13, 2, 33, 28},
+    };
+    for (const auto& f : families) {
+        std::set<std::vector<uint8_t>> pictures;
+        for (int i = f.first; i < f.first + f.count; ++i) {
+            const std::string name = indexedName(f.prefix, i, f.digits);
+            bmp::Palette palette;
+            EXPECT_EQ(stockBitmapHeader(name, &palette).bitCount, 8) << name;
+            const vortel::Bitmap picture = stockBitmap(name);
+            EXPECT_EQ(picture.width, f.width) << name;
+            EXPECT_EQ(picture.height, f.height) << name;
+            if (name != "FRAME_01") EXPECT_GT(spread(picture), 10.0) << name << " shows nothing";  // 01: no frame
+            // Outline entries 1 and 2 are the same preset (no fringe), so their pictures agree.
+            const bool twin = f.prefix == "OUT_" && i == 2;
+            EXPECT_TRUE(pictures.insert(picture.bgr).second || twin) << name << " repeats an earlier picture";
+        }
+    }
+    EXPECT_EQ(stockBitmap("BEVEL_01").width, 40);  // the first bevel picture is smaller
+}
