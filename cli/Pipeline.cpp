@@ -19,11 +19,12 @@ public:
     MessageCapture(const MessageCapture&) = delete;
     MessageCapture& operator=(const MessageCapture&) = delete;
 
-    // Status-bar texts are progress, not something the user has to be told.
+    // The first status panel carries notes on the run (a font stood in for a missing face); the
+    // others are hints and progress, not something the user has to be told.
     std::vector<std::string> said() const {
         std::vector<std::string> lines;
         for (const auto& entry : recorded_.entries) {
-            if (entry.kind == RecordingMessages::Kind::Status) continue;
+            if (entry.kind == RecordingMessages::Kind::Status && entry.number != 0) continue;
             std::string line = entry.text;
             if (entry.kind == RecordingMessages::Kind::Diagnostic) line += " (" + std::to_string(entry.number) + ")";
             for (char& c : line) {

@@ -76,6 +76,7 @@ std::shared_ptr<LoadedFace> loadFace(const std::string& file, int index) {
 struct FaceMatch {
     std::string family, file;
     int index = 0;
+    bool substituted = false;
 };
 
 using PatternPtr = std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)>;
@@ -111,25 +112,39 @@ struct FontconfigSession {
     ~FontconfigSession() { FcFini(); }
 };
 
-FaceMatch matchFace(const LogFont& lf) {
-    static const FontconfigSession session;
-    std::string name = lf.faceName();
-    if (name.empty()) name = "Arial";
+// The request for `family` in the LogFont's weight and slant, with the configuration's aliases applied.
+PatternPtr configuredPattern(const std::string& family, const LogFont& lf) {
     PatternPtr pattern(FcPatternCreate(), FcPatternDestroy);
-    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
     FcPatternAddInteger(pattern.get(), FC_WEIGHT, lf.lfWeight >= 600 ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(pattern.get(), FC_SLANT, lf.lfItalic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);
     FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
     FcDefaultSubstitute(pattern.get());
+    return pattern;
+}
+
+PatternPtr bestMatch(FcPattern* pattern) {
+    FcResult result;
+    return PatternPtr(FcFontMatch(nullptr, pattern, &result), FcPatternDestroy);
+}
+
+FaceMatch matchFace(const LogFont& lf) {
+    static const FontconfigSession session;
+    std::string name = lf.faceName();
+    if (name.empty()) name = "Arial";
+    const PatternPtr pattern = configuredPattern(name, lf);
     std::vector<std::string> accepted = acceptedFamilies(pattern.get());
     accepted.push_back(name);
 
-    FcResult result;
-    PatternPtr match(FcFontMatch(nullptr, pattern.get(), &result), FcPatternDestroy);
-    if (!match || !familyAccepted(match.get(), accepted)) throw FontError("unknown font face \"" + name + "\"");
-    FcChar8 *family = nullptr, *file = nullptr;
     FaceMatch found;
+    PatternPtr match = bestMatch(pattern.get());
+    if (!match || !familyAccepted(match.get(), accepted)) {
+        match = bestMatch(configuredPattern(substituteFamily(lf.lfPitchAndFamily), lf).get());
+        found.substituted = true;
+    }
+    if (!match) throw FontError("unknown font face \"" + name + "\"");
+    FcChar8 *family = nullptr, *file = nullptr;
     if (FcPatternGetString(match.get(), FC_FAMILY, 0, &family) == FcResultMatch)
         found.family = reinterpret_cast<const char*>(family);
     if (FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch)
@@ -240,6 +255,16 @@ struct OutlineBuilder {
 
 }  // namespace
 
+const char* substituteFamily(uint8_t pitchAndFamily) {
+    switch (pitchAndFamily & 0xF0) {
+        case FF_SCRIPT: return "cursive";
+        case FF_ROMAN: return "serif";
+        case FF_MODERN: return "monospace";
+        case FF_DECORATIVE: return "fantasy";
+        default: return "sans-serif";
+    }
+}
+
 struct Font::Impl {
     struct Glyph {
         std::vector<PointF> points;  // font units after emboldening, y up
@@ -321,6 +346,7 @@ Font::Font(const LogFont& lf) : logFont_(lf), impl_(std::make_unique<Impl>()) {
     const FaceMatch match = matchFace(lf);
     family_ = match.family;
     file_ = match.file;
+    substituted_ = match.substituted;
     Impl& im = *impl_;
     im.face = loadFace(match.file, match.index);
     FT_Face ft = im.face->ft;

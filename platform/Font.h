@@ -31,12 +31,18 @@ struct AbcWidths {
     int32_t advance() const { return a + b + c; }
 };
 
+// The generic fontconfig family that stands in for a face that is not installed, by the family
+// class in the high nibble of lfPitchAndFamily ("sans-serif" for an unknown class).
+const char* substituteFamily(uint8_t pitchAndFamily);
+
 // A font created from a LogFont (the CreateFontIndirect of the old model): fontconfig finds the
 // face, FreeType supplies outlines and metrics, HarfBuzz the kerning. All results are in logical
 // units (pixels), with glyph outlines kept in floating point.
 class Font {
 public:
-    // Throws FontError when no face of that name (or of a metric-compatible alias) exists.
+    // A face that is neither installed nor a metric-compatible alias is replaced by the closest
+    // installed face of its pitch-and-family class (substituted()); the LogFont keeps the requested
+    // name. Throws FontError only when not even that class has a face, or for absurd sizes.
     static std::shared_ptr<const Font> create(const LogFont& lf);
     ~Font();
     Font(const Font&) = delete;
@@ -48,6 +54,8 @@ public:
     const std::string& filePath() const { return file_; }
     bool syntheticBold() const { return synthBold_; }
     bool syntheticItalic() const { return synthItalic_; }
+    // True when familyName() replaces a requested face that is not installed.
+    bool substituted() const { return substituted_; }
     // True when the face carries kerning pairs (a kern table or a GPOS kern feature).
     bool hasKerning() const { return hasKerning_; }
 
@@ -68,7 +76,7 @@ private:
     LogFont logFont_;
     TextMetrics metrics_;
     std::string family_, file_;
-    bool synthBold_ = false, synthItalic_ = false, hasKerning_ = false;
+    bool synthBold_ = false, synthItalic_ = false, hasKerning_ = false, substituted_ = false;
     std::unique_ptr<Impl> impl_;
 };
 

@@ -6,6 +6,16 @@
 
 namespace vortel {
 
+// Family classes in the high nibble of lfPitchAndFamily; the low bits carry the pitch.
+enum FontFamilyClass : uint8_t {
+    FF_DONTCARE = 0x00,
+    FF_ROMAN = 0x10,
+    FF_SWISS = 0x20,
+    FF_MODERN = 0x30,
+    FF_SCRIPT = 0x40,
+    FF_DECORATIVE = 0x50,
+};
+
 // The font record of the Windows model, kept byte for byte (ANSI form, 32-byte face name),
 // because documents store it raw.
 struct LogFont {

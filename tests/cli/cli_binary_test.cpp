@@ -74,7 +74,7 @@ TEST_F(CliBinary, ErrorsAreOneLineWithUsageOrFailureStatus) {
     expectFailure({"inspect", "--set", "LineCount=3"}, 2);
     expectFailure({"inspect", "--size", "12"}, 2);
     expectFailure({"outline"}, 2);
-    expectFailure({"inspect", "--set", R"(LogFont={"lfFaceName":"NoSuchFace123"})"}, 1);
+    expectFailure({"inspect", "--set", R"(LogFont={"lfHeight":100000})"}, 1);
     expectFailure({"outline", "-o", unwritable}, 1);
     expectFailure({"inspect", "--set", "GuidePoints=[[],[],[],[]]"}, 3);
 }
@@ -87,6 +87,25 @@ TEST_F(CliBinary, EngineWarningsDoNotFailTheRun) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.err.starts_with("vortel-cli: warning: ")) << r.err;
     EXPECT_NO_THROW(json::parse(r.out));
+}
+
+TEST_F(CliBinary, MissingFaceIsAWarningAndTheDocumentKeepsItsName) {
+    const std::string face = "Vortel Missing Face 7f3a";
+    const std::string font = R"(LogFont={"lfFaceName":")" + face + R"(","lfPitchAndFamily":48})";
+    const fs::path doc = dir / "missing-face.vtl";
+    const Outcome rendered = run({"render", "--set", font, "-o", doc.string()});
+    ASSERT_EQ(rendered.status, 0) << rendered.err;
+
+    const Outcome r = run({"inspect", doc.string(), "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const json state = json::parse(r.out);
+    EXPECT_EQ(state["LogFont"]["lfFaceName"], face);
+    const std::string substitute = state["FontFace"];
+    EXPECT_NE(substitute, face);
+    const std::string warning =
+        "vortel-cli: warning: Schriftart \"" + face + "\" nicht installiert, ersetzt durch \"" + substitute + "\"\n";
+    EXPECT_EQ(r.err, warning);
+    EXPECT_EQ(rendered.err, warning);
 }
 
 TEST_F(CliBinary, HelpPrintsUsage) {

@@ -211,9 +211,34 @@ TEST(Extraction, MeasureOnlyResetsTheHeightAndKeepsTheOutline) {
     EXPECT_EQ(rig.engine->NumOutlinePoints, 0);
 }
 
-TEST(Extraction, UnknownFaceIsReportedNotCrashed) {
+TEST(Extraction, MissingFaceIsDrawnWithASubstituteAndReportedOnEveryLayout) {
     EngineRig rig;
-    rig.engine->Font.setFaceName("NoSuchFace-4711");
+    rig.engine->Font.setFaceName("Vortel Missing Face 7f3a");
+    rig.engine->Font.lfPitchAndFamily = FF_ROMAN;
+    const std::string substitute = vortel::Font::create(rig.engine->Font)->familyName();
+    const std::string note =
+        "Schriftart \"Vortel Missing Face 7f3a\" nicht installiert, ersetzt durch \"" + substitute + "\"";
+    ASSERT_TRUE(rig.extract());
+    EXPECT_GT(rig.engine->NumOutlinePoints, 0);
+    EXPECT_EQ(rig.engine->Font.faceName(), "Vortel Missing Face 7f3a");
+    rig.engine->DrawTextNormalInGuideRect(*rig.canvas);
+    ASSERT_TRUE(rig.extract());
+    ASSERT_EQ(rig.messages.entries.size(), 3u);
+    for (const auto& e : rig.messages.entries) {
+        EXPECT_EQ(e.kind, RecordingMessages::Kind::Status);
+        EXPECT_EQ(e.number, 0) << "status panel";
+        EXPECT_EQ(e.text, note);
+    }
+
+    rig.messages.clear();
+    rig.engine->Font.setFaceName("Arial");
+    ASSERT_TRUE(rig.extract());
+    EXPECT_TRUE(rig.messages.entries.empty());
+}
+
+TEST(Extraction, FontFailureIsReportedNotCrashed) {
+    EngineRig rig;
+    rig.engine->Font.lfHeight = 100000;
     EXPECT_THROW(rig.extract(), FontError);
     EXPECT_FALSE(rig.canvas->pathOpen());
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
@@ -7,15 +8,19 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <utility>
 
 #include "platform/Font.h"
 
 namespace vortel {
 namespace {
 
+constexpr const char* kMissingFace = "Vortel Missing Face 7f3a";
+
 FontPtr makeFont(const char* face, int32_t height, int32_t weight = 400, bool italic = false, int32_t width = 0,
-                 int32_t escapement = 0) {
+                 int32_t escapement = 0, uint8_t pitchAndFamily = 0) {
     LogFont lf;
+    lf.lfPitchAndFamily = pitchAndFamily;
     lf.setFaceName(face);
     lf.lfHeight = height;
     lf.lfWeight = weight;
@@ -23,6 +28,28 @@ FontPtr makeFont(const char* face, int32_t height, int32_t weight = 400, bool it
     lf.lfWidth = width;
     lf.lfEscapement = escapement;
     return Font::create(lf);
+}
+
+// The family and file fontconfig itself prefers for a name, asked without Font.
+std::pair<std::string, std::string> fontconfigChoice(const char* family, bool bold, bool italic) {
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcChar8 *name = nullptr, *file = nullptr;
+    std::pair<std::string, std::string> chosen;
+    if (match && FcPatternGetString(match, FC_FAMILY, 0, &name) == FcResultMatch)
+        chosen.first = reinterpret_cast<const char*>(name);
+    if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch)
+        chosen.second = reinterpret_cast<const char*>(file);
+    if (match) FcPatternDestroy(match);
+    FcPatternDestroy(pattern);
+    return chosen;
 }
 
 // Vertical metrics read straight from the font file, independently of Font.
@@ -64,17 +91,42 @@ TEST(FontMatch, MetricAliasesResolveAndBoldPicksTheBoldFace) {
     EXPECT_FALSE(bold->syntheticBold());
     EXPECT_EQ(makeFont("Times New Roman", 20)->familyName(), "Liberation Serif");
     EXPECT_EQ(makeFont("", 20)->familyName(), "Liberation Sans");
+    EXPECT_FALSE(regular->substituted() || bold->substituted());
 }
 
-TEST(FontMatch, UnknownFaceThrowsNamingIt) {
-    try {
-        makeFont("NoSuchFace Vortel", 20);
-        FAIL() << "expected FontError";
-    } catch (const FontError& e) {
-        EXPECT_NE(std::string(e.what()).find("\"NoSuchFace Vortel\""), std::string::npos) << e.what();
+TEST(FontMatch, MissingFaceIsReplacedButItsNameIsKept) {
+    const FontPtr f = makeFont(kMissingFace, 20, 400, false, 0, 0, FF_ROMAN);
+    EXPECT_TRUE(f->substituted());
+    EXPECT_EQ(f->logFont().faceName(), kMissingFace);
+    EXPECT_EQ(f->familyName(), fontconfigChoice("serif", false, false).first);
+    // Installed faces and metric aliases are real matches whatever class the record claims.
+    for (const char* face : {"Arial", "Times New Roman", "", "DejaVu Serif"})
+        EXPECT_FALSE(makeFont(face, 20, 400, false, 0, 0, FF_MODERN)->substituted()) << face;
+    EXPECT_EQ(makeFont("DejaVu Serif", 20, 400, false, 0, 0, FF_MODERN)->familyName(), "DejaVu Serif");
+    EXPECT_THROW(makeFont(kMissingFace, 70000), FontError);
+}
+
+TEST(FontMatch, SubstituteFollowsTheFamilyClassAndKeepsWeightAndSlant) {
+    const struct {
+        uint8_t pitchAndFamily;
+        const char* generic;
+    } cases[] = {
+        {FF_DONTCARE, "sans-serif"},  {FF_SWISS | 2, "sans-serif"}, {FF_ROMAN | 2, "serif"},
+        {FF_MODERN | 1, "monospace"}, {FF_SCRIPT, "cursive"},       {FF_DECORATIVE | 2, "fantasy"},
+        {0x60, "sans-serif"},         {0xF1, "sans-serif"},         {0x01, "sans-serif"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_STREQ(substituteFamily(c.pitchAndFamily), c.generic) << int(c.pitchAndFamily);
+        for (const bool bold : {false, true}) {
+            const FontPtr f = makeFont(kMissingFace, 20, bold ? 700 : 400, !bold, 0, 0, c.pitchAndFamily);
+            EXPECT_TRUE(f->substituted());
+            const auto [family, file] = fontconfigChoice(c.generic, bold, !bold);
+            EXPECT_EQ(f->familyName(), family) << int(c.pitchAndFamily);
+            EXPECT_EQ(f->filePath(), file) << int(c.pitchAndFamily) << (bold ? " bold" : " italic");
+        }
     }
-    // Only weak generic fallbacks exist for this one; they must not count as a match.
-    EXPECT_THROW(makeFont("Helvetica", 20), FontError);
+    const FontPtr mono = makeFont(kMissingFace, -40, 400, false, 0, 0, FF_MODERN);
+    EXPECT_EQ(mono->advance(U'i'), mono->advance(U'W'));
 }
 
 TEST(FontMetrics, PositiveHeightIsCellNegativeIsEm) {
