@@ -38,12 +38,13 @@ Bitmap filter3x3(const Bitmap& picture, Value value) {
     const size_t stride = size_t(w) * 3;
     Bitmap out{w, h, std::vector<uint8_t>(picture.bgr.size())};
     for (int32_t y = 0; y < h; ++y) {
-        const uint8_t* above = picture.bgr.data() + size_t((y + h - 1) % h) * stride;
+        const uint8_t* above = picture.bgr.data() + size_t(y == 0 ? h - 1 : y - 1) * stride;
         const uint8_t* row = picture.bgr.data() + size_t(y) * stride;
-        const uint8_t* below = picture.bgr.data() + size_t((y + 1) % h) * stride;
+        const uint8_t* below = picture.bgr.data() + size_t(y == h - 1 ? 0 : y + 1) * stride;
         uint8_t* target = out.bgr.data() + size_t(y) * stride;
         for (int32_t x = 0; x < w; ++x) {
-            const size_t l = size_t((x + w - 1) % w) * 3, c = size_t(x) * 3, r = size_t((x + 1) % w) * 3;
+            const size_t l = size_t(x == 0 ? w - 1 : x - 1) * 3, c = size_t(x) * 3;
+            const size_t r = size_t(x == w - 1 ? 0 : x + 1) * 3;
             for (size_t k = 0; k < 3; ++k) {
                 const int32_t neighbours = above[l + k] + above[c + k] + above[r + k] + row[l + k] + row[r + k] +
                                            below[l + k] + below[c + k] + below[r + k];
