@@ -1,6 +1,6 @@
 // The stock textures in library order, with their sizes: mostly squares of 128 and 256 pixels,
 // smaller squares for fine patterns, and a few oblong tiles. The main styles name textures by
-// their place in this list (granite for "Stone", hammered gold for "Urkunde", ice for "cool", ...),
+// their place in this list (marble for "Stone", hammered gold for "Urkunde", ice for "cool", ...),
 // so the order is part of their look.
 #include "document/ImageJpeg.h"
 #include "reslib/generator/Producers.h"
@@ -17,9 +17,9 @@ struct TextureRecipe {
 constexpr int JpegQuality = 90;
 
 constexpr TextureRecipe textures[] = {
-    {256, 256, oakPlanks},     {256, 256, granite},       {128, 128, walnut},
+    {256, 256, oakPlanks},     {256, 256, whiteMarble},       {128, 128, walnut},
     {128, 128, hammeredGold},  {256, 256, skyClouds},     {128, 128, denim},
-    {128, 128, cobblestones},  {64, 64, hexagonTiles},    {256, 256, whiteMarble},
+    {128, 128, cobblestones},  {64, 64, hexagonTiles},    {256, 256, granite},
     {128, 128, brushedSteel},  {256, 256, caustics},      {96, 96, leopard},
     {160, 160, rainbowSwirl},  {140, 72, mapleStrip},     {128, 128, tartan},
     {256, 256, plasma},        {96, 96, zebra},           {42, 42, checkerTiles},

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "panels/presets/Pictures.h"
 #include "tests/common/ScratchDir.h"
 #include "tests/presets/PanelsRig.h"
@@ -40,7 +38,10 @@ void expectSame(const EffectState& a, const EffectState& b) {
     EXPECT_EQ(std::tie(a.face, a.text, a.texture, a.imprint, a.weight, a.guide),
               std::tie(b.face, b.text, b.texture, b.imprint, b.weight, b.guide));
     EXPECT_EQ(std::tie(a.textKind, a.backKind, a.imprintOn), std::tie(b.textKind, b.backKind, b.imprintOn));
-    EXPECT_EQ(std::memcmp(&a.frame, &b.frame, sizeof a.frame), 0);
+    const auto frame = [](const FrameParams& f) {
+        return std::tie(f.FrameKind, f.FrameWidth, f.FramePoints, f.FrameHeight, f.FramePixel, f.FrameColor, f.FrameSeed);
+    };
+    EXPECT_EQ(frame(a.frame), frame(b.frame));
     EXPECT_EQ(std::tie(a.fringe.FringeKind, a.fringe.OutlineStep, a.fringe.FringeX, a.fringe.FringeY, a.fringe.FringeSeed),
               std::tie(b.fringe.FringeKind, b.fringe.OutlineStep, b.fringe.FringeX, b.fringe.FringeY, b.fringe.FringeSeed));
     EXPECT_EQ(std::tie(a.shadow.ShadowBlur, a.shadow.ShadowX, a.shadow.ShadowY, a.shadow.ShadowColor),
