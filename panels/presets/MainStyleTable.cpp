@@ -134,7 +134,7 @@ const std::array<StyleRow, 46>& MainStyleRows() {
         {.text = "XXL", .textColor = 0x001418, .backColor = 0x004080, .textTexture = -1, .backTexture = -1,
          .guides = straight(0, 100),
          .bevel = StyleBevel{.segments = Pillow, .height = 250, .size = 50},
-         .shadow = StyleShadow{.blur = 400, .x = 0, .y = 0, .intensity = 180, .color = 0x40A0FF}},
+         .shadow = StyleShadow{.blur = 700, .x = 0, .y = 0, .intensity = 300, .color = 0x40A0FF}},
         // 19 nice: sandstone on sandstone, in a serif face.
         {.text = "nice", .textColor = Keep, .backColor = Keep, .textTexture = 20, .backTexture = 20,
          .guides = straight(5, 95),
@@ -144,7 +144,7 @@ const std::array<StyleRow, 46>& MainStyleRows() {
         // 20 Glow: black letters with a golden glow on black.
         {.text = "Glow", .textColor = 0x000000, .backColor = 0x000000, .textTexture = -1, .backTexture = -1,
          .guides = straight(12, 88),
-         .shadow = StyleShadow{.blur = 450, .x = 0, .y = 0, .intensity = 260, .color = 0xFFC830}},
+         .shadow = StyleShadow{.blur = 700, .x = 0, .y = 0, .intensity = 220, .color = 0xFFC830}},
         // 21 my Love: dark letters with a deep red rim on red.
         {.text = "my\r\nLove", .textColor = 0x000000, .backColor = 0xEF0000, .textTexture = -1, .backTexture = -1,
          .guides = straight(5, 95),
@@ -257,7 +257,7 @@ const std::array<StyleRow, 46>& MainStyleRows() {
          .bevel = StyleBevel{.segments = Rounded, .height = 140},
          .outline = StyleOutline{4, 2, 120, 120},
          .shadow = StyleShadow{.blur = 80, .x = 200, .y = -200, .intensity = 90}},
-        // 40 Comic: orange dots, a black rim and a hard shadow.
+        // 40 Comic: halftone dots, a black rim and a hard shadow.
         {.text = "Comic", .textColor = 0xFF8000, .backColor = Keep, .textTexture = 28, .backTexture = -1,
          .guides = StyleGuides{Across, {12, 0}, Across, {88, 100}},
          .bevel = StyleBevel{.segments = {{20, 0, 1, 2, 0x000000}, {100, 0, 3, 0}}, .height = 120, .size = 70},
@@ -283,10 +283,11 @@ const std::array<StyleRow, 46>& MainStyleRows() {
          .guides = StyleGuides{{25, 75}, {0, 0}, Across, {100, 100}},
          .bevel = StyleBevel{.segments = {{100, 0, 3, 2, 0x80C0FF}}, .height = 160, .size = 30},
          .shadow = StyleShadow{.blur = 300, .x = 0, .y = 0, .intensity = 180, .color = 0x4080FF}},
-        // 45 Ghost: see-through wavering letters with a dark haze.
+        // 45 Ghost: pale, see-through wavering letters in a dark haze.
         {.text = "Ghost", .textColor = 0x000000, .backColor = Keep, .textTexture = 25, .backTexture = -1,
          .guides = StyleGuides{{-1, 31, 67, 99}, {29, 3, 3, 29}, {-1, 31, 67, 99}, {68, 95, 95, 68}},
-         .bevel = StyleBevel{.segments = {{100, 0, 2, 0, 0, 40}}, .height = 120, .topTransparency = 45},
+         .bevel = StyleBevel{.segments = {{100, 0, 3, 2, 0xF0F4FF, 35}}, .height = 140, .size = 70,
+                             .topTransparency = 55},
          .outline = StyleOutline{0, 18, 261, 327},
          .shadow = StyleShadow{.blur = 327, .x = 0, .y = 0, .intensity = 100}},
     }};

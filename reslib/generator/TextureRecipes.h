@@ -56,7 +56,7 @@ Bitmap ice(const Tile& tile);
 
 // Skins, plants, fire and abstract patterns (TexturesFree.cpp).
 Bitmap leather(const Tile& tile);
-Bitmap cork(const Tile& tile);
+Bitmap halftone(const Tile& tile);
 Bitmap camouflage(const Tile& tile);
 Bitmap leopard(const Tile& tile);
 Bitmap zebra(const Tile& tile);

@@ -39,14 +39,20 @@ Bitmap leather(const Tile& t) {
     });
 }
 
-Bitmap cork(const Tile& t) {
-    const CellNoise granules(t, 3, 511, 1.0);
-    const Ramp tan{{0, hex(0x9A6436)}, {0.5, hex(0xC08A54)}, {1, hex(0xDCB07A)}};
+// Comic-book halftone: red dots on a diagonal lattice over orange, swelling and shrinking in a
+// slow diagonal wave. The lattice (eight pixels, every other row shifted half a step) and the
+// wave both divide the tile.
+Bitmap halftone(const Tile& t) {
+    const double step = t.width / 6.0;
     return paint(t, [&](int32_t x, int32_t y) {
-        const CellHit hit = granules.at(x + 0.5, y + 0.5);
-        if (unitOf(rehash(hit.id)) < 0.05 && hit.f1 < 1.2) return hex(0x5A3A1E);
-        const Color c = tan.at(0.35 + 0.65 * unitOf(hit.id));
-        return scale(c, hit.f2 - hit.f1 < 0.45 ? 0.9 : 1.0 + 0.05 * grit(x, y, 512));
+        const double px = x + 0.5, py = y + 0.5;
+        const int row = int(std::floor(py / step));
+        const double shift = (row % 2 == 0) ? 0.0 : step / 2;
+        const double cx = std::floor((px - shift) / step) * step + shift + step / 2, cy = row * step + step / 2;
+        const double wave = 0.5 + 0.5 * std::sin(2 * M_PI * (px + py) / t.width);
+        const double radius = step * (0.22 + 0.2 * wave);
+        const double d = std::hypot(px - cx, py - cy);
+        return mix(hex(0xFFB020), hex(0xE02810), 1 - smoothstep(radius - 0.7, radius + 0.7, d));
     });
 }
 
