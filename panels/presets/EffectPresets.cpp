@@ -80,6 +80,18 @@ void EffectPanels::ApplyShadowPreset(int index) {
     notifyRedraw(Page::Shadow);
 }
 
+ShadowParams EffectPanels::SetShadowValues(const ShadowParams& read) {
+    ShadowParams s = read;
+    const ShadowParams& old = engine_.Shadow;
+    const bool changed = s.ShadowColor != old.ShadowColor || s.ShadowIntensity != old.ShadowIntensity ||
+                         s.ShadowAngle != old.ShadowAngle || s.ShadowSize != old.ShadowSize ||
+                         s.ShadowX != old.ShadowX || s.ShadowY != old.ShadowY;
+    if (s.ShadowBlur < 0 && changed) s.ShadowBlur = 0;
+    engine_.setShadow(s);
+    notifyRedraw(Page::Shadow);
+    return s;
+}
+
 // The kind, the pixel flag and the time stamp come from the preset; size, height, points and colour
 // stay as the page shows them.
 void EffectPanels::ApplyFramePreset(int index, int32_t stamp) {

@@ -95,6 +95,10 @@ public:
     // `stamp` seeds the fringe's random kinds: a click passes TickCount().
     void ApplyOutlinePreset(int index, int32_t stamp);
     void ApplyShadowPreset(int index);
+    // The shadow page's combos and colour list as read: a change of colour, intensity, angle,
+    // size or offset while the blur shows "None" switches the blur to 0, so the change can be
+    // seen. Returns the values stored (the page shows their blur).
+    ShadowParams SetShadowValues(const ShadowParams& read);
     // `stamp` seeds the frame's random shapes: a click passes TickCount().
     void ApplyFramePreset(int index, int32_t stamp);
 

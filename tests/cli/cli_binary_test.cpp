@@ -149,3 +149,45 @@ TEST_F(CliBinary, FailedOutlineKeepsThePreviousFile) {
     run({"outline", "--set", "GuidePoints=[[],[],[],[]]", "-o", svgFile.string()});
     EXPECT_EQ(slurp(svgFile), "previous");
 }
+
+// A style brings its own text unless one is given; presets run after the inputs and before --set.
+TEST_F(CliBinary, StylesAndPresetsComeBeforeTheSettings) {
+    const Outcome styled = run({"inspect", "--json", "--style", "24", "--size", "450x300"});
+    ASSERT_EQ(styled.status, 0) << styled.err;
+    const json gold = json::parse(styled.out);
+    EXPECT_EQ(gold["Text"], "Gold");
+    EXPECT_EQ(gold["TextFill"]["FillKind"], 1);
+
+    const Outcome typed = run({"inspect", "--json", "--style", "1", "--text", "Mein Text", "--frame-preset", "15",
+                               "--set", R"(Frame={"FrameWidth":7})"});
+    ASSERT_EQ(typed.status, 0) << typed.err;
+    const json voucher = json::parse(typed.out);
+    EXPECT_EQ(voucher["Text"], "Mein Text");
+    EXPECT_EQ(voucher["CharSpacing"], 15);
+    EXPECT_EQ(voucher["Frame"]["FrameKind"], 15);
+    EXPECT_EQ(voucher["Frame"]["FrameWidth"], 7);
+}
+
+TEST_F(CliBinary, RandomEffectsReportTheirSeedAndComeBackFromIt) {
+    const Outcome first = run({"render", "--random", "-o", (dir / "a.png").string()});
+    ASSERT_EQ(first.status, 0) << first.err;
+    std::smatch seed;
+    const std::regex said("vortel-cli: random seed (\\d+)");
+    ASSERT_TRUE(std::regex_search(first.err, seed, said)) << first.err;
+    const Outcome again = run({"render", "--random", seed[1].str(), "-o", (dir / "b.png").string()});
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_FALSE(slurp(dir / "a.png").empty());
+    EXPECT_EQ(slurp(dir / "a.png"), slurp(dir / "b.png"));
+}
+
+TEST_F(CliBinary, GalleryWritesEveryPictureAndTheSheets) {
+    const Outcome r = run({"gallery", "--size", "120x60", "-o", (dir / "gallery").string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    size_t pictures = 0;
+    for (const auto& entry : fs::directory_iterator(dir / "gallery")) pictures += entry.path().extension() == ".png";
+    EXPECT_EQ(pictures, 46u + 30u + 24u + 4u);
+    for (const char* sheet : {"styles.png", "deformations.png", "random.png", "previews.png"})
+        EXPECT_TRUE(fs::exists(dir / "gallery" / sheet)) << sheet;
+    EXPECT_NE(r.err.find("gallery 100/100"), std::string::npos);
+    EXPECT_EQ(run({"gallery"}).status, 2);
+}

@@ -99,3 +99,33 @@ TEST(EngineLineBreaks, NewlinesBecomeCrLfOnce) {
     EXPECT_EQ(toEngineLineBreaks("a\r\nb"), "a\r\nb");
     EXPECT_EQ(toEngineLineBreaks("a\rb"), "a\rb");
 }
+
+TEST(ParseOptions, ReadsThePresetsAndTheirRanges) {
+    const Options o = parseOptions({"render", "--style", "45", "--guide-preset", "29", "--bevel-preset", "0",
+                                    "--outline-preset", "12", "--shadow-preset", "11", "--frame-preset", "17",
+                                    "--gradient-preset", "15", "--random", "42", "-o", "x.png"});
+    EXPECT_EQ(o.style, 45);
+    EXPECT_EQ(o.guidePreset, 29);
+    EXPECT_EQ(o.bevelPreset, 0);
+    EXPECT_EQ(o.outlinePreset, 12);
+    EXPECT_EQ(o.shadowPreset, 11);
+    EXPECT_EQ(o.framePreset, 17);
+    EXPECT_EQ(o.gradientPreset, 15);
+    EXPECT_TRUE(o.random);
+    EXPECT_EQ(o.randomSeed, 42u);
+    // Without a number after it, --random draws a fresh seed and the next word is read as usual.
+    const Options fresh = parseOptions({"render", "--random", "in.vtl", "-o", "x.png"});
+    EXPECT_TRUE(fresh.random);
+    EXPECT_FALSE(fresh.randomSeed);
+    EXPECT_EQ(fresh.inputs, std::vector<std::string>{"in.vtl"});
+    const std::vector<std::vector<std::string>> bad = {
+        {"--style", "46"}, {"--style", "-1"}, {"--guide-preset", "30"}, {"--bevel-preset", "18"},
+        {"--outline-preset", "13"}, {"--shadow-preset", "12"}, {"--frame-preset", "18"}, {"--gradient-preset", "0"},
+        {"--gradient-preset", "16"}, {"--style", "x"}, {"--style"},
+    };
+    for (const auto& args : bad) {
+        std::vector<std::string> all{"render"};
+        all.insert(all.end(), args.begin(), args.end());
+        EXPECT_THROW(parseOptions(all), UsageError) << args[0] << ' ' << (args.size() > 1 ? args[1] : "");
+    }
+}

@@ -62,6 +62,20 @@ TEST(ShadowPresets, ValuesScaleAndNoneStaysNone) {
     EXPECT_DOUBLE_EQ(s.ShadowIntensity, 0.8);
 }
 
+TEST(ShadowValues, ChangingAnythingWhileNoneSwitchesTheBlurOn) {
+    PanelsRig rig;
+    rig.panels.ApplyShadowPreset(0);
+    ShadowParams read = rig.engine->Shadow;
+    EXPECT_EQ(rig.panels.SetShadowValues(read).ShadowBlur, -1);  // nothing changed: still none
+    read.ShadowColor = FromRgbHex(0xFF0000);
+    EXPECT_EQ(rig.panels.SetShadowValues(read).ShadowBlur, 0);
+    EXPECT_EQ(rig.engine->Shadow.ShadowColor, FromRgbHex(0xFF0000));
+    read = rig.engine->Shadow;
+    read.ShadowBlur = 6;
+    read.ShadowX = 3;
+    EXPECT_EQ(rig.panels.SetShadowValues(read).ShadowBlur, 6);  // a chosen blur is kept
+}
+
 // Preset 11 makes the letters a plain colour and lets the shadow glow in it; any other preset
 // gives the letters back their own fill, whatever happened in between.
 TEST(ShadowPresets, GlowTakesTheTextColourAndIsUndoneByTheNextPreset) {
