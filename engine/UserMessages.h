@@ -52,7 +52,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Raises a failure the way the design words it: the operating system's text for a pending error
+// Raises a failure the way the program words it: the operating system's text for a pending error
 // code follows after a carriage return; without one the message is prefixed with "ERROR: ".
 [[noreturn]] void raiseSystemError(const std::string& message, int osError);
 

@@ -13,7 +13,7 @@ typedef struct _cairo_surface cairo_surface_t;
 
 namespace vortel {
 
-// Colour value 0x00BBGGRR as the design writes colours.
+// Colour value 0x00BBGGRR, the order every colour of the program is kept in.
 using ColorRef = uint32_t;
 constexpr ColorRef rgb(uint8_t r, uint8_t g, uint8_t b) { return ColorRef(r) | ColorRef(g) << 8 | ColorRef(b) << 16; }
 

@@ -4,7 +4,7 @@
 
 namespace vortel {
 
-// Rounding to the nearest integer, ties to even, as every real-to-integer conversion of the design.
+// Rounding to the nearest integer, ties to even, as every real-to-integer conversion of the program.
 // Out-of-range values saturate (NaN gives 0) instead of overflowing the integer.
 inline int64_t roundEven(double v) {
     const double r = std::nearbyint(v);

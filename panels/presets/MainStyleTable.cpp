@@ -1,5 +1,6 @@
-// The 45 designed main styles, one row each. Default texts, colours, textures, the fonts, the
-// character spacing and the guides of styles 1 and 45 are fixed; everything else is our design.
+// The 45 main styles, one row each. Their texts, colours, textures, fonts and character spacing,
+// and the guides of styles 1 and 45, are what the styles have always been; the guides of the
+// others, the gradients, bevels, fringes, shadows and frames are drawn to match each name.
 // Texture numbers count the stock textures from 0.
 #include "panels/presets/MainStyles.h"
 
