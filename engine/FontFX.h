@@ -1,8 +1,10 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/EffectParams.h"
@@ -50,15 +52,25 @@ struct RenderOptions {
     bool bevelPageActive = false;
 };
 
-// One-level undo of the guide editor.
+// One-level undo of the guide editor and of a few panel changes. Actions: 1 guide replaced, 2 guides
+// moved, 3 zoom, 4 point moved, 5 rotation centre moved, 6 rotation, 7 point added, 8 point deleted,
+// 9 bevel group, 10 surface colour, 11 gradient colour, 12 the program's own (handled by it).
 struct UndoRecord {
     uint8_t action = 0;                   // 0 none
     std::vector<Point> points;            // saved guide points (action 1)
-    int32_t value = 0;
-    int32_t index = 0;                    // guide index
-    int32_t count = 0;                    // saved point count
-    Point delta;
+    int32_t value = 0;                    // old colour (actions 10, 11)
+    int32_t index = 0;                    // guide, corner, surface or the program's index
+    int32_t count = 0;                    // point count, point index, gradient entry or rotation flags
+    Point delta;                          // offset to replay, or a saved point
+    double factor = 1;                    // zoom factor that reverses the last zoom (action 3)
+    BevelParams bevel;                    // saved bevel group with its flag byte (action 9)
 };
+
+// Flags of a rotation's undo record (UndoRecord::count of action 6).
+inline constexpr int32_t UndoRotateSnap = 1, UndoRotateHandleOnly = 2;
+
+// The drag the guide editor is in, between a begin call and GuideDragEnd.
+enum class GuideDragKind : uint8_t { None, Point, Move, Zoom, Center, Outer };
 
 // The engine object: text, font and layout, the outline being processed, the four guides of the
 // envelope with their editing state, and the effect parameter groups the renderer reads.
@@ -132,9 +144,61 @@ public:
     void setShadow(const ShadowParams& shadow);
     void setFrame(const FrameParams& frame);
 
-    // --- undo (the guide-replacing action) ---
-    void SetUndoRecord(uint8_t action, int32_t index);
+    // ===================================== guide editing and undo =====================================
+    // Mouse positions are image pixels. The drags take the image rectangle in the caller's coordinates
+    // instead and read their positions relative to its top-left corner, as the guide capture does.
+
+    // Picks the guide nearest to the mouse (a digital walk over every segment); selected when nearer
+    // than `threshold`, then drawn highlighted. Sets InsertAfterPoint to the nearest segment.
+    bool SelectGuide(Canvas& canvas, int mode, int32_t threshold, Point mouse);
+    // Selects a guide point within 10 pixels, searching the selected guide first.
+    bool SelectGuidePoint(Point mouse);
+    // The handle within 10 pixels of the mouse: 0..3 the corners clockwise from top-left,
+    // 4 RotationCenter, 5 RotationHandle; -1 for none.
+    int IsMouseNaheEckpunkt(Point mouse) const;
+    // Inserts a point after InsertAfterPoint of the selected guide (never after its last point).
+    bool AddGuidePoint(Point mouse);
+    // Deletes the selected point unless it is the first or last of its guide.
+    bool DeleteSelectedGuidePoint();
+    // Keeps points 0, 2, 4, ... and the last one of the selected guide (3 points or more).
+    bool DecreaseGuidePoints();
+    // Keeps only the first and last point of the selected guide.
+    bool StraightenGuide();
+    // Draws the guides and, by mode, their handles onto the canvas (0 move, 1 edit points, 3 redraw
+    // the highlighted guide). A repeated code of 100 or more draws nothing.
+    void ShowGuide(Canvas& canvas, int mode, int32_t guideCode);
+
+    // Drags: one begin call on the button press, GuideDragMove for every mouse move, GuideDragEnd on
+    // the release. While dragging only dragPreview() changes (segments in image pixels that the view
+    // draws over the picture); the end applies the change and records its undo when the total offset
+    // is not zero. GuideDragEnd returns, for a move of guides, whether the mouse moved at all, and for
+    // every other drag whether something changed (after a zoom: update the resize handles).
+    bool MoveGuideLinePointBegin(const Rect& rect, Point mouse);
+    bool MoveGuideLineBegin(const Rect& rect, Point mouse, bool shift, bool ctrl);
+    bool ZoomGuideLineBegin(const Rect& rect, Point mouse, int corner);
+    bool AngleCenterGuideLineBegin(const Rect& rect, Point mouse);
+    bool AngleOuterGuideLineBegin(const Rect& rect, Point mouse, bool shift, bool ctrl);
+    void GuideDragMove(Point mouse);
+    bool GuideDragEnd();
+    GuideDragKind guideDrag() const { return drag_.kind; }
+    const std::vector<std::pair<Point, Point>>& dragPreview() const { return dragPreview_; }
+
+    // Replay forms, applied by the drags' end and by undo without a mouse.
+    // Moves SelectedGuide (all guides when none) by the offset; its neighbours turn about their far ends.
+    void MoveGuideLine(Point offset);
+    // Scales the guides about the corner opposite `corner` and the size-like effect values with them.
+    bool ZoomGuideLine(int corner, double factor);
+    void AngleCenterGuideLine(Point offset);
+    // Moves RotationHandle and turns the guides about RotationCenter by the angle it swept.
+    void AngleOuterGuideLine(Point offset, bool snap, bool handleOnly);
+
+    void SetUndoRecord(uint8_t action, int32_t index, int32_t count = 0, int32_t value = 0, Point delta = {});
     bool UndoLastAction();
+    // Set by the program: the undo of action 12 with the index it recorded (the random generator's
+    // previous seed), and the refresh after the undo of a bevel group (9) or a gradient colour (11).
+    std::function<void(int32_t index)> MainWindowUndo;
+    std::function<void(uint8_t action)> UndoRefresh;
+    // ===================================================================================================
 
     // --- per-character random tables of the last layout ---
     const std::vector<int32_t>& tiltTable() const { return tiltTable_; }
@@ -216,6 +280,29 @@ private:
         uint16_t oldCount = 0;
         Point oldFirst, oldSecond;
     };
+
+    // The drag between its begin call and GuideDragEnd; positions relative to the image.
+    struct Drag {
+        GuideDragKind kind = GuideDragKind::None;
+        Rect rect;
+        Point start;
+        Point offset;                     // total offset so far
+        bool shift = false, ctrl = false;
+        int corner = 0;                   // zoom corner
+        int32_t moves = 0;                // mouse moves handled
+        int guide = 0, point = 0;         // the dragged point
+        Point oldPoint, before, after;    // the dragged point and its neighbours along the frame
+    };
+    Point relativeMouse(Point mouse, bool clampToImage) const;
+    void updateDragPreview();
+    double zoomFactor(int corner, Point offset) const;
+    Point guideCorner(int corner) const;
+    bool guidesUsable() const;
+    void guidesEdited();                  // guides changed: the warped text and its maps go
+
+    Drag drag_;
+    std::vector<std::pair<Point, Point>> dragPreview_;
+    int32_t lastGuideCode_ = INT32_MIN;
 
     RecordingMessages ownMessages_;
     UserMessages* messages_ = &ownMessages_;

@@ -84,43 +84,4 @@ bool TFontFX::MakeGuideParallel(int guide, bool mirror) {
     return true;
 }
 
-void TFontFX::SetUndoRecord(uint8_t action, int32_t index) {
-    if (action < 1 || action > 12) {
-        Undo.points.clear();
-        messages().diagnostic("Intern: SetUndoRecord not defined", action);
-        return;
-    }
-    Undo.action = action;
-    Undo.index = index;
-    if (action == 1) {
-        try {
-            Undo.points.assign(GuidePoints[index].begin(), GuidePoints[index].begin() + NumGuidePoints[index]);
-        } catch (const std::bad_alloc&) {
-            raiseSystemError("Zu wenig Speicher Undo.Points", errno);
-        }
-        Undo.count = NumGuidePoints[index];
-    }
-}
-
-bool TFontFX::UndoLastAction() {
-    switch (Undo.action) {
-        case 0:
-            return false;
-        case 1: {
-            // Swapping makes a second undo redo the change.
-            const int g = Undo.index;
-            std::vector<Point> current(GuidePoints[g].begin(), GuidePoints[g].begin() + NumGuidePoints[g]);
-            GuidePoints[g] = std::move(Undo.points);
-            NumGuidePoints[g] = static_cast<uint16_t>(Undo.count);
-            Undo.count = static_cast<int32_t>(current.size());
-            Undo.points = std::move(current);
-            SetNachbarPoints(g);
-            return true;
-        }
-        default:
-            messages().diagnostic("Undo not defined", Undo.action);
-            return false;
-    }
-}
-
 }  // namespace vortel

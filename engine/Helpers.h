@@ -1,5 +1,7 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 
 #include "platform/Geometry.h"
 #include "platform/Numeric.h"
@@ -20,6 +22,14 @@ private:
     void step() { seed_ = seed_ * 134775813u + 1u; }
     uint32_t seed_;
 };
+
+// Point arithmetic of the guide editor; saturates at the 32-bit range instead of overflowing.
+inline int32_t saturate32(int64_t v) {
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+inline Point offsetPoint(Point p, Point d) { return {saturate32(int64_t(p.x) + d.x), saturate32(int64_t(p.y) + d.y)}; }
+inline Point negatePoint(Point p) { return {saturate32(-int64_t(p.x)), saturate32(-int64_t(p.y))}; }
 
 // Signed angle at `o` between o->a and o->b, in radians; 0 or pi for degenerate input, negated
 // when the cross product is at least 1.
