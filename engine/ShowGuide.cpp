@@ -28,7 +28,9 @@ Rect box(Point p, int32_t l, int32_t t, int32_t r, int32_t b) {
                 saturate32(int64_t(p.y) + b)};
 }
 
-bool onCanvas(const Canvas& c, const Rect& r) { return r.right > 0 && r.bottom > 0 && r.left < c.width() && r.top < c.height(); }
+bool onCanvas(const Canvas& c, const Rect& r) {
+    return r.right > 0 && r.bottom > 0 && r.left < c.width() && r.top < c.height();
+}
 
 void plot(Canvas& c, int32_t x, int32_t y, ColorRef color) { c.fillRect(Rect{x, y, x + 1, y + 1}, color); }
 
