@@ -186,7 +186,8 @@ public:
     // Replay forms, applied by the drags' end and by undo without a mouse.
     // Moves SelectedGuide (all guides when none) by the offset; its neighbours turn about their far ends.
     void MoveGuideLine(Point offset);
-    // Scales the guides about the corner opposite `corner` and the size-like effect values with them.
+    // Scales the guides about the corner opposite `corner` and the size-like effect values with them;
+    // false, and nothing changed, for a factor that is not a positive number.
     bool ZoomGuideLine(int corner, double factor);
     void AngleCenterGuideLine(Point offset);
     // Moves RotationHandle and turns the guides about RotationCenter by the angle it swept.
