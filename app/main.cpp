@@ -1,0 +1,34 @@
+// vortel: the desktop program.
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+
+#include "app/MainWindow.h"
+#include "app/ScreenshotTour.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vortel"));
+    vortel::app::MainWindow::StartOptions options;
+    options.programFolder = QCoreApplication::applicationDirPath().toStdString();
+    QString tourFolder;
+    const QStringList args = QCoreApplication::arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == QStringLiteral("--screenshot-tour") && i + 1 < args.size()) {
+            tourFolder = args[++i];
+            options.withoutSettings = true;
+        } else if (args[i] == QStringLiteral("Saver") && i == 1) {
+            options.saver = true;
+        } else if (options.file.empty()) {
+            options.file = QDir::current().absoluteFilePath(args[i]).toStdString();
+        }
+    }
+    vortel::app::MainWindow window(options);
+    if (!tourFolder.isEmpty()) {
+        const int written = vortel::app::RunScreenshotTour(window, tourFolder);
+        QTextStream(stderr) << "vortel: wrote " << written << " pictures to " << tourFolder << '\n';
+        return written > 0 ? 0 : 1;
+    }
+    window.show();
+    return app.exec();
+}
