@@ -20,6 +20,7 @@
 #include <filesystem>
 
 #include "app/ImageView.h"
+#include "app/PresetGrid.h"
 #include "app/Settings.h"
 #include "document/Document.h"
 #include "document/ImageBmp.h"
@@ -31,24 +32,8 @@ namespace {
 
 constexpr const char* Untitled = "unbenannt.vtl";
 
-QImage stockPicture(const std::string& name) {
-    const auto bytes = stockResource("BITMAP", name);
-    if (!bytes) return {};
-    try {
-        const Bitmap b = decodeBmp(*bytes);
-        QImage image(b.width, b.height, QImage::Format_RGB888);
-        for (int32_t y = 0; y < b.height; ++y) {
-            uchar* line = image.scanLine(y);
-            const uint8_t* src = &b.bgr[size_t(y) * size_t(b.width) * 3];
-            for (int32_t x = 0; x < b.width; ++x) {
-                line[3 * x] = src[3 * x + 2], line[3 * x + 1] = src[3 * x + 1], line[3 * x + 2] = src[3 * x];
-            }
-        }
-        return image;
-    } catch (const std::exception&) {
-        return {};
-    }
-}
+// The presets name pages in the notebook's own order.
+static_assert(int(presets::Page::Style) == MainWindow::StylePage && int(presets::Page::Frame) == MainWindow::FramePage);
 
 std::string upperExtension(const QString& path) { return QFileInfo(path).suffix().toUpper().toStdString(); }
 
@@ -151,42 +136,42 @@ QWidget* MainWindow::placeholderPage(const QString& what) {
     return label;
 }
 
-// The Deform page's preset list: the thirty shapes with their pictures; a click fits the shape to
-// the image and shows it.
+// The Deform page's preset list: the thirty shapes with their pictures in three rows; a click
+// fits the shape to the image and shows it (Shift or Ctrl turns it round).
 QWidget* MainWindow::buildDeformPage() {
-    deformList_ = new QListWidget;
-    deformList_->setViewMode(QListView::IconMode);
-    deformList_->setFlow(QListView::TopToBottom);
-    deformList_->setWrapping(true);
-    deformList_->setMovement(QListView::Static);
-    deformList_->setIconSize(QSize(120, 40));
-    deformList_->setGridSize(QSize(128, 46));
+    QStringList pictures;
+    for (int i = 1; i <= presets::GuidePresetCount; ++i) pictures << QStringLiteral("DEFORM_%1").arg(i, 2, 10, QLatin1Char('0'));
+    deformList_ = new PresetGrid(pictures, 10, QSize(120, 40));
     deformList_->setObjectName(QStringLiteral("GuideStyleListBox"));
-    for (int i = 0; i < presets::GuidePresetCount; ++i) {
-        char name[32];
-        std::snprintf(name, sizeof name, "DEFORM_%02d", i + 1);
-        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(stockPicture(name).scaled(120, 40, Qt::KeepAspectRatio,
-                                                                                           Qt::SmoothTransformation))),
-                                         QString());
-        item->setToolTip(tr("Verformung %1").arg(i + 1));
-        deformList_->addItem(item);
-    }
     connect(deformList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const bool shift = QApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
         runCommand([&] {
             panels_->ApplyGuidePreset(deformList_->row(item), shift);
-            recalculate();
         });
     });
     return deformList_;
+}
+
+// The Style page's grid of main styles, seven columns: entry 0 (the plain style) shows the first
+// deformation's picture, the others their own.
+QWidget* MainWindow::buildStylePage() {
+    QStringList pictures{QStringLiteral("DEFORM_01")};
+    for (int i = 2; i <= presets::MainStyleCount; ++i) pictures << QStringLiteral("Style_0%1").arg(i, 2, 10, QLatin1Char('0'));
+    styleList_ = new PresetGrid(pictures, 7, QSize(72, 28));
+    styleList_->setObjectName(QStringLiteral("MainStyleListBox"));
+    connect(styleList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        runCommand([&] {
+            panels_->ApplyMainStyle(styleList_->row(item));
+        });
+    });
+    return styleList_;
 }
 
 void MainWindow::buildNotebook() {
     notebook_ = new QTabWidget;
     notebook_->setObjectName(QStringLiteral("PageControl"));
     notebook_->setMinimumHeight(170);
-    notebook_->addTab(placeholderPage(tr("Hier erscheinen die Haupt-Styles, der Effekt-Generator und die Style-Ordner.")),
-                      tr("Style"));
+    notebook_->addTab(buildStylePage(), tr("Style"));
     notebook_->addTab(placeholderPage(tr("Hier werden Text, Schriftart, Ausrichtung und Abst\u00e4nde eingestellt.")),
                       tr("Text"));
     notebook_->addTab(buildDeformPage(), tr("Deform"));
@@ -211,7 +196,10 @@ void MainWindow::newDocument() {
     engine_ = std::make_unique<TFontFX>(Rect{0, 0, width, height});
     engine_->setMessages(&messages_);
     panels_ = std::make_unique<presets::EffectPanels>(*engine_, stockModule());
-    panels_->events.redraw = [this](presets::Page) { recalculate(); };
+    // A preset asks for a new picture when its own page is the one shown (Page::All: always).
+    panels_->events.redraw = [this](presets::Page page) {
+        if (page == presets::Page::All || int(page) == notebook_->currentIndex()) recalculate();
+    };
     setImageSize(width, height);
     documentName_ = QString::fromUtf8(Untitled);
     setQuality(quality_);

@@ -63,6 +63,7 @@ private:
     void buildNotebook();
     QWidget* placeholderPage(const QString& what);
     QWidget* buildDeformPage();
+    QWidget* buildStylePage();
     void newDocument();
     void readSettings();
     void writeSettings();
@@ -85,6 +86,7 @@ private:
     QScrollArea* scroll_ = nullptr;
     QTabWidget* notebook_ = nullptr;
     QListWidget* deformList_ = nullptr;
+    QListWidget* styleList_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};
     QAction* qualityActions_[3] = {nullptr, nullptr, nullptr};
     QAction* profiAction_ = nullptr;

@@ -63,6 +63,23 @@ TEST(MainWindow, ClickingADeformationWarpsTheText) {
     EXPECT_EQ(w.window.engine().NumGuidePoints[0], 3);
 }
 
+TEST(MainWindow, ClickingAMainStyleAppliesItOnce) {
+    Window w;
+    auto* list = w.window.findChild<QListWidget*>(QStringLiteral("MainStyleListBox"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 46);
+    EXPECT_FALSE(list->item(24)->icon().isNull());
+    int renders = 0;
+    w.window.view()->canvas()->setChangeListener([&renders] { ++renders; });
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(24)).center());
+    EXPECT_EQ(w.window.engine().Text, "Gold");
+    EXPECT_EQ(w.window.engine().TextFill.FillKind, 1);
+    EXPECT_GT(renders, 0);
+    const int afterOne = renders;
+    w.window.recalculate();
+    EXPECT_EQ(renders, 2 * afterOne);  // the style drew the picture exactly once
+}
+
 TEST(MainWindow, OpensADocumentAndAnImageUnderTheirNames) {
     testing::ScratchDir dir;
     {

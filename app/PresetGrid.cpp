@@ -1,0 +1,59 @@
+#include "app/PresetGrid.h"
+
+#include <QResizeEvent>
+
+#include "document/ImageBmp.h"
+#include "document/StockResources.h"
+
+namespace vortel::app {
+
+QImage StockImage(const QString& name) {
+    const auto bytes = stockResource("BITMAP", name.toStdString());
+    if (!bytes) return {};
+    try {
+        const Bitmap b = decodeBmp(*bytes);
+        QImage image(b.width, b.height, QImage::Format_RGB888);
+        for (int32_t y = 0; y < b.height; ++y) {
+            uchar* line = image.scanLine(y);
+            const uint8_t* src = &b.bgr[size_t(y) * size_t(b.width) * 3];
+            for (int32_t x = 0; x < b.width; ++x) {
+                line[3 * x] = src[3 * x + 2], line[3 * x + 1] = src[3 * x + 1], line[3 * x + 2] = src[3 * x];
+            }
+        }
+        return image;
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+PresetGrid::PresetGrid(const QStringList& pictures, int columns, QSize picture, QWidget* parent)
+    : QListWidget(parent), columns_(columns), picture_(picture) {
+    setViewMode(QListView::IconMode);
+    setFlow(QListView::LeftToRight);
+    setWrapping(true);
+    setMovement(QListView::Static);
+    setResizeMode(QListView::Adjust);
+    setUniformItemSizes(true);
+    setIconSize(picture_);
+    for (const QString& name : pictures) {
+        const QImage image = StockImage(name);
+        auto* item = new QListWidgetItem(image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image.scaled(
+                                                              picture_, Qt::KeepAspectRatio, Qt::SmoothTransformation))),
+                                         image.isNull() ? name : QString());
+        addItem(item);
+    }
+    fitGrid();
+}
+
+void PresetGrid::resizeEvent(QResizeEvent* event) {
+    QListWidget::resizeEvent(event);
+    fitGrid();
+}
+
+// The columns share the width; the rows are as high as a picture needs.
+void PresetGrid::fitGrid() {
+    const int width = std::max(picture_.width() + 4, (viewport()->width() - 2) / columns_);
+    setGridSize(QSize(width, picture_.height() + 6));
+}
+
+}  // namespace vortel::app
