@@ -25,6 +25,7 @@
 #include "document/Document.h"
 #include "document/ImageBmp.h"
 #include "document/ImageFile.h"
+#include "document/Metafile.h"
 #include "document/StockResources.h"
 
 namespace vortel::app {
@@ -186,7 +187,10 @@ void MainWindow::buildNotebook() {
 void MainWindow::setImageSize(int width, int height) {
     width = std::max(1, width), height = std::max(1, height);
     canvas_ = std::make_unique<Canvas>(width, height);
-    if (engine_) engine_->ImageRect = Rect{0, 0, width, height};
+    if (engine_) {
+        engine_->ImageRect = Rect{0, 0, width, height};
+        engine_->releaseTextMask();  // the maps have the old size
+    }
     view_->setCanvas(canvas_.get());
 }
 
@@ -280,6 +284,64 @@ void MainWindow::openCommand() {
     openFile(path);
 }
 
+// The Save dialog's types, by filter index 1 .. 9, with the extension each appends.
+namespace {
+struct SaveType {
+    const char* filter;
+    const char* extension;
+};
+constexpr SaveType saveTypes[] = {
+    {"Vortel Datei (*.vtl)", ".vtl"},
+    {"BMP - Windows Bitmap (*.bmp)", ".bmp"},
+    {"EMF - Enhanced Meta File (*.emf)", ".emf"},
+    {"JPG - JPEG JFIF Compliant (*.jpg)", ".jpg"},
+    {"WMF - Windows 3.1 Meta File (*.wmf)", ".wmf"},
+    {"Deform - Nur Verformen-Style (*.deform)", ".deform"},
+    {"Bevel - Nur 3D-Kanten-Style (*.bevel)", ".bevel"},
+    {"Color - Nur Farbverlauf (*.color)", ".color"},
+    {"Shadow - Nur Schatten-Style (*.shadow)", ".shadow"},
+};
+}  // namespace
+
+QString MainWindow::suggestedSaveName() const {
+    if (QFileInfo(documentName_).fileName() != QString::fromUtf8(Untitled)) return QFileInfo(documentName_).completeBaseName();
+    QString text = QString::fromStdString(engine_->Text).left(60);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    for (const QChar bad : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char('\r'), QLatin1Char('\n')}) text.replace(bad, QLatin1Char(' '));
+    return text.trimmed();
+}
+
+std::optional<QString> MainWindow::saveAs(QString name, int filterIndex) {
+    if (filterIndex < 1 || filterIndex > int(std::size(saveTypes))) throw std::runtime_error("not supported " + std::to_string(filterIndex));
+    const QString extension = QString::fromLatin1(saveTypes[filterIndex - 1].extension);
+    if (!name.toUpper().contains(extension.toUpper())) name += extension;
+    if (QFileInfo::exists(name)) {
+        const QString question = tr("\"%1\" existiert schon.\nÜberschreiben?").arg(name);
+        if (confirm(question) != QMessageBox::Yes) return std::nullopt;
+    }
+    const std::string file = name.toStdString();
+    const int32_t w = canvas_->width(), h = canvas_->height();
+    switch (filterIndex) {
+    case 1:
+        WriteDocument(*engine_, canvas_->toBitmap(), file);
+        documentName_ = name;
+        engine_->Modified = 0;
+        break;
+    case 2: saveBmp(file, canvas_->toBitmap()); break;
+    case 3: ExportMetafile(*engine_, w, h, file, true); break;
+    case 4: saveJpeg(file, canvas_->toBitmap(), DefaultJpegQuality); break;
+    case 5: ExportMetafile(*engine_, w, h, file, false); break;
+    default: WriteStyleFile(*engine_, file, StyleKind(filterIndex - 6)); break;
+    }
+    updateCaption();
+    return name;
+}
+
+int MainWindow::confirm(const QString& question) {
+    if (confirmHook) return confirmHook(question);
+    return QMessageBox::question(this, tr("Vortel"), question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+}
+
 void MainWindow::saveCommand(bool saveAs) {
     runCommand([&] {
         if (!saveAs && QFileInfo(documentName_).fileName() != QString::fromUtf8(Untitled)) {
@@ -288,15 +350,19 @@ void MainWindow::saveCommand(bool saveAs) {
             updateCaption();
             return;
         }
-        const QString path = QFileDialog::getSaveFileName(this, tr("Speichern unter"), documentName_,
-                                                          tr("Vortel Datei (*.vtl)"));
-        if (path.isEmpty()) return;
-        QString name = path;
-        if (!name.toUpper().contains(QStringLiteral(".VTL"))) name += QStringLiteral(".vtl");
-        WriteDocument(*engine_, canvas_->toBitmap(), name.toStdString());
-        documentName_ = name;
-        engine_->Modified = 0;
-        updateCaption();
+        QStringList filters;
+        for (const SaveType& type : saveTypes) filters << tr(type.filter);
+        QFileDialog dialog(this, tr("Speichern unter"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters(filters);
+        dialog.setDirectory(QString::fromStdString(settings_.readString("Options", "SaveDir", options_.programFolder)));
+        dialog.selectFile(suggestedSaveName());
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+        const int index = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
+        const QString chosen = dialog.selectedFiles().first();
+        settings_.writeString("Options", "SaveDir", QFileInfo(chosen).absolutePath().toStdString());
+        settings_.writeInteger("Options", "SaveIndex", index);
+        this->saveAs(chosen, index);
     });
 }
 

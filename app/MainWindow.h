@@ -1,6 +1,8 @@
 #pragma once
 #include <QMainWindow>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/QtMessages.h"
@@ -53,6 +55,14 @@ public:
     // Open without the dialog: documents, style files and images by their extension. Errors are
     // shown and leave the window as it was; returns whether the file was read.
     bool openFile(const QString& path);
+    // Save as with a Save dialog's answer: the type's extension is added when the name lacks it,
+    // an existing file is only replaced after a Yes. Returns the name written, nothing when the
+    // user declined; failures throw. Index 1 also makes the file the document.
+    std::optional<QString> saveAs(QString name, int filterIndex);
+    // The name the Save dialog suggests: the document's, or the start of the text when untitled.
+    QString suggestedSaveName() const;
+    // Answers Yes/No/Cancel questions instead of a message box (tests).
+    std::function<int(const QString& question)> confirmHook;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -72,6 +82,7 @@ private:
     void runCommand(const std::function<void()>& command);
     void openCommand();
     void saveCommand(bool saveAs);
+    int confirm(const QString& question);
 
     StartOptions options_;
     IniFile settings_;

@@ -254,6 +254,7 @@ public:
     std::vector<uint8_t> NormalMap;  // edge normal direction, 0..255 for a full turn (bevel only)
     std::vector<uint8_t> ShadowMask;
     Rect ShadowBounds;               // marked shadow pixels widened by the blur, rows from the bottom
+    Rect MaskBounds;                 // WarpedBounds as the text mask was built with them
     int32_t MaxDistance = 0;
     bool BevelChanged = true;
     std::array<int16_t, 256> SlopeTable{};

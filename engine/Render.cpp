@@ -102,9 +102,14 @@ void TFontFX::ShowText(Canvas& dc, bool draft) {
             paintTextImage(text);
             BitmapToPixelBuffer(text, buffer);
             CreateTextPointer(buffer);
+            MaskBounds = WarpedBounds;
             ShadowMask.clear();
             BevelChanged = true;
             drawShadow = shadowOn;
+        } else {
+            // A fresh warp has put the outline's own box into WarpedBounds; the cached mask was
+            // measured (and, with the bevel, widened) when it was built, and its box goes with it.
+            WarpedBounds = MaskBounds;
         }
         if (BevelChanged) UpdateBevelFunc();
         BitmapToPixelBuffer(dc, buffer);

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QTabWidget>
 #include <QTest>
 
@@ -100,6 +101,58 @@ TEST(MainWindow, OpensADocumentAndAnImageUnderTheirNames) {
 
     EXPECT_FALSE(w.window.openFile(QString::fromStdString(dir.file("missing.vtl"))));
     EXPECT_EQ(w.window.engine().Text, "Aus der Kommandozeile");  // a failed open changes nothing
+}
+
+// Untitled, the dialog suggests the start of the text; each type adds its extension when the name
+// lacks it; an existing file is replaced only after a Yes.
+TEST(MainWindow, SaveAsNamesAndTypes) {
+    testing::ScratchDir dir;
+    Window w;
+    w.window.engine().Text = std::string(70, 'A') + "\r\nB";
+    EXPECT_EQ(w.window.suggestedSaveName(), QString(60, QLatin1Char('A')));
+    const auto name = [&](const char* file) { return QString::fromStdString(dir.file(file)); };
+    const struct {
+        const char* given;
+        int index;
+        const char* written;
+    } cases[] = {
+        {"x", 2, "x.bmp"},         {"y.BMP", 2, "y.BMP"},     {"doc", 1, "doc.vtl"},   {"bild", 4, "bild.jpg"},
+        {"meta", 3, "meta.emf"},   {"alt", 5, "alt.wmf"},     {"form", 6, "form.deform"}, {"kante", 7, "kante.bevel"},
+        {"farbe", 8, "farbe.color"}, {"schatten", 9, "schatten.shadow"},
+    };
+    for (const auto& c : cases) {
+        const auto written = w.window.saveAs(name(c.given), c.index);
+        ASSERT_TRUE(written) << c.given;
+        EXPECT_EQ(*written, name(c.written));
+        EXPECT_TRUE(std::filesystem::exists(dir.file(c.written))) << c.written;
+    }
+    EXPECT_EQ(w.window.documentName(), name("doc.vtl"));  // only the document type renames
+    EXPECT_EQ(w.window.suggestedSaveName(), QStringLiteral("doc"));
+
+    int asked = 0;
+    w.window.confirmHook = [&asked](const QString& question) {
+        ++asked;
+        EXPECT_TRUE(question.contains(QStringLiteral("existiert schon.")));
+        return int(QMessageBox::No);
+    };
+    const auto before = std::filesystem::last_write_time(dir.file("x.bmp"));
+    EXPECT_FALSE(w.window.saveAs(name("x"), 2));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(std::filesystem::last_write_time(dir.file("x.bmp")), before);
+    EXPECT_THROW(w.window.saveAs(name("z"), 10), std::runtime_error);
+}
+
+// What the program saves, the command line draws the same, pixel for pixel.
+TEST(MainWindow, SavedDocumentRendersTheSameOnTheCommandLine) {
+    testing::ScratchDir dir;
+    Window w;
+    w.window.panels().ApplyMainStyle(24);
+    w.window.recalculate();
+    ASSERT_TRUE(w.window.saveAs(QString::fromStdString(dir.file("gold")), 1));
+    const std::string command = std::string(VORTEL_BIN_DIR) + "/vortel-cli render '" + dir.file("gold.vtl") + "' -o '" +
+                                dir.file("gold.bmp") + "' 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(loadImage(dir.file("gold.bmp")).bgr, w.window.view()->canvas()->toBitmap().bgr);
 }
 
 TEST(Settings, FallsBackWhenTheProgramFolderCannotBeWritten) {

@@ -259,3 +259,30 @@ TEST(Render, ShadowMapIsKeptForColourAndRebuiltForShape) {
 }
 
 }  // namespace vortel::test
+
+namespace vortel::test {
+
+// The program recalculates (outline, warp, render) on every change; with nothing changed, the
+// picture must come out the same, although the text mask is kept from the first render.
+TEST(Render, RecalculatingTheSameStateGivesTheSamePicture) {
+    EngineRig rig;
+    TFontFX& e = *rig.engine;
+    std::array<BevelPoint, 11> profile{};
+    profile[1] = {0, 3, 0, 1000, 0, 0};
+    e.setBevelProfile(profile, 1);
+    e.setBevelEnabled(true);
+    e.setBevelValues(200, 70, 4, -45);
+    ShadowParams shadow;
+    shadow.ShadowBlur = 4, shadow.ShadowX = 3, shadow.ShadowY = -4;
+    e.setShadow(shadow);
+    std::vector<std::vector<uint8_t>> pictures;
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(rig.extractAndWarp());
+        e.ShowText(*rig.canvas, false);
+        pictures.push_back(rig.canvas->toBitmap().bgr);
+    }
+    EXPECT_EQ(pictures[0], pictures[1]);
+    EXPECT_EQ(pictures[0], pictures[2]);
+}
+
+}  // namespace vortel::test
