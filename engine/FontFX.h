@@ -295,6 +295,7 @@ private:
         int guide = 0, point = 0;         // the dragged point
         Point oldPoint, before, after;    // the dragged point and its neighbours along the frame
     };
+    void startDrag(GuideDragKind kind, const Rect& rect, Point mouse, bool clampToImage);
     Point relativeMouse(Point mouse, bool clampToImage) const;
     void updateDragPreview();
     double zoomFactor(int corner, Point offset) const;

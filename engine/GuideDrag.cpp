@@ -133,12 +133,17 @@ bool TFontFX::MoveGuideLinePointBegin(const Rect& rect, Point mouse) {
     return true;
 }
 
+// A fresh drag of `kind`: positions are read relative to `rect` from here on.
+void TFontFX::startDrag(GuideDragKind kind, const Rect& rect, Point mouse, bool clampToImage) {
+    drag_ = Drag{};
+    drag_.kind = kind;
+    drag_.rect = rect;
+    drag_.start = relativeMouse(mouse, clampToImage);
+}
+
 bool TFontFX::MoveGuideLineBegin(const Rect& rect, Point mouse, bool shift, bool ctrl) {
     if (!guidesUsable()) return false;
-    drag_ = Drag{};
-    drag_.kind = GuideDragKind::Move;
-    drag_.rect = rect;
-    drag_.start = relativeMouse(mouse, true);
+    startDrag(GuideDragKind::Move, rect, mouse, true);
     drag_.shift = shift;
     drag_.ctrl = ctrl;
     updateDragPreview();
@@ -147,29 +152,20 @@ bool TFontFX::MoveGuideLineBegin(const Rect& rect, Point mouse, bool shift, bool
 
 bool TFontFX::ZoomGuideLineBegin(const Rect& rect, Point mouse, int corner) {
     if (corner < 0 || corner > 3 || !guidesUsable() || zoomFactor(corner, {}) == 0) return false;
-    drag_ = Drag{};
-    drag_.kind = GuideDragKind::Zoom;
-    drag_.rect = rect;
-    drag_.start = relativeMouse(mouse, true);
+    startDrag(GuideDragKind::Zoom, rect, mouse, true);
     drag_.corner = corner;
     updateDragPreview();
     return true;
 }
 
 bool TFontFX::AngleCenterGuideLineBegin(const Rect& rect, Point mouse) {
-    drag_ = Drag{};
-    drag_.kind = GuideDragKind::Center;
-    drag_.rect = rect;
-    drag_.start = relativeMouse(mouse, false);
+    startDrag(GuideDragKind::Center, rect, mouse, false);
     updateDragPreview();
     return true;
 }
 
 bool TFontFX::AngleOuterGuideLineBegin(const Rect& rect, Point mouse, bool shift, bool ctrl) {
-    drag_ = Drag{};
-    drag_.kind = GuideDragKind::Outer;
-    drag_.rect = rect;
-    drag_.start = relativeMouse(mouse, false);
+    startDrag(GuideDragKind::Outer, rect, mouse, false);
     drag_.shift = shift;
     drag_.ctrl = ctrl;
     updateDragPreview();
