@@ -2,7 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <cairo.h>
+
+#include "app/QtImages.h"
 
 namespace vortel::app {
 
@@ -30,20 +31,17 @@ void ImageView::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), palette().window());
         return;
     }
-    // Cairo's RGB24 words are Qt's RGB32: the picture is shown from the canvas's own memory.
-    cairo_surface_t* surface = canvas_->surface();
-    cairo_surface_flush(surface);
-    const QImage picture(cairo_image_surface_get_data(surface), cairo_image_surface_get_width(surface),
-                         cairo_image_surface_get_height(surface), cairo_image_surface_get_stride(surface),
-                         QImage::Format_RGB32);
-    painter.drawImage(0, 0, picture);
+    // The picture is shown from the canvas's own memory.
+    painter.drawImage(0, 0, CanvasImage(*canvas_));
     if (!preview_.empty()) {
         painter.setPen(QPen(Qt::red, 1));
         for (const auto& [a, b] : preview_) painter.drawLine(a.x, a.y, b.x, b.y);
     }
 }
 
-void ImageView::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(event->position().toPoint(), event->modifiers()); }
+void ImageView::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved(event->position().toPoint(), event->buttons(), event->modifiers());
+}
 
 void ImageView::mousePressEvent(QMouseEvent* event) {
     emit mousePressed(event->position().toPoint(), event->button(), event->modifiers());

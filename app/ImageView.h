@@ -20,7 +20,7 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    void mouseMoved(QPoint position, Qt::KeyboardModifiers modifiers);
+    void mouseMoved(QPoint position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     void mousePressed(QPoint position, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void mouseReleased(QPoint position, Qt::MouseButton button);
     void mouseDoubleClicked(QPoint position);

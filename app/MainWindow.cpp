@@ -3,25 +3,44 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QButtonGroup>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QColorDialog>
+#include <QDateTime>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "app/ImageFrame.h"
 #include "app/ImageView.h"
 #include "app/PresetGrid.h"
+#include "app/QtImages.h"
 #include "app/Settings.h"
+#include "app/TextInputDialog.h"
 #include "document/Document.h"
 #include "document/ImageBmp.h"
 #include "document/ImageFile.h"
@@ -32,11 +51,14 @@ namespace vortel::app {
 namespace {
 
 constexpr const char* Untitled = "unbenannt.vtl";
+constexpr const char* ProgramVersion = "0.93";
 
 // The presets name pages in the notebook's own order.
 static_assert(int(presets::Page::Style) == MainWindow::StylePage && int(presets::Page::Frame) == MainWindow::FramePage);
 
 std::string upperExtension(const QString& path) { return QFileInfo(path).suffix().toUpper().toStdString(); }
+
+bool isUntitled(const QString& name) { return QFileInfo(name).fileName() == QString::fromUtf8(Untitled); }
 
 template <class Slot>
 QAction* addItem(QMenu* menu, const QString& text, QObject* context, Slot slot,
@@ -47,21 +69,62 @@ QAction* addItem(QMenu* menu, const QString& text, QObject* context, Slot slot,
     return action;
 }
 
+// The text field of the text page, when it has the focus.
+bool isTextField(QWidget* w) {
+    return qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTextEdit*>(w) || qobject_cast<QLineEdit*>(w);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(const StartOptions& options) : options_(options), messages_(this) {
-    if (!options_.withoutSettings) settings_ = OpenSettings(SettingsCandidates(options_.programFolder));
+    if (!options_.settingsFile.empty()) {
+        settings_ = OpenSettings({options_.settingsFile});
+    } else if (!options_.withoutSettings) {
+        settings_ = OpenSettings(SettingsCandidates(options_.programFolder));
+    }
     messages_.onStatus = [this](int panel, const QString& text) { showStatus(panel, text); };
 
     scroll_ = new QScrollArea;
+    scroll_->setObjectName(QStringLiteral("ScrollBox"));
     scroll_->setAlignment(Qt::AlignCenter);
+    scroll_->setFrameShape(QFrame::NoFrame);
     view_ = new ImageView;
-    scroll_->setWidget(view_);
+    frame_ = new ImageFrame(view_);
+    scroll_->setWidget(frame_);
     scroll_->setWidgetResizable(false);
+    frame_->setAutoFillBackground(false);  // the window's background shows around the picture
+    scroll_->viewport()->installEventFilter(this);
+    frame_->installEventFilter(this);
+    connect(view_, &ImageView::mouseMoved, this, &MainWindow::imageMouseMove);
+    connect(view_, &ImageView::mousePressed, this, [this](QPoint p, Qt::MouseButton b, Qt::KeyboardModifiers m) {
+        runCommand([&] { imageMouseDown(p, b, m); });
+    });
+    connect(view_, &ImageView::mouseReleased, this, [this](QPoint p, Qt::MouseButton b) {
+        runCommand([&] { imageMouseUp(p, b); });
+    });
+    connect(view_, &ImageView::mouseDoubleClicked, this, [this](QPoint) { runCommand([&] { imageDoubleClick(); }); });
+    frame_->resizing = [this](QSize size) {
+        statusBar()->clearMessage();
+        statusPanels_[1]->setText(tr("Bildgr\u00f6\u00dfe: %1 x %2").arg(size.width()).arg(size.height()));
+    };
+    frame_->resized = [this](QSize size) {
+        runCommand([&] {
+            setImageSize(size.width(), size.height());
+            engine_->Modified = 1;
+            recalculate();
+        });
+    };
+
+    delayedCalc_ = new QTimer(this);
+    delayedCalc_->setObjectName(QStringLiteral("DelayedCalcTimer"));
+    delayedCalc_->setInterval(100);
+    connect(delayedCalc_, &QTimer::timeout, this, &MainWindow::delayedCalcTick);
+
     buildNotebook();
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     layout->addWidget(scroll_, 1);
     layout->addWidget(notebook_);
     setCentralWidget(central);
@@ -72,34 +135,89 @@ MainWindow::MainWindow(const StartOptions& options) : options_(options), message
     }
     buildMenus();
     buildToolBar();
+    buildDeformMenu();
+    qApp->installEventFilter(this);
 
-    readSettings();
-    newDocument();
+    try {
+        readSettings();
+    } catch (const std::exception& e) {
+        startDocument();
+        messages_.messageBox(e.what(), "Vortel", MessageIcon::Error);
+    }
+    startDocument();
+    setQuality(quality_);
+    engine_->Modified = 0;
+    styleList_->clearSelection();
+    styleList_->setCurrentRow(-1, QItemSelectionModel::Clear);
     notebook_->setCurrentIndex(StylePage);
+    styleList_->setFocus();
     setAcceptDrops(true);
+    // Once the window is shown: the tip of the day (never in a run without settings: tests, the tour).
+    if (!options_.withoutSettings && !options_.saver && tipOfDayAction_->isChecked())
+        QTimer::singleShot(0, this, [this] { showTip(); });
     if (!options_.file.empty()) openFile(QString::fromStdString(options_.file));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+    delayedCalc_->stop();
+}
 
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&Datei"));
-    addItem(file, tr("&Neu"), this, [this] { runCommand([this] { newDocument(); }); }, QKeySequence::New);
-    addItem(file, tr("&\u00d6ffnen..."), this, [this] { openCommand(); }, QKeySequence::Open);
+    addItem(file, tr("&Neu..."), this, [this] { runCommand([this] { newCommand(); }); }, QKeySequence::New);
+    addItem(file, tr("\u00d6&ffnen..."), this, [this] { openCommand(); }, QKeySequence::Open);
     addItem(file, tr("&Speichern"), this, [this] { saveCommand(false); }, QKeySequence::Save);
     addItem(file, tr("Speichern &unter..."), this, [this] { saveCommand(true); }, QKeySequence::SaveAs);
+    file->addSeparator();
+    QAction* print = file->addAction(tr("&Drucken..."));
+    print->setShortcut(QKeySequence::Print);
+    print->setEnabled(false);  // the print dialog is not there yet
+    print->setObjectName(QStringLiteral("PrintMenu"));
+    recentSeparator_ = file->addSeparator();
+    recentSeparator_->setVisible(false);
+    for (int i = 0; i < RecentCount; ++i) {
+        recentActions_[i] = file->addAction(QString());
+        recentActions_[i]->setObjectName(QStringLiteral("File%1Menu").arg(i + 1));
+        recentActions_[i]->setVisible(false);
+        connect(recentActions_[i], &QAction::triggered, this, [this, i] { reopen(i); });
+    }
     file->addSeparator();
     addItem(file, tr("&Beenden"), this, [this] { close(); }, QKeySequence::Quit);
 
     QMenu* edit = menuBar()->addMenu(tr("&Bearbeiten"));
-    addItem(edit, tr("&R\u00fcckg\u00e4ngig"), this, [this] {
-        runCommand([this] {
-            if (engine_->UndoLastAction()) recalculate();
-        });
-    }, QKeySequence::Undo);
+    undoAction_ = addItem(edit, tr("&R\u00fcckg\u00e4ngig (%1)").arg(tr("Keine")), this, [this] { undoCommand(); }, QKeySequence::Undo);
+    edit->addSeparator();
+    addItem(edit, tr("&Kopieren"), this, [this] { copyCommand(); }, QKeySequence::Copy);
+    pasteAction_ = addItem(edit, tr("&Einf\u00fcgen"), this, [this] { pasteCommand(); }, QKeySequence::Paste);
+    edit->addSeparator();
+    QAction* imageSize = edit->addAction(tr("&Bildgr\u00f6\u00dfe..."));
+    imageSize->setEnabled(false);  // the image size dialog is not there yet
+    QAction* charDeform = edit->addAction(tr("&Zeichen verformen..."));
+    charDeform->setEnabled(false);  // the character deformation dialog is not there yet
+    connect(edit, &QMenu::aboutToShow, this, [this] {
+        undoAction_->setText(undoCaption());
+        undoAction_->setEnabled(engine_->Undo.action != 0);
+        pasteAction_->setEnabled(pasteEnabled());
+    });
+
     QMenu* help = menuBar()->addMenu(tr("&Hilfe"));
+    helpMenu_ = help;
+    addItem(help, tr("&Hilfethemen"), this, [this] { showHelpContents(); }, QKeySequence::HelpContents);
+    addItem(help, tr("Schrifteffekt-&Assistent"), this, [this] { showAssistant(); });
+    help->addSeparator();
+    shortHelpAction_ = help->addAction(tr("&Kurzhilfe"));
+    tipOfDayAction_ = help->addAction(tr("&Tipp des Tages"));
+    demoAction_ = help->addAction(tr("&Demo nach Programmstart"));
+    for (QAction* a : {shortHelpAction_, tipOfDayAction_, demoAction_}) a->setCheckable(true);
+    connect(tipOfDayAction_, &QAction::triggered, this, [this] { showTip(); });
+    help->addSeparator();
+    addItem(help, tr("Internet: &Homepage"), this, [this] { openWebPage(0); });
+    addItem(help, tr("Internet: &Updates"), this, [this] { openWebPage(1); });
+    addItem(help, tr("Internet: &Kostenlose Texturen"), this, [this] { openWebPage(2); });
+    help->addSeparator();
     addItem(help, tr("&Info..."), this, [this] {
-        QMessageBox::about(this, tr("Vortel"), tr("Vortel 0.93\nTexteffekte aus Schrift, Umrisslinien und Licht."));
+        QMessageBox::about(this, tr("Vortel"), tr("Vortel %1\nTexteffekte aus Schrift, Umrisslinien und Licht.").arg(ProgramVersion));
     });
 }
 
@@ -107,16 +225,19 @@ void MainWindow::buildToolBar() {
     QToolBar* bar = addToolBar(tr("Werkzeuge"));
     bar->setObjectName(QStringLiteral("MainToolBar"));
     bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);  // buttons without an icon show their text
     QStyle* s = style();
-    bar->addAction(s->standardIcon(QStyle::SP_FileIcon), tr("Neu"), this, [this] { runCommand([this] { newDocument(); }); });
-    bar->addAction(s->standardIcon(QStyle::SP_DialogOpenButton), tr("\u00d6ffnen"), this, [this] { openCommand(); });
-    bar->addAction(s->standardIcon(QStyle::SP_DialogSaveButton), tr("Speichern"), this, [this] { saveCommand(false); });
+    auto icon = [](const char* theme, const QIcon& fallback) { return QIcon::fromTheme(QString::fromLatin1(theme), fallback); };
+    bar->addAction(icon("document-new", s->standardIcon(QStyle::SP_FileIcon)), tr("Neu"), this,
+                   [this] { runCommand([this] { newCommand(); }); });
+    bar->addAction(icon("document-open", s->standardIcon(QStyle::SP_DialogOpenButton)), tr("\u00d6ffnen"), this, [this] { openCommand(); });
+    bar->addAction(icon("document-save", s->standardIcon(QStyle::SP_DialogSaveButton)), tr("Speichern"), this, [this] { saveCommand(false); });
+    QAction* print = bar->addAction(icon("document-print", QIcon()), tr("Drucken"));
+    print->setEnabled(false);
     bar->addSeparator();
-    bar->addAction(s->standardIcon(QStyle::SP_ArrowBack), tr("R\u00fcckg\u00e4ngig"), this, [this] {
-        runCommand([this] {
-            if (engine_->UndoLastAction()) recalculate();
-        });
-    });
+    bar->addAction(icon("edit-undo", s->standardIcon(QStyle::SP_ArrowBack)), tr("R\u00fcckg\u00e4ngig"), this, [this] { undoCommand(); });
+    bar->addAction(icon("edit-copy", QIcon()), tr("Kopieren"), this, [this] { copyCommand(); });
+    bar->addAction(icon("edit-paste", QIcon()), tr("Einf\u00fcgen"), this, [this] { pasteCommand(); });
     bar->addSeparator();
     auto* group = new QActionGroup(this);
     const QString names[3] = {tr("Entwurf"), tr("Normal"), tr("Gegl\u00e4ttet")};
@@ -137,20 +258,44 @@ QWidget* MainWindow::placeholderPage(const QString& what) {
     return label;
 }
 
-// The Deform page's preset list: the thirty shapes with their pictures in three rows; a click
-// fits the shape to the image and shows it (Shift or Ctrl turns it round).
+// The Deform page: the thirty shapes with their pictures in three rows, and the four draw buttons
+// beside them. A click on a shape fits it to the image and shows it (Shift or Ctrl turns it round).
 QWidget* MainWindow::buildDeformPage() {
     QStringList pictures;
     for (int i = 1; i <= presets::GuidePresetCount; ++i) pictures << QStringLiteral("DEFORM_%1").arg(i, 2, 10, QLatin1Char('0'));
-    deformList_ = new PresetGrid(pictures, 10, QSize(120, 40));
+    deformList_ = new PresetGrid(pictures, 10, QSize(120, 40), 3);
     deformList_->setObjectName(QStringLiteral("GuideStyleListBox"));
     connect(deformList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const bool shift = QApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
         runCommand([&] {
             panels_->ApplyGuidePreset(deformList_->row(item), shift);
+            engine_->Modified = 1;
         });
     });
-    return deformList_;
+    auto* page = new QWidget;
+    auto* layout = new QHBoxLayout(page);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(deformList_, 1);
+    auto* buttons = new QVBoxLayout;
+    auto* group = new QButtonGroup(page);
+    const char* const names[4] = {"DrawNormalSpeedButton", "DrawEditPointSpeedButton", "DrawGuidesSpeedButton", "DrawSelGuideSpeedButton"};
+    const QString captions[4] = {tr(" Move"), tr(" Edit points"), tr(" Draw lines"), tr(" Redraw line")};
+    for (int mode = 0; mode < 4; ++mode) {
+        auto* button = new QToolButton;
+        button->setObjectName(QString::fromLatin1(names[mode]));
+        button->setText(captions[mode]);
+        button->setCheckable(true);
+        button->setAutoRaise(true);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        group->addButton(button, mode);
+        buttons->addWidget(button);
+        drawButtons_[mode] = button;
+        connect(button, &QToolButton::clicked, this, [this, mode] { runCommand([&] { chooseDrawMode(mode); }); });
+    }
+    drawButtons_[DrawMove]->setChecked(true);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    return page;
 }
 
 // The Style page's grid of main styles, seven columns: entry 0 (the plain style) shows the first
@@ -163,6 +308,7 @@ QWidget* MainWindow::buildStylePage() {
     connect(styleList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         runCommand([&] {
             panels_->ApplyMainStyle(styleList_->row(item));
+            engine_->Modified = 1;
         });
     });
     return styleList_;
@@ -182,19 +328,54 @@ void MainWindow::buildNotebook() {
     notebook_->addTab(placeholderPage(tr("Hier werden die Umrisse ausgefranst.")), tr("Outline"));
     notebook_->addTab(placeholderPage(tr("Hier werden Schatten und Leuchten eingestellt.")), tr("Shadow"));
     notebook_->addTab(placeholderPage(tr("Hier wird der Hintergrund-Rahmen gew\u00e4hlt.")), tr("Frame"));
+    connect(notebook_, &QTabWidget::currentChanged, this, [this](int page) { runCommand([&] { pageChanged(page); }); });
+}
+
+void MainWindow::pageChanged(int page) {
+    if (!engine_) return;
+    if (lastPage_ == DeformPage && page != DeformPage) {
+        drawMode_ = DrawMove;
+        drawButtons_[DrawMove]->setChecked(true);
+        capture_ = Capture::None;
+        hideGuides();
+    }
+    lastPage_ = page;
+    if (page == DeformPage) {
+        engine_->GetMiddleOfGuides();
+        chooseDrawMode(drawMode_);
+        showGuides();
+    } else if (page == TextPage) {
+        engine_->GetMiddleOfGuides();
+        engine_->SelectedGuide = -1;
+        // The text frame, dotted, over the picture.
+        restoreCleanPicture();
+        const QRect frame = textFrame();
+        if (!frame.isEmpty()) {
+            PaintOnCanvas(*canvas_, [&](QPainter& painter) {
+                painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+                painter.setBackground(Qt::white);
+                painter.setBackgroundMode(Qt::OpaqueMode);
+                painter.drawRect(frame);
+            });
+        }
+        view_->update();
+    }
 }
 
 void MainWindow::setImageSize(int width, int height) {
     width = std::max(1, width), height = std::max(1, height);
     canvas_ = std::make_unique<Canvas>(width, height);
+    clean_.clear();
     if (engine_) {
         engine_->ImageRect = Rect{0, 0, width, height};
         engine_->releaseTextMask();  // the maps have the old size
     }
     view_->setCanvas(canvas_.get());
+    frame_->placeHandles();
 }
 
-void MainWindow::newDocument() {
+// A fresh engine on the image view with the program's start values: untitled, unmodified.
+void MainWindow::startDocument() {
     const int width = canvas_ ? canvas_->width() : 450, height = canvas_ ? canvas_->height() : 200;
     panels_.reset();
     engine_ = std::make_unique<TFontFX>(Rect{0, 0, width, height});
@@ -204,11 +385,33 @@ void MainWindow::newDocument() {
     panels_->events.redraw = [this](presets::Page page) {
         if (page == presets::Page::All || int(page) == notebook_->currentIndex()) recalculate();
     };
+    guideEditing_ = false;
+    capture_ = Capture::None;
+    if (drawButtons_[DrawMove]) drawButtons_[DrawMove]->setChecked(true);
+    drawMode_ = DrawMove;
+    setZone(ZoneNone);
     setImageSize(width, height);
     documentName_ = QString::fromUtf8(Untitled);
     setQuality(quality_);
     engine_->Modified = 0;
     updateCaption();
+}
+
+bool MainWindow::newCommand() {
+    if (!changeQuery()) return false;
+    TextInputDialog dialog(QString::fromStdString(engine_->Text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                           profiAction_->isChecked(), this);
+    if (execDialog(dialog) != QDialog::Accepted || dialog.text().isEmpty()) return false;
+    startDocument();
+    engine_->Text = dialog.text().toStdString();
+    engine_->releaseTextMask();
+    recalculate();
+    if (panels_->events.refresh) panels_->events.refresh(presets::Page::All);
+    if (dialog.professional() != profiAction_->isChecked()) profiAction_->trigger();
+    engine_->Modified = 1;
+    panels_->textEdited = true;
+    if (dialog.assistant()) showAssistant();
+    return true;
 }
 
 void MainWindow::recalculate() {
@@ -220,6 +423,8 @@ void MainWindow::recalculate() {
     } catch (const std::exception& e) {
         messages_.messageBox(e.what(), "Fehler", MessageIcon::Error);
     }
+    takeCleanPicture();
+    if (guideEditing_) showGuides();
     view_->update();
 }
 
@@ -228,6 +433,11 @@ void MainWindow::setQuality(Quality quality) {
     qualityActions_[int(quality)]->setChecked(true);
     if (quality != Quality::Draft && engine_) engine_->setSmoothFont(quality == Quality::Smooth);
     recalculate();
+}
+
+QString MainWindow::statusText(int panel) const {
+    if (panel == StatusSimple) return statusBar()->currentMessage();
+    return panel >= 0 && panel < 2 ? statusPanels_[panel]->text() : QString();
 }
 
 void MainWindow::showStatus(int panel, const QString& text) {
@@ -249,12 +459,41 @@ void MainWindow::runCommand(const std::function<void()>& command) {
     }
 }
 
+int MainWindow::confirm(const QString& question) {
+    if (confirmHook) return confirmHook(question);
+    return QMessageBox::question(this, tr("Vortel"), question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+}
+
+int MainWindow::execDialog(QDialog& dialog) { return dialogHook ? dialogHook(dialog) : dialog.exec(); }
+
+bool MainWindow::changeQuery(bool stopWhenStillModified) {
+    if (!engine_ || !engine_->Modified) return true;
+    const int answer = confirm(tr("\u00c4nderungen in \"%1\" speichern?").arg(documentName_));
+    if (answer == QMessageBox::Cancel) return false;
+    if (answer == QMessageBox::Yes) {
+        saveCommand(false);
+        if (stopWhenStillModified && engine_->Modified) return false;
+    }
+    return true;
+}
+
+// ------------------------------------------------------------------------------------- open
+
 bool MainWindow::openFile(const QString& path) {
+    if (!changeQuery()) return false;
+    return readFile(path);
+}
+
+bool MainWindow::readFile(const QString& path) {
     bool opened = false;
+    const QString previousCaption = windowTitle();
+    setWindowTitle(tr("Vortel"));
+    showStatus(StatusSimple, tr("Lade %1...").arg(QFileInfo(path).fileName()));
     runCommand([&] {
         const std::string file = path.toStdString();
         const std::string ext = upperExtension(path);
         static const std::vector<std::string> pictures = {"JPG", "JIF", "GIF", "BMP", "DIB", "RLE", "TGA", "PCX", "PNG"};
+        bool document = false;
         if (std::find(pictures.begin(), pictures.end(), ext) != pictures.end()) {
             engine_->setTexture(0, std::make_shared<Bitmap>(loadImage(file)), file);
             engine_->setFillKind(0, 0);
@@ -263,26 +502,45 @@ bool MainWindow::openFile(const QString& path) {
         } else {
             const ViewSize size = ReadDocument(*engine_, file);
             setImageSize(size.width.value_or(canvas_->width()), size.height.value_or(canvas_->height()));
+            document = true;
         }
         documentName_ = QString::fromStdString(std::filesystem::path(file).replace_extension(".vtl").string());
+        if (document) addRecentFile(path);
         recalculate();
+        if (panels_->events.refresh) panels_->events.refresh(presets::Page::All);
         engine_->Modified = 0;
-        updateCaption();
         opened = true;
     });
+    statusBar()->clearMessage();
+    statusPanels_[1]->clear();
+    if (opened) {
+        updateCaption();
+    } else {
+        setWindowTitle(previousCaption);
+    }
     return opened;
 }
 
 void MainWindow::openCommand() {
-    const QString filter = tr("Vortel Datei (*.vtl);;Verform-Style (*.deform);;3D-Kanten-Style (*.bevel);;"
-                              "Farbverlauf (*.color);;Schatten-Style (*.shadow);;"
-                              "Hintergrund-Textur (.jpg .bmp .png .tga .pcx) (*.jpg *.jif *.bmp *.dib *.rle *.tga *.pcx *.png);;"
-                              "Alle Dateien (*)");
-    const QString path = QFileDialog::getOpenFileName(this, tr("\u00d6ffnen"), settings_.readString("Options", "OpenDir", options_.programFolder).c_str(), filter);
-    if (path.isEmpty()) return;
+    if (!changeQuery()) return;
+    const QStringList filters = {
+        tr("Vortel Datei (*.vtl)"), tr("Verform-Style (*.deform)"), tr("3D-Kanten-Style (*.bevel)"), tr("Farbverlauf (*.color))"),
+        tr("Schatten-Style (*.shadow)"),
+        tr("Hintergrund-Textur (.jpg .bmp .png .tga .pcx) (*.jpg *.jif *.bmp *.dib *.rle *.tga *.pcx *.png)"),
+        tr("Alle Dateien (*)")};
+    QFileDialog dialog(this, tr("\u00d6ffnen"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    dialog.setDirectory(QString::fromStdString(settings_.readString("Options", "OpenDir", options_.programFolder)));
+    if (execDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString path = dialog.selectedFiles().first();
     settings_.writeString("Options", "OpenDir", QFileInfo(path).absolutePath().toStdString());
-    openFile(path);
+    settings_.writeInteger("Options", "OpenIndex", int(filters.indexOf(dialog.selectedNameFilter())));
+    readFile(path);
 }
+
+// ------------------------------------------------------------------------------------- save
 
 // The Save dialog's types, by filter index 1 .. 9, with the extension each appends.
 namespace {
@@ -291,20 +549,20 @@ struct SaveType {
     const char* extension;
 };
 constexpr SaveType saveTypes[] = {
-    {"Vortel Datei (*.vtl)", ".vtl"},
-    {"BMP - Windows Bitmap (*.bmp)", ".bmp"},
-    {"EMF - Enhanced Meta File (*.emf)", ".emf"},
-    {"JPG - JPEG JFIF Compliant (*.jpg)", ".jpg"},
-    {"WMF - Windows 3.1 Meta File (*.wmf)", ".wmf"},
-    {"Deform - Nur Verformen-Style (*.deform)", ".deform"},
-    {"Bevel - Nur 3D-Kanten-Style (*.bevel)", ".bevel"},
-    {"Color - Nur Farbverlauf (*.color)", ".color"},
-    {"Shadow - Nur Schatten-Style (*.shadow)", ".shadow"},
+    {QT_TRANSLATE_NOOP("vortel::app::MainWindow", "Vortel Datei (*.vtl)"), ".vtl"},
+    {QT_TRANSLATE_NOOP("vortel::app::MainWindow", "BMP - Windows Bitmap (*.bmp)"), ".bmp"},
+    {QT_TRANSLATE_NOOP("vortel::app::MainWindow", "EMF - Enhanced Meta File (*.emf)"), ".emf"},
+    {QT_TRANSLATE_NOOP("vortel::app::MainWindow", "JPG - JPEG JFIF Compliant (*.jpg)"), ".jpg"},
+    {QT_TRANSLATE_NOOP("vortel::app::MainWindow", "WMF - Windows 3.1 Meta File (*.wmf)"), ".wmf"},
+    {QT_TRANSLATE_NOOP("vortel::app::MainWindow", "Deform - Nur Verformen-Style (*.deform)"), ".deform"},
+    {QT_TRANSLATE_NOOP("vortel::app::MainWindow", "Bevel - Nur 3D-Kanten-Style (*.bevel)"), ".bevel"},
+    {QT_TRANSLATE_NOOP("vortel::app::MainWindow", "Color - Nur Farbverlauf (*.color)"), ".color"},
+    {QT_TRANSLATE_NOOP("vortel::app::MainWindow", "Shadow - Nur Schatten-Style (*.shadow)"), ".shadow"},
 };
 }  // namespace
 
 QString MainWindow::suggestedSaveName() const {
-    if (QFileInfo(documentName_).fileName() != QString::fromUtf8(Untitled)) return QFileInfo(documentName_).completeBaseName();
+    if (!isUntitled(documentName_)) return QFileInfo(documentName_).completeBaseName();
     QString text = QString::fromStdString(engine_->Text).left(60);
     text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     for (const QChar bad : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char('\r'), QLatin1Char('\n')}) text.replace(bad, QLatin1Char(' '));
@@ -313,10 +571,11 @@ QString MainWindow::suggestedSaveName() const {
 
 std::optional<QString> MainWindow::saveAs(QString name, int filterIndex) {
     if (filterIndex < 1 || filterIndex > int(std::size(saveTypes))) throw std::runtime_error("not supported " + std::to_string(filterIndex));
+    if (guideEditing_) hideGuides();
     const QString extension = QString::fromLatin1(saveTypes[filterIndex - 1].extension);
     if (!name.toUpper().contains(extension.toUpper())) name += extension;
     if (QFileInfo::exists(name)) {
-        const QString question = tr("\"%1\" existiert schon.\nÜberschreiben?").arg(name);
+        const QString question = tr("\"%1\" existiert schon.\n\u00dcberschreiben?").arg(name);
         if (confirm(question) != QMessageBox::Yes) return std::nullopt;
     }
     const std::string file = name.toStdString();
@@ -326,6 +585,7 @@ std::optional<QString> MainWindow::saveAs(QString name, int filterIndex) {
         WriteDocument(*engine_, canvas_->toBitmap(), file);
         documentName_ = name;
         engine_->Modified = 0;
+        addRecentFile(name);
         break;
     case 2: saveBmp(file, canvas_->toBitmap()); break;
     case 3: ExportMetafile(*engine_, w, h, file, true); break;
@@ -333,20 +593,18 @@ std::optional<QString> MainWindow::saveAs(QString name, int filterIndex) {
     case 5: ExportMetafile(*engine_, w, h, file, false); break;
     default: WriteStyleFile(*engine_, file, StyleKind(filterIndex - 6)); break;
     }
+    if (notebook_->currentIndex() == DeformPage) showGuides();
     updateCaption();
     return name;
 }
 
-int MainWindow::confirm(const QString& question) {
-    if (confirmHook) return confirmHook(question);
-    return QMessageBox::question(this, tr("Vortel"), question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-}
-
 void MainWindow::saveCommand(bool saveAs) {
     runCommand([&] {
-        if (!saveAs && QFileInfo(documentName_).fileName() != QString::fromUtf8(Untitled)) {
+        if (guideEditing_) hideGuides();
+        if (!saveAs && !isUntitled(documentName_)) {
             WriteDocument(*engine_, canvas_->toBitmap(), documentName_.toStdString());
             engine_->Modified = 0;
+            if (notebook_->currentIndex() == DeformPage) showGuides();
             updateCaption();
             return;
         }
@@ -357,7 +615,7 @@ void MainWindow::saveCommand(bool saveAs) {
         dialog.setNameFilters(filters);
         dialog.setDirectory(QString::fromStdString(settings_.readString("Options", "SaveDir", options_.programFolder)));
         dialog.selectFile(suggestedSaveName());
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+        if (execDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
         const int index = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
         const QString chosen = dialog.selectedFiles().first();
         settings_.writeString("Options", "SaveDir", QFileInfo(chosen).absolutePath().toStdString());
@@ -366,49 +624,324 @@ void MainWindow::saveCommand(bool saveAs) {
     });
 }
 
+// ------------------------------------------------------------------------------------- recent files
+
+QStringList MainWindow::recentFiles() const {
+    QStringList files;
+    const int count = std::clamp(settings_.readInteger("Files", "Count", 0), 0, RecentCount);
+    for (int i = 1; i <= count; ++i) files << QString::fromStdString(settings_.readString("Files", std::to_string(i), ""));
+    return files;
+}
+
+QString MainWindow::elidedPath(const QString& path, int pixels, const QFont& font) {
+    // The path ellipsis keeps the file name and as much of the folders' start as fits.
+    const QFontMetrics metrics(font);
+    if (metrics.horizontalAdvance(path) <= pixels) return path;
+    const int slash = int(path.lastIndexOf(QLatin1Char('/')));
+    const QString name = slash >= 0 ? path.mid(slash) : path;
+    const QString ellipsis = QStringLiteral("...");
+    QString head = slash >= 0 ? path.left(slash) : QString();
+    while (!head.isEmpty() && metrics.horizontalAdvance(head + ellipsis + name) > pixels) head.chop(1);
+    if (head.isEmpty()) return metrics.elidedText(ellipsis + name, Qt::ElideLeft, pixels);
+    return head + ellipsis + name;
+}
+
+void MainWindow::showRecentFiles() {
+    const QStringList files = recentFiles();
+    for (int i = 0; i < RecentCount; ++i) {
+        QAction* action = recentActions_[i];
+        action->setVisible(i < files.size());
+        if (i >= files.size()) continue;
+        action->setToolTip(files[i]);
+        action->setStatusTip(files[i]);
+        action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(elidedPath(files[i], 150, menuBar()->font())));
+    }
+    recentSeparator_->setVisible(!files.isEmpty());
+}
+
+void MainWindow::moveRecentToTop(int index) {
+    QStringList files = recentFiles();
+    if (index <= 0 || index >= files.size()) return;
+    files.move(index, 0);
+    for (int i = 0; i < files.size(); ++i) settings_.writeString("Files", std::to_string(i + 1), files[i].toStdString());
+    showRecentFiles();
+}
+
+void MainWindow::addRecentFile(const QString& path) {
+    QStringList files = recentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        if (files[i].compare(path, Qt::CaseInsensitive) == 0) {
+            moveRecentToTop(i);
+            return;
+        }
+    }
+    if (files.size() < RecentCount) {
+        settings_.writeString("Files", std::to_string(files.size() + 1), path.toStdString());
+        settings_.writeInteger("Files", "Count", int(files.size()) + 1);
+        showRecentFiles();
+        return;
+    }
+    settings_.writeString("Files", std::to_string(RecentCount), path.toStdString());
+    moveRecentToTop(RecentCount - 1);
+}
+
+void MainWindow::reopen(int index) {
+    const QStringList files = recentFiles();
+    if (index < 0 || index >= files.size()) return;
+    const QString path = files[index];
+    if (engine_->Modified) {
+        const int answer = confirm(tr("\u00c4nderungen in \"%1\" speichern?").arg(documentName_));
+        if (answer == QMessageBox::Cancel) return;
+        if (answer == QMessageBox::Yes) {
+            saveCommand(false);  // a document saved this way goes to the top instead
+            return;
+        }
+    }
+    moveRecentToTop(index);
+    runCommand([&] {
+        const ViewSize size = ReadDocument(*engine_, path.toStdString());
+        setImageSize(size.width.value_or(canvas_->width()), size.height.value_or(canvas_->height()));
+        documentName_ = path;
+        recalculate();
+        if (panels_->events.refresh) panels_->events.refresh(presets::Page::All);
+        statusPanels_[1]->clear();
+        engine_->Modified = 0;
+        updateCaption();
+    });
+}
+
+// ------------------------------------------------------------------------------------- edit
+
+QString MainWindow::undoCaption() const {
+    static const char* const names[] = {
+        QT_TR_NOOP("Keine"), QT_TR_NOOP("Verformen"), QT_TR_NOOP("Verschieben"), QT_TR_NOOP("Zoom"),
+        QT_TR_NOOP("Punkt verschieben"), QT_TR_NOOP("Zentrieren"), QT_TR_NOOP("Drehen"), QT_TR_NOOP("Punkt hinzuf\u00fcgen"),
+        QT_TR_NOOP("Punkt l\u00f6schen"), QT_TR_NOOP("3D-Kante"), QT_TR_NOOP("Farbe"), QT_TR_NOOP("Farbverlauf"),
+        QT_TR_NOOP("Zufall-Style")};
+    const int action = engine_->Undo.action;
+    const QString name = action < int(std::size(names)) ? tr(names[action]) : QStringLiteral("?");
+    return tr("&R\u00fcckg\u00e4ngig (%1)").arg(name);
+}
+
+void MainWindow::undoCommand() {
+    runCommand([this] {
+        if (engine_->UndoLastAction()) {
+            engine_->Modified = 1;
+            recalculate();
+        }
+    });
+}
+
+void MainWindow::copyCommand() {
+    QWidget* focus = QApplication::focusWidget();
+    if (notebook_->currentIndex() == TextPage && isTextField(focus)) {
+        QMetaObject::invokeMethod(focus, "copy");
+        return;
+    }
+    if (guideEditing_) hideGuides();
+    QApplication::clipboard()->setImage(ToQImage(canvas_->toBitmap()));
+}
+
+bool MainWindow::pasteEnabled() const {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (!data) return false;
+    if (data->hasImage()) return true;
+    return notebook_->currentIndex() == TextPage && isTextField(QApplication::focusWidget()) && data->hasText();
+}
+
+void MainWindow::pasteCommand() {
+    QWidget* focus = QApplication::focusWidget();
+    if (notebook_->currentIndex() == TextPage && isTextField(focus)) {
+        QMetaObject::invokeMethod(focus, "paste");
+        return;
+    }
+    const QImage image = QApplication::clipboard()->image();
+    if (image.isNull()) return;
+    runCommand([&] {
+        engine_->setTexture(0, std::make_shared<Bitmap>(FromQImage(image)), std::string());
+        engine_->setFillKind(0, 0);
+        recalculate();
+    });
+}
+
+// ------------------------------------------------------------------------------------- timer
+
+void MainWindow::textTyped() {
+    delayedStart_ = QDateTime::currentMSecsSinceEpoch();
+    delayedCalc_->setInterval(500);
+    delayedCalc_->start();
+}
+
+void MainWindow::delayedCalcTick() {
+    if (QDateTime::currentMSecsSinceEpoch() - delayedStart_ <= delayedCalc_->interval() / 2) return;
+    delayedCalc_->stop();
+    // The bevel page redraws its own preview (with the page); everywhere else the effect is new.
+    if (notebook_->currentIndex() != BevelPage) recalculate();
+}
+
+// ------------------------------------------------------------------------------------- settings
+
 void MainWindow::readSettings() {
     const IniFile& s = settings_;
+    shortHelpAction_->setChecked(s.readBool("Options", "ShortHelp", true));
+    tipOfDayAction_->setChecked(s.readBool("Options", "TipOfDay", true));
+    demoAction_->setChecked(s.readBool("Options", "Demo", false));
     const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableSize() : QSize(1024, 768);
     const int width = s.readInteger("Options", "Width", 640);
     const int height = s.readInteger("Options", "Height", std::min(580, screen.height()));
     resize(std::max(320, width), std::max(240, height));
-    const int left = s.readInteger("Options", "Left", -1), top = s.readInteger("Options", "Top", 40);
+    const int top = s.readInteger("Options", "Top", std::max(0, (screen.height() - height) / 2));
     if (options_.saver) {
         move(screen.width(), top);
-    } else if (left != -1) {
-        move(left, top);
+    } else {
+        const int left = s.readInteger("Options", "Left", -1);
+        move(left == -1 ? std::max(0, (screen.width() - this->width()) / 2) : left, top);
+        if (s.readBool("Options", "maximized", false)) setWindowState(windowState() | Qt::WindowMaximized);
     }
+    // The picture's default leaves room for the bars and the notebook.
+    const int chrome = menuBar()->sizeHint().height() + 40 + notebook_->minimumHeight() + statusBar()->sizeHint().height();
     const int imageWidth = s.readInteger("Image", "Width", std::min(450, width - 40));
-    const int imageHeight = s.readInteger("Image", "Height", 200);
+    const int imageHeight = s.readInteger("Image", "Height", std::min(200, height - chrome - 40));
     setImageSize(imageWidth, imageHeight);
-    quality_ = Quality(std::clamp(s.readInteger("Options", "Smooth", 2), 0, 2));
+    const int colours = std::clamp(s.readInteger("CustomColors", "Count", 0), 0, QColorDialog::customCount());
+    for (int i = 0; i < colours; ++i) {
+        // Kept as the colour dialog keeps them: six hex digits blue-green-red.
+        bool ok = false;
+        const uint32_t bgr = QString::fromStdString(s.readString("CustomColors", std::to_string(i), "FFFFFF")).toUInt(&ok, 16);
+        if (ok) QColorDialog::setCustomColor(i, QColor(bgr & 0xFF, bgr >> 8 & 0xFF, bgr >> 16 & 0xFF));
+    }
+    textureDirs_.clear();
+    for (const std::string& dir : s.readSection("TextureDir")) textureDirs_ << QString::fromStdString(dir);
+    showRecentFiles();
     profiAction_->setChecked(s.readBool("Options", "Profi", false));
+    quality_ = Quality(std::clamp(s.readInteger("Options", "Smooth", 2), 0, 2));
 }
 
 void MainWindow::writeSettings() {
-    if (options_.withoutSettings) return;
+    if (options_.withoutSettings && options_.settingsFile.empty()) return;
     IniFile& s = settings_;
-    if (!isMaximized()) {
+    if (windowState() == Qt::WindowNoState) {
         s.writeInteger("Options", "Width", width());
         s.writeInteger("Options", "Height", height());
         s.writeInteger("Options", "Left", x());
         s.writeInteger("Options", "Top", y());
     }
     s.writeBool("Options", "maximized", isMaximized());
+    s.writeBool("Options", "ShortHelp", shortHelpAction_->isChecked());
+    s.writeBool("Options", "TipOfDay", tipOfDayAction_->isChecked());
+    s.writeBool("Options", "Demo", demoAction_->isChecked());
+    int colours = 0;
+    for (; colours < QColorDialog::customCount(); ++colours) {
+        const QColor c = QColorDialog::customColor(colours);
+        const uint32_t bgr = uint32_t(c.red()) | uint32_t(c.green()) << 8 | uint32_t(c.blue()) << 16;
+        s.writeString("CustomColors", std::to_string(colours), QStringLiteral("%1").arg(bgr, 6, 16, QLatin1Char('0')).toUpper().toStdString());
+    }
+    s.writeInteger("CustomColors", "Count", colours);
+    s.eraseSection("TextureDir");
+    for (int i = 0; i < std::min<int>(int(textureDirs_.size()), 10); ++i) s.writeString("TextureDir", textureDirs_[i].toStdString(), "x");
     s.writeInteger("Image", "Width", canvas_->width());
     s.writeInteger("Image", "Height", canvas_->height());
     s.writeInteger("Options", "Smooth", int(quality_));
     s.writeBool("Options", "Profi", profiAction_->isChecked());
-    if (s.readString("Program", "Ver", "") != "0.93") {
-        s.writeString("Program", "Ver", "0.93");
+    if (s.readString("Program", "Ver", "") != ProgramVersion) {
+        s.writeString("Program", "Ver", ProgramVersion);
         s.writeString("Program", "Name", "Vortel");
     }
     s.save();  // errors while writing are ignored
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (engine_ && engine_->Modified) {
+        const int answer = confirm(tr("\u00c4nderungen in \"%1\" speichern?").arg(documentName_));
+        if (answer == QMessageBox::Cancel) {
+            event->ignore();
+            return;
+        }
+        if (answer == QMessageBox::Yes) {
+            try {
+                saveCommand(false);
+            } catch (...) {  // a failing save does not keep the window open
+            }
+        }
+    }
+    delayedCalc_->stop();
     writeSettings();
     event->accept();
 }
+
+// ------------------------------------------------------------------------------------- window events
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+    event->acceptProposedAction();
+    raise();
+    activateWindow();
+    const QString path = urls.first().toLocalFile();
+    if (path.size() > 256) return;
+    // Queued: the drag source is not kept waiting for the change query and the loading.
+    QTimer::singleShot(0, this, [this, path] { openFile(path); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scroll_->viewport() && event->type() == QEvent::Paint) {
+        QPainter painter(scroll_->viewport());
+        paintBackground(painter, scroll_->viewport()->rect());
+        return true;
+    }
+    if ((watched == scroll_->viewport() || watched == frame_) && event->type() == QEvent::MouseButtonPress) {
+        if (guideEditing_) runCommand([this] { hideGuides(); });
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        QWidget* target = qobject_cast<QWidget*>(watched);
+        if (!target || target->window() != this || key->isAutoRepeat()) return false;
+        if (event->type() == QEvent::KeyPress && capture_ == Capture::WaitLower) {
+            lowerLineParallel();
+            return true;
+        }
+        if (key->key() == Qt::Key_Control) runCommand([&] { ctrlKey(event->type() == QEvent::KeyPress); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The window's background around the picture as `Options/FormBG` says, read at every repaint.
+void MainWindow::paintBackground(QPainter& painter, const QRect& area) {
+    const QString value = QString::fromStdString(settings_.readString("Options", "FormBG", "-"));
+    if (value != backgroundKey_) {
+        backgroundKey_ = value;
+        backgroundTile_ = QPixmap();
+        if (value.startsWith(QLatin1Char(':'))) {
+            backgroundTile_.load(value.mid(1));
+        } else if (value.startsWith(QLatin1Char('\\')) && panels_) {
+            bool ok = false;
+            const int n = value.mid(1, 3).toInt(&ok);
+            Bitmap texture;
+            if (ok && n >= 0 && n < int(panels_->textureList.size()) && panels_->LoadListPicture(panels_->textureList, n, texture))
+                backgroundTile_ = QPixmap::fromImage(ToQImage(texture));
+        }
+    }
+    if (value == QStringLiteral("-")) {
+        painter.fillRect(area, palette().color(QPalette::Light));
+    } else if (value.startsWith(QLatin1Char('%'))) {
+        bool ok = false;
+        const uint32_t bgr = value.mid(1).toUInt(&ok);
+        if (ok) painter.fillRect(area, QColor(bgr & 0xFF, bgr >> 8 & 0xFF, bgr >> 16 & 0xFF));
+    } else if (!backgroundTile_.isNull()) {
+        painter.drawTiledPixmap(area, backgroundTile_);
+    }
+}
+
+// ------------------------------------------------------------------------------------- help
+
+void MainWindow::showHelpContents() {}
+void MainWindow::showAssistant() {}
+void MainWindow::showTip() {}
+void MainWindow::openWebPage(int) {}
 
 }  // namespace vortel::app

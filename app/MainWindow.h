@@ -1,9 +1,13 @@
 #pragma once
 #include <QMainWindow>
+#include <QPixmap>
+#include <QPoint>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/QtMessages.h"
 #include "engine/FontFX.h"
@@ -12,29 +16,44 @@
 
 class QAction;
 class QActionGroup;
+class QDialog;
 class QLabel;
 class QListWidget;
+class QMenu;
+class QPainter;
 class QScrollArea;
 class QTabWidget;
+class QTimer;
+class QToolButton;
 
 namespace vortel::app {
 
+class ImageFrame;
 class ImageView;
 
-// The main window: the engine, the image view, the effect notebook, the status bar and the file
-// and edit commands.
+// The main window: the engine, the image view with its guide editor, the effect notebook, the
+// status bar and the file, edit and help commands.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     struct StartOptions {
-        std::string programFolder;  // where a portable settings file may live
-        std::string file;           // opened as by Open after start-up
-        bool saver = false;         // "Saver": placed off-screen for the full-screen slide show
+        std::string programFolder;     // where a portable settings file may live
+        std::string file;              // opened as by Open after start-up
+        std::string settingsFile;      // this settings file instead of the usual places (tests)
+        bool saver = false;            // "Saver": placed off-screen for the full-screen slide show
         bool withoutSettings = false;  // read and write no settings file (screenshot tour, tests)
     };
     // The notebook's pages, in tab order.
     enum Page { StylePage, TextPage, DeformPage, SurfacePage, BevelPage, OutlinePage, ShadowPage, FramePage };
     enum class Quality { Draft, Normal, Smooth };
+    // The draw modes of the image: move lines, edit points, draw both boundary lines, redraw one.
+    enum DrawMode { DrawMove, DrawEditPoints, DrawBothLines, DrawRedrawLine };
+    // Pointer zones of the image (cursor and status hint); ZoneNone shows the arrow.
+    static constexpr int ZoneNone = -2;
+    // The items of the deform pop-up menu.
+    enum DeformItem { AddPointItem, DeletePointItem, DecreasePointsItem, StraightenItem, ParallelItem, ReflectedItem,
+                      MoveLineItem, EditLineItem, RedrawLineItem, DeformItemCount };
+    static constexpr int RecentCount = 4;
 
     explicit MainWindow(const StartOptions& options);
     ~MainWindow() override;
@@ -42,47 +61,123 @@ public:
     TFontFX& engine() { return *engine_; }
     presets::EffectPanels& panels() { return *panels_; }
     ImageView* view() const { return view_; }
+    ImageFrame* imageFrame() const { return frame_; }
     QTabWidget* notebook() const { return notebook_; }
     QtMessages& messages() { return messages_; }
+    IniFile& settings() { return settings_; }
     const QString& documentName() const { return documentName_; }
+    QString statusText(int panel) const;
 
-    // Outline, warp and render of the current state, then the view is repainted.
+    // Outline, warp and render of the current state, then the view is repainted (with the guides
+    // over the picture while they are being edited).
     void recalculate();
     void setQuality(Quality quality);
     Quality quality() const { return quality_; }
     // The image view and the engine's work image take this size (at least 1 x 1).
     void setImageSize(int width, int height);
-    // Open without the dialog: documents, style files and images by their extension. Errors are
-    // shown and leave the window as it was; returns whether the file was read.
+    // Open without the dialog: documents, style files and images by their extension, after the
+    // change query. Errors are shown and leave the window as it was; returns whether it was read.
     bool openFile(const QString& path);
     // Save as with a Save dialog's answer: the type's extension is added when the name lacks it,
     // an existing file is only replaced after a Yes. Returns the name written, nothing when the
     // user declined; failures throw. Index 1 also makes the file the document.
     std::optional<QString> saveAs(QString name, int filterIndex);
+    // Save: to the document's own name, or as Save as with the dialog when it is untitled.
+    void saveCommand(bool saveAs);
     // The name the Save dialog suggests: the document's, or the start of the text when untitled.
     QString suggestedSaveName() const;
+    // New through the text input dialog; false when it was cancelled or the text was empty.
+    bool newCommand();
+    // "Änderungen in ... speichern?" when the document is modified: false when the command stops.
+    bool changeQuery(bool stopWhenStillModified = true);
+
+    // Recent files, most recent first, as the settings keep them (at most four).
+    QStringList recentFiles() const;
+    void addRecentFile(const QString& path);
+    QAction* recentAction(int index) const { return recentActions_[index]; }
+    void reopen(int index);
+    // The recent-file menu caption: the path shortened in its middle to fit `pixels`.
+    static QString elidedPath(const QString& path, int pixels, const QFont& font);
+
+    // Edit menu.
+    QString undoCaption() const;
+    void undoCommand();
+    void copyCommand();
+    void pasteCommand();
+    bool pasteEnabled() const;
+
+    // The text field's typing: recalculates once typing pauses (half the timer's interval).
+    void textTyped();
+    QTimer* delayedCalcTimer() const { return delayedCalc_; }
+
+    // Canvas interaction.
+    void chooseDrawMode(int mode);
+    int drawMode() const { return drawMode_; }
+    int zone() const { return zone_; }
+    bool guideEditing() const { return guideEditing_; }
+    // Guides on or off over the picture.
+    void showGuides();
+    void hideGuides();
+    QMenu* deformMenu() const { return deformMenu_; }
+    QAction* deformAction(DeformItem item) const { return deformActions_[item]; }
+    QToolButton* drawButton(int mode) const { return drawButtons_[mode]; }
+    // The text frame rectangle in view pixels (the warped text's bounding box).
+    QRect textFrame() const;
+
     // Answers Yes/No/Cancel questions instead of a message box (tests).
     std::function<int(const QString& question)> confirmHook;
+    // Runs the program's dialogs instead of exec() (tests); returns the dialog's result.
+    std::function<int(QDialog& dialog)> dialogHook;
+    // Opens the deform pop-up menu instead of exec() (tests).
+    std::function<void(QMenu& menu, QPoint global)> popupHook;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
     void buildToolBar();
     void buildNotebook();
+    void buildDeformMenu();
     QWidget* placeholderPage(const QString& what);
     QWidget* buildDeformPage();
     QWidget* buildStylePage();
-    void newDocument();
+    void startDocument();
     void readSettings();
     void writeSettings();
+    void showRecentFiles();
+    void moveRecentToTop(int index);
     void showStatus(int panel, const QString& text);
     void updateCaption();
     void runCommand(const std::function<void()>& command);
     void openCommand();
-    void saveCommand(bool saveAs);
+    bool readFile(const QString& path);
     int confirm(const QString& question);
+    int execDialog(QDialog& dialog);
+    void pageChanged(int page);
+    void delayedCalcTick();
+    void paintBackground(QPainter& painter, const QRect& area);
+    void showHelpContents();
+    void showAssistant();
+    void showTip();
+    void openWebPage(int page);
+
+    // Canvas interaction (CanvasInteraction.cpp).
+    void setZone(int zone);
+    void imageMouseMove(QPoint position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    void imageMouseDown(QPoint position, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void imageMouseUp(QPoint position, Qt::MouseButton button);
+    void imageDoubleClick();
+    void ctrlKey(bool down);
+    void lowerLineParallel();
+    void deformMenuItem(DeformItem item);
+    void takeCleanPicture();
+    void restoreCleanPicture();
+    void drawSecondLineText();
+    Rect imageRect() const;
 
     StartOptions options_;
     IniFile settings_;
@@ -94,6 +189,7 @@ private:
     QString documentName_;
 
     ImageView* view_ = nullptr;
+    ImageFrame* frame_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QTabWidget* notebook_ = nullptr;
     QListWidget* deformList_ = nullptr;
@@ -101,6 +197,34 @@ private:
     QLabel* statusPanels_[2] = {nullptr, nullptr};
     QAction* qualityActions_[3] = {nullptr, nullptr, nullptr};
     QAction* profiAction_ = nullptr;
+    QAction* recentActions_[RecentCount] = {};
+    QAction* recentSeparator_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* pasteAction_ = nullptr;
+    QAction* shortHelpAction_ = nullptr;
+    QAction* tipOfDayAction_ = nullptr;
+    QAction* demoAction_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QTimer* delayedCalc_ = nullptr;
+    qint64 delayedStart_ = 0;
+    int lastPage_ = StylePage;
+    QStringList textureDirs_;  // the texture folder history, kept for the Surface page
+    int tipCounter_ = 0;
+    QString backgroundKey_;
+    QPixmap backgroundTile_;
+
+    // Guide editing.
+    int drawMode_ = DrawMove;
+    int zone_ = ZoneNone;
+    bool guideEditing_ = false;
+    enum class Capture { None, Upper, WaitLower, Lower, Redraw } capture_ = Capture::None;
+    std::vector<unsigned char> clean_;  // the picture without guides, while they are shown
+    QPoint popupPress_;
+    QPoint lastMouse_;
+    QMenu* deformMenu_ = nullptr;
+    QAction* deformActions_[DeformItemCount] = {};
+    QAction* deformSeparator_ = nullptr;
+    QToolButton* drawButtons_[4] = {};
 };
 
 }  // namespace vortel::app

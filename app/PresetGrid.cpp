@@ -2,6 +2,7 @@
 
 #include <QResizeEvent>
 
+#include "app/QtImages.h"
 #include "document/ImageBmp.h"
 #include "document/StockResources.h"
 
@@ -11,25 +12,17 @@ QImage StockImage(const QString& name) {
     const auto bytes = stockResource("BITMAP", name.toStdString());
     if (!bytes) return {};
     try {
-        const Bitmap b = decodeBmp(*bytes);
-        QImage image(b.width, b.height, QImage::Format_RGB888);
-        for (int32_t y = 0; y < b.height; ++y) {
-            uchar* line = image.scanLine(y);
-            const uint8_t* src = &b.bgr[size_t(y) * size_t(b.width) * 3];
-            for (int32_t x = 0; x < b.width; ++x) {
-                line[3 * x] = src[3 * x + 2], line[3 * x + 1] = src[3 * x + 1], line[3 * x + 2] = src[3 * x];
-            }
-        }
-        return image;
+        return ToQImage(decodeBmp(*bytes));
     } catch (const std::exception&) {
         return {};
     }
 }
 
-PresetGrid::PresetGrid(const QStringList& pictures, int columns, QSize picture, QWidget* parent)
-    : QListWidget(parent), columns_(columns), picture_(picture) {
+PresetGrid::PresetGrid(const QStringList& pictures, int columns, QSize picture, int rows, QWidget* parent)
+    : QListWidget(parent), columns_(columns), rows_(rows), picture_(picture) {
     setViewMode(QListView::IconMode);
-    setFlow(QListView::LeftToRight);
+    setFlow(rows_ > 0 ? QListView::TopToBottom : QListView::LeftToRight);
+    if (rows_ > 0) setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setWrapping(true);
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);
@@ -50,8 +43,17 @@ void PresetGrid::resizeEvent(QResizeEvent* event) {
     fitGrid();
 }
 
-// The columns share the width; the rows are as high as a picture needs.
+// Columns: they share the width, the rows are as high as a picture needs. Rows: they share the
+// height, and the pictures shrink to fit them.
 void PresetGrid::fitGrid() {
+    if (rows_ > 0) {
+        const int height = std::max(8, (viewport()->height() - 2) / rows_);
+        const int pictureHeight = std::min(picture_.height(), height - 6);
+        const int pictureWidth = picture_.width() * pictureHeight / std::max(1, picture_.height());
+        setIconSize(QSize(pictureWidth, pictureHeight));
+        setGridSize(QSize(pictureWidth + 8, height));
+        return;
+    }
     const int width = std::max(picture_.width() + 4, (viewport()->width() - 2) / columns_);
     setGridSize(QSize(width, picture_.height() + 6));
 }

@@ -4,12 +4,14 @@
 
 namespace vortel::app {
 
-// A preset list drawn as a grid of stock pictures, a fixed number of columns filling the width
-// (the main styles, the deformations). The entry texts name the pictures in the stock library.
+// A preset list drawn as a grid of stock pictures (the main styles, the deformations): either a
+// fixed number of columns filling the width, or a fixed number of rows filling the height with the
+// entries running down the columns and the list scrolling sideways. The entry texts name the
+// pictures in the stock library.
 class PresetGrid : public QListWidget {
     Q_OBJECT
 public:
-    PresetGrid(const QStringList& pictures, int columns, QSize picture, QWidget* parent = nullptr);
+    PresetGrid(const QStringList& pictures, int columns, QSize picture, int rows = 0, QWidget* parent = nullptr);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -17,6 +19,7 @@ protected:
 private:
     void fitGrid();
     int columns_;
+    int rows_;
     QSize picture_;
 };
 

@@ -13,6 +13,7 @@
 #include "app/ImageView.h"
 #include "app/MainWindow.h"
 #include "app/Settings.h"
+#include "tests/app/AppWindow.h"
 #include "document/Document.h"
 #include "document/ImageFile.h"
 #include "tests/common/ScratchDir.h"
@@ -20,20 +21,7 @@
 namespace vortel::app {
 namespace {
 
-MainWindow::StartOptions quietStart() {
-    MainWindow::StartOptions options;
-    options.withoutSettings = true;
-    return options;
-}
-
-struct Window {
-    Window() : window(quietStart()) {
-        window.messages().quiet = true;
-        window.show();
-    }
-    ColorRef pixel(int x, int y) { return window.view()->canvas()->pixel(x, y); }
-    MainWindow window;
-};
+using apptest::Window;
 
 }  // namespace
 

@@ -1,0 +1,47 @@
+#include "app/QtImages.h"
+
+#include <QPainter>
+#include <cairo.h>
+
+namespace vortel::app {
+
+QImage ToQImage(const Bitmap& b) {
+    QImage image(b.width, b.height, QImage::Format_RGB888);
+    for (int32_t y = 0; y < b.height; ++y) {
+        uchar* line = image.scanLine(y);
+        const uint8_t* src = &b.bgr[size_t(y) * size_t(b.width) * 3];
+        for (int32_t x = 0; x < b.width; ++x) line[3 * x] = src[3 * x + 2], line[3 * x + 1] = src[3 * x + 1], line[3 * x + 2] = src[3 * x];
+    }
+    return image;
+}
+
+Bitmap FromQImage(const QImage& source) {
+    const QImage image = source.convertToFormat(QImage::Format_RGB888);
+    Bitmap b;
+    b.width = image.width(), b.height = image.height();
+    b.bgr.resize(size_t(b.width) * size_t(b.height) * 3);
+    for (int32_t y = 0; y < b.height; ++y) {
+        const uchar* line = image.constScanLine(y);
+        uint8_t* dst = &b.bgr[size_t(y) * size_t(b.width) * 3];
+        for (int32_t x = 0; x < b.width; ++x) dst[3 * x] = line[3 * x + 2], dst[3 * x + 1] = line[3 * x + 1], dst[3 * x + 2] = line[3 * x];
+    }
+    return b;
+}
+
+QImage CanvasImage(const Canvas& canvas) {
+    cairo_surface_t* surface = canvas.surface();
+    cairo_surface_flush(surface);
+    return QImage(cairo_image_surface_get_data(surface), cairo_image_surface_get_width(surface),
+                  cairo_image_surface_get_height(surface), cairo_image_surface_get_stride(surface), QImage::Format_RGB32);
+}
+
+void PaintOnCanvas(Canvas& canvas, const std::function<void(QPainter&)>& paint) {
+    QImage picture = CanvasImage(canvas);
+    {
+        QPainter painter(&picture);
+        paint(painter);
+    }
+    cairo_surface_mark_dirty(canvas.surface());
+}
+
+}  // namespace vortel::app

@@ -1,0 +1,27 @@
+#pragma once
+// The real main window for the tests: no settings file unless one is given, message boxes
+// recorded instead of shown.
+#include <string>
+
+#include "app/ImageView.h"
+#include "app/MainWindow.h"
+
+namespace vortel::app::apptest {
+
+inline MainWindow::StartOptions quietStart(const std::string& settingsFile = {}) {
+    MainWindow::StartOptions options;
+    options.withoutSettings = true;
+    options.settingsFile = settingsFile;
+    return options;
+}
+
+struct Window {
+    explicit Window(const std::string& settingsFile = {}) : window(quietStart(settingsFile)) {
+        window.messages().quiet = true;
+        window.show();
+    }
+    ColorRef pixel(int x, int y) { return window.view()->canvas()->pixel(x, y); }
+    MainWindow window;
+};
+
+}  // namespace vortel::app::apptest
