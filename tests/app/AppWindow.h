@@ -1,6 +1,8 @@
 #pragma once
 // The real main window for the tests: no settings file unless one is given, message boxes
 // recorded instead of shown.
+#include <QString>
+#include <ostream>
 #include <string>
 
 #include "app/ImageView.h"
@@ -25,3 +27,8 @@ struct Window {
 };
 
 }  // namespace vortel::app::apptest
+
+// Readable QStrings in test failures.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+QT_END_NAMESPACE
