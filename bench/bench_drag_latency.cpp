@@ -73,6 +73,7 @@ const vortel::Rect Image{0, 0, Width, Height};
 // Moving every guide (the mouse on the picture, no guide selected): one mouse move and repaint.
 void BM_GuideDragFrame(benchmark::State& state) {
     Scene s;
+    s.engine.SelectedGuide = -1;
     const Point start{320, 240};
     if (!s.engine.MoveGuideLineBegin(Image, start, false, false)) {
         state.SkipWithError("the default effect has no guides to move");
@@ -92,6 +93,7 @@ void BM_GuideDragFrame(benchmark::State& state) {
 // The same frame, entered as a real mouse-move event through the view's signal, as the window wires it.
 void BM_GuideDragFrameFromEvent(benchmark::State& state) {
     Scene s;
+    s.engine.SelectedGuide = -1;
     const Point start{320, 240};
     if (!s.engine.MoveGuideLineBegin(Image, start, false, false)) {
         state.SkipWithError("the default effect has no guides to move");
@@ -116,6 +118,7 @@ void BM_GuideDragFrameFromEvent(benchmark::State& state) {
 // last repaint without the preview. The drags go out and back, so the guides stay in place.
 void BM_GuideDragCycle(benchmark::State& state) {
     Scene s;
+    s.engine.SelectedGuide = -1;
     const int moves = int(state.range(0));
     const Point start{320, 240};
     int direction = 1;
