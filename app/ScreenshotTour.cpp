@@ -5,7 +5,9 @@
 #include <QPixmap>
 #include <QTabWidget>
 
+#include "app/Cursors.h"
 #include "app/MainWindow.h"
+#include "app/TextInputDialog.h"
 
 namespace vortel::app {
 
@@ -21,6 +23,13 @@ int RunScreenshotTour(MainWindow& window, const QString& folder) {
         const QString name = QStringLiteral("main-%1-%2.png").arg(page + 1).arg(QString::fromLatin1(pages[page]));
         if (window.grab().save(QDir(folder).filePath(name))) ++written;
     }
+    // New's text input, as it opens over the default effect.
+    TextInputDialog input(QStringLiteral("Vortel"), false, &window);
+    input.show();
+    QApplication::processEvents();
+    if (input.grab().save(QDir(folder).filePath(QStringLiteral("dialog-text-input.png")))) ++written;
+    input.hide();
+    if (WriteCursorSheet(QDir(folder).filePath(QStringLiteral("cursors.png"))) > 0) ++written;
     return written;
 }
 
