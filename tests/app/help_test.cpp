@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTreeWidget>
 
 #include <optional>
 
@@ -143,6 +144,16 @@ TEST(HelpWindow, ContextsShowTheirPageInOneReusedWindow) {
     }
     help.showContents();
     EXPECT_EQ(help.currentContext(), 0);
+
+    // A click in the contents tree shows that page; a group heading shows nothing new.
+    auto* tree = window->findChild<QTreeWidget*>(QStringLiteral("HelpContents"));
+    ASSERT_NE(tree, nullptr);
+    const QList<QTreeWidgetItem*> items = tree->findItems(QStringLiteral("Die Seite Outline"), Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(items.size(), 1);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(items[0]).center());
+    EXPECT_EQ(help.currentContext(), 16);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(tree->topLevelItem(0)).center());
+    EXPECT_EQ(help.currentContext(), 16);
 }
 
 TEST(HelpTips, TheCounterRunsOneToTenAndRoundAgain) {
