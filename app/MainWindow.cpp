@@ -35,6 +35,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "app/Help.h"
 #include "app/ImageFrame.h"
 #include "app/ImageView.h"
 #include "app/PresetGrid.h"
@@ -83,6 +84,7 @@ MainWindow::MainWindow(const StartOptions& options) : options_(options), message
         settings_ = OpenSettings(SettingsCandidates(options_.programFolder));
     }
     messages_.onStatus = [this](int panel, const QString& text) { showStatus(panel, text); };
+    help_ = new Help(this);
 
     scroll_ = new QScrollArea;
     scroll_->setObjectName(QStringLiteral("ScrollBox"));
@@ -939,9 +941,13 @@ void MainWindow::paintBackground(QPainter& painter, const QRect& area) {
 
 // ------------------------------------------------------------------------------------- help
 
-void MainWindow::showHelpContents() {}
-void MainWindow::showAssistant() {}
-void MainWindow::showTip() {}
-void MainWindow::openWebPage(int) {}
+void MainWindow::showHelpContents() { help_->showContents(); }
+
+void MainWindow::showAssistant() { help_->showAssistant(); }
+
+// The next tip, in the window's middle, a third of its height from the top.
+void MainWindow::showTip() { help_->showTip(help_->nextTip(), mapToGlobal(QPoint(width() / 2, height() / 3))); }
+
+void MainWindow::openWebPage(int page) { help_->openWebPage(WebPage(page)); }
 
 }  // namespace vortel::app

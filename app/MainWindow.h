@@ -28,6 +28,7 @@ class QToolButton;
 
 namespace vortel::app {
 
+class Help;
 class ImageFrame;
 class ImageView;
 
@@ -64,6 +65,7 @@ public:
     ImageFrame* imageFrame() const { return frame_; }
     QTabWidget* notebook() const { return notebook_; }
     QtMessages& messages() { return messages_; }
+    Help& help() { return *help_; }
     IniFile& settings() { return settings_; }
     const QString& documentName() const { return documentName_; }
     QString statusText(int panel) const;
@@ -205,6 +207,7 @@ private:
     QAction* tipOfDayAction_ = nullptr;
     QAction* demoAction_ = nullptr;
     QMenu* helpMenu_ = nullptr;
+    Help* help_ = nullptr;
     QTimer* delayedCalc_ = nullptr;
     qint64 delayedStart_ = 0;
     int lastPage_ = StylePage;

@@ -6,6 +6,9 @@
 #include <QTabWidget>
 
 #include "app/Cursors.h"
+#include "app/Help.h"
+#include <QMenu>
+#include "app/ImageView.h"
 #include "app/MainWindow.h"
 #include "app/TextInputDialog.h"
 
@@ -23,6 +26,22 @@ int RunScreenshotTour(MainWindow& window, const QString& folder) {
         const QString name = QStringLiteral("main-%1-%2.png").arg(page + 1).arg(QString::fromLatin1(pages[page]));
         if (window.grab().save(QDir(folder).filePath(name))) ++written;
     }
+    // The Deform page in each draw mode, and its pop-up menu in the point mode.
+    static const char* const modes[] = {"move", "edit-points", "draw-lines", "redraw-line"};
+    window.notebook()->setCurrentIndex(MainWindow::DeformPage);
+    for (int mode = MainWindow::DrawMove; mode <= MainWindow::DrawRedrawLine; ++mode) {
+        window.chooseDrawMode(mode);
+        QApplication::processEvents();
+        const QString name = QStringLiteral("deform-mode-%1-%2.png").arg(mode).arg(QString::fromLatin1(modes[mode]));
+        if (window.grab().save(QDir(folder).filePath(name))) ++written;
+    }
+    window.chooseDrawMode(MainWindow::DrawEditPoints);
+    window.deformMenu()->popup(window.view()->mapToGlobal(QPoint(40, 40)));
+    QApplication::processEvents();
+    if (window.deformMenu()->grab().save(QDir(folder).filePath(QStringLiteral("deform-menu.png")))) ++written;
+    window.deformMenu()->hide();
+    window.chooseDrawMode(MainWindow::DrawMove);
+    window.notebook()->setCurrentIndex(MainWindow::StylePage);
     // New's text input, as it opens over the default effect.
     TextInputDialog input(QStringLiteral("Vortel"), false, &window);
     input.show();
@@ -30,6 +49,7 @@ int RunScreenshotTour(MainWindow& window, const QString& folder) {
     if (input.grab().save(QDir(folder).filePath(QStringLiteral("dialog-text-input.png")))) ++written;
     input.hide();
     if (WriteCursorSheet(QDir(folder).filePath(QStringLiteral("cursors.png"))) > 0) ++written;
+    written += std::max(0, WriteHelpScreenshots(window.help(), folder));
     return written;
 }
 
