@@ -68,7 +68,7 @@ void MainWindow::hideGuides() {
 
 void MainWindow::setZone(int zone) {
     if (zone == zone_) return;
-    statusBar()->clearMessage();
+    showPanels();
     if (zone > 0) statusPanels_[1]->setText(ZoneHint(zone));
     zone_ = zone;
     view_->setCursor(ZoneCursor(zone));
@@ -117,7 +117,6 @@ void MainWindow::drawSecondLineText() {
 void MainWindow::imageMouseMove(QPoint position, Qt::MouseButtons, Qt::KeyboardModifiers modifiers) {
     const Point m{position.x(), position.y()};
     lastMouse_ = position;
-    statusBar()->clearMessage();
     statusPanels_[0]->setText(QStringLiteral("%1, %2").arg(m.x).arg(m.y));
     if (imageRect().contains(m)) {
         const ColorRef c = canvas_->pixel(m.x, m.y);

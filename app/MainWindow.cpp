@@ -106,7 +106,7 @@ MainWindow::MainWindow(const StartOptions& options) : options_(options), message
     });
     connect(view_, &ImageView::mouseDoubleClicked, this, [this](QPoint) { runCommand([&] { imageDoubleClick(); }); });
     frame_->resizing = [this](QSize size) {
-        statusBar()->clearMessage();
+        showPanels();
         statusPanels_[1]->setText(tr("Bildgr\u00f6\u00dfe: %1 x %2").arg(size.width()).arg(size.height()));
     };
     frame_->resized = [this](QSize size) {
@@ -442,12 +442,19 @@ QString MainWindow::statusText(int panel) const {
     return panel >= 0 && panel < 2 ? statusPanels_[panel]->text() : QString();
 }
 
+// The status bar shows either its panels or one text across its width.
+void MainWindow::showPanels() {
+    statusBar()->clearMessage();
+    for (QLabel* panel : statusPanels_) panel->show();
+}
+
 void MainWindow::showStatus(int panel, const QString& text) {
     if (panel == StatusSimple) {
+        for (QLabel* p : statusPanels_) p->hide();
         statusBar()->showMessage(text);
         return;
     }
-    statusBar()->clearMessage();
+    showPanels();
     if (panel >= 0 && panel < 2) statusPanels_[panel]->setText(text);
 }
 
@@ -513,7 +520,7 @@ bool MainWindow::readFile(const QString& path) {
         engine_->Modified = 0;
         opened = true;
     });
-    statusBar()->clearMessage();
+    showPanels();
     statusPanels_[1]->clear();
     if (opened) {
         updateCaption();

@@ -153,6 +153,7 @@ private:
     void showRecentFiles();
     void moveRecentToTop(int index);
     void showStatus(int panel, const QString& text);
+    void showPanels();
     void updateCaption();
     void runCommand(const std::function<void()>& command);
     void openCommand();
