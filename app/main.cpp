@@ -1,6 +1,8 @@
 // vortel: the desktop program.
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QTextStream>
 
 #include "app/MainWindow.h"
@@ -9,6 +11,10 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vortel"));
+    // The program speaks German: Qt's own texts (buttons of message boxes, file dialogs) too.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     vortel::app::MainWindow::StartOptions options;
     options.programFolder = QCoreApplication::applicationDirPath().toStdString();
     QString tourFolder;

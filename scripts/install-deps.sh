@@ -6,7 +6,7 @@ packages=(
   g++ cmake ninja-build pkg-config clang
   libfontconfig-dev libfreetype-dev libharfbuzz-dev libcairo2-dev libpng-dev libjpeg62-turbo-dev libgif-dev
   nlohmann-json3-dev libgtest-dev libbenchmark-dev
-  qt6-base-dev
+  qt6-base-dev qt6-translations-l10n
   fonts-liberation fonts-dejavu-core fontconfig
 )
 

@@ -188,6 +188,7 @@ TEST(CanvasInteraction, EditPointsWithTheMouseAndCtrl) {
     Editor w(MainWindow::DrawEditPoints);
     w.spread(0, 3);
     const Point middle = w.e().GuidePoints[0][1];
+    EXPECT_EQ(w.pixel(middle.x - 2, middle.y - 2), rgb(0, 0, 0));  // every point has its mark
     w.move(at(middle));
     EXPECT_EQ(w.window.zone(), 5);
     EXPECT_TRUE(w.window.statusText(1).startsWith(QStringLiteral("Punkt 1, ")));
