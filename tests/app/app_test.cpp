@@ -143,6 +143,17 @@ TEST(MainWindow, SavedDocumentRendersTheSameOnTheCommandLine) {
     EXPECT_EQ(loadImage(dir.file("gold.bmp")).bgr, w.window.view()->canvas()->toBitmap().bgr);
 }
 
+// A document the command line made opens in the program and looks the same.
+TEST(MainWindow, CommandLineDocumentLooksTheSame) {
+    testing::ScratchDir dir;
+    const std::string cli = std::string(VORTEL_BIN_DIR) + "/vortel-cli render ";
+    ASSERT_EQ(std::system((cli + "--style 31 -o '" + dir.file("made.vtl") + "' 2>/dev/null").c_str()), 0);
+    ASSERT_EQ(std::system((cli + "'" + dir.file("made.vtl") + "' -o '" + dir.file("made.bmp") + "' 2>/dev/null").c_str()), 0);
+    Window w;
+    ASSERT_TRUE(w.window.openFile(QString::fromStdString(dir.file("made.vtl"))));
+    EXPECT_EQ(loadImage(dir.file("made.bmp")).bgr, w.window.view()->canvas()->toBitmap().bgr);
+}
+
 TEST(Settings, FallsBackWhenTheProgramFolderCannotBeWritten) {
     testing::ScratchDir dir;
     // A "folder" that is a file: nothing can be written under it, whoever runs the test.
