@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -110,6 +111,27 @@ TEST(Commands, NewAsksForChangesAndTakesTheDialogText) {
     answer = QMessageBox::No;
     EXPECT_FALSE(w.window.newCommand());
     EXPECT_EQ(w.window.engine().Text, "Zwei\r\nZeilen");
+}
+
+// Save on an untitled document is Save as: the dialog suggests the text's start; the chosen type
+// adds its extension.
+TEST(Commands, UntitledSaveAsksForANameAndType) {
+    vortel::testing::ScratchDir dir;
+    Window w;
+    w.window.engine().Text = "Hallo Welt";
+    QString suggested;
+    w.window.dialogHook = [&](QDialog& dialog) {
+        auto& files = static_cast<QFileDialog&>(dialog);
+        suggested = files.selectedFiles().value(0);
+        files.selectFile(QString::fromStdString(dir.file("gruss")));
+        files.selectNameFilter(files.nameFilters().at(1));  // BMP
+        return int(QDialog::Accepted);
+    };
+    w.window.saveCommand(false);
+    EXPECT_TRUE(suggested.endsWith(QStringLiteral("Hallo Welt")));
+    EXPECT_TRUE(std::filesystem::exists(dir.file("gruss.bmp")));
+    EXPECT_EQ(w.window.documentName(), QStringLiteral("unbenannt.vtl"));  // another format keeps the name
+    EXPECT_EQ(w.window.settings().readInteger("Options", "SaveIndex", 0), 2);
 }
 
 TEST(Commands, CloseQueryCancelKeepsTheWindow) {
