@@ -493,7 +493,7 @@ bool MainWindow::openFile(const QString& path) {
     return readFile(path);
 }
 
-bool MainWindow::readFile(const QString& path) {
+bool MainWindow::readFile(const QString& path, bool asDocument) {
     bool opened = false;
     const QString previousCaption = windowTitle();
     setWindowTitle(tr("Vortel"));
@@ -503,15 +503,19 @@ bool MainWindow::readFile(const QString& path) {
         const std::string ext = upperExtension(path);
         static const std::vector<std::string> pictures = {"JPG", "JIF", "GIF", "BMP", "DIB", "RLE", "TGA", "PCX", "PNG"};
         bool document = false;
-        if (std::find(pictures.begin(), pictures.end(), ext) != pictures.end()) {
+        if (asDocument) {
+            document = true;
+        } else if (std::find(pictures.begin(), pictures.end(), ext) != pictures.end()) {
             engine_->setTexture(0, std::make_shared<Bitmap>(loadImage(file)), file);
             engine_->setFillKind(0, 0);
         } else if (const auto kind = styleKindForPath(file)) {
             ReadStyleFile(*engine_, file, *kind);
         } else {
+            document = true;
+        }
+        if (document) {
             const ViewSize size = ReadDocument(*engine_, file);
             setImageSize(size.width.value_or(canvas_->width()), size.height.value_or(canvas_->height()));
-            document = true;
         }
         documentName_ = QString::fromStdString(std::filesystem::path(file).replace_extension(".vtl").string());
         if (document) addRecentFile(path);
@@ -707,16 +711,7 @@ void MainWindow::reopen(int index) {
         }
     }
     moveRecentToTop(index);
-    runCommand([&] {
-        const ViewSize size = ReadDocument(*engine_, path.toStdString());
-        setImageSize(size.width.value_or(canvas_->width()), size.height.value_or(canvas_->height()));
-        documentName_ = path;
-        recalculate();
-        if (panels_->events.refresh) panels_->events.refresh(presets::Page::All);
-        statusPanels_[1]->clear();
-        engine_->Modified = 0;
-        updateCaption();
-    });
+    readFile(path, true);  // always the document reader, whatever the extension
 }
 
 // ------------------------------------------------------------------------------------- edit

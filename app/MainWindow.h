@@ -157,7 +157,7 @@ private:
     void updateCaption();
     void runCommand(const std::function<void()>& command);
     void openCommand();
-    bool readFile(const QString& path);
+    bool readFile(const QString& path, bool asDocument = false);
     int confirm(const QString& question);
     int execDialog(QDialog& dialog);
     void pageChanged(int page);
