@@ -36,6 +36,8 @@
 #include <filesystem>
 
 #include "app/Help.h"
+#include "controls/Controls.h"
+#include "panels/pages/Pages.h"
 #include "app/ImageFrame.h"
 #include "app/ImageView.h"
 #include "app/PresetGrid.h"
@@ -123,6 +125,7 @@ MainWindow::MainWindow(const StartOptions& options) : options_(options), message
     connect(delayedCalc_, &QTimer::timeout, this, &MainWindow::delayedCalcTick);
 
     buildNotebook();
+    installPages();
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -147,6 +150,7 @@ MainWindow::MainWindow(const StartOptions& options) : options_(options), message
         messages_.messageBox(e.what(), "Vortel", MessageIcon::Error);
     }
     startDocument();
+    for (const auto& [index, page] : pages_) page->setProfessional(professional());
     setQuality(quality_);
     engine_->Modified = 0;
     styleList_->clearSelection();
@@ -251,6 +255,9 @@ void MainWindow::buildToolBar() {
     bar->addSeparator();
     profiAction_ = bar->addAction(tr("Profi"));
     profiAction_->setCheckable(true);
+    connect(profiAction_, &QAction::toggled, this, [this](bool on) {
+        for (const auto& [index, page] : pages_) page->setProfessional(on);
+    });
 }
 
 QWidget* MainWindow::placeholderPage(const QString& what) {
@@ -317,7 +324,7 @@ QWidget* MainWindow::buildStylePage() {
 }
 
 void MainWindow::buildNotebook() {
-    notebook_ = new QTabWidget;
+    notebook_ = new controls::GlyphTabWidget;
     notebook_->setObjectName(QStringLiteral("PageControl"));
     notebook_->setMinimumHeight(170);
     notebook_->addTab(buildStylePage(), tr("Style"));
@@ -342,6 +349,7 @@ void MainWindow::pageChanged(int page) {
         hideGuides();
     }
     lastPage_ = page;
+    if (pages::EffectPage* shown = effectPage(page)) shown->entered();
     if (page == DeformPage) {
         engine_->GetMiddleOfGuides();
         chooseDrawMode(drawMode_);
@@ -387,6 +395,7 @@ void MainWindow::startDocument() {
     panels_->events.redraw = [this](presets::Page page) {
         if (page == presets::Page::All || int(page) == notebook_->currentIndex()) recalculate();
     };
+    panels_->events.refresh = [this](presets::Page page) { refreshPages(page); };
     guideEditing_ = false;
     capture_ = Capture::None;
     if (drawButtons_[DrawMove]) drawButtons_[DrawMove]->setChecked(true);
@@ -395,6 +404,7 @@ void MainWindow::startDocument() {
     setImageSize(width, height);
     documentName_ = QString::fromUtf8(Untitled);
     setQuality(quality_);
+    refreshPages(presets::Page::All);
     engine_->Modified = 0;
     updateCaption();
 }
@@ -474,6 +484,40 @@ int MainWindow::confirm(const QString& question) {
 }
 
 int MainWindow::execDialog(QDialog& dialog) { return dialogHook ? dialogHook(dialog) : dialog.exec(); }
+
+QString MainWindow::chooseFolder(const QString& caption, const QString& start) {
+    if (folderHook) return folderHook(caption, start);
+    return QFileDialog::getExistingDirectory(this, caption, start);
+}
+
+bool MainWindow::professional() const { return profiAction_->isChecked(); }
+
+bool MainWindow::pageShown(presets::Page page) const { return notebook_->currentIndex() == int(page); }
+
+pages::EffectPage* MainWindow::effectPage(int index) const {
+    const auto it = pages_.find(index);
+    return it == pages_.end() ? nullptr : it->second;
+}
+
+// The pages that exist take the places of their placeholders.
+void MainWindow::installPages() {
+    for (const auto& [page, widget] : pages::MakePages(*this)) {
+        const int index = int(page);
+        const QString caption = notebook_->tabText(index);
+        QWidget* placeholder = notebook_->widget(index);
+        const bool blocked = notebook_->blockSignals(true);
+        notebook_->removeTab(index);
+        notebook_->insertTab(index, widget, caption);
+        notebook_->blockSignals(blocked);
+        delete placeholder;
+        pages_[index] = widget;
+    }
+}
+
+void MainWindow::refreshPages(presets::Page page) {
+    for (const auto& [index, widget] : pages_)
+        if (page == presets::Page::All || int(page) == index) widget->refresh();
+}
 
 bool MainWindow::changeQuery(bool stopWhenStillModified) {
     if (!engine_ || !engine_->Modified) return true;
@@ -770,17 +814,21 @@ void MainWindow::pasteCommand() {
 
 // ------------------------------------------------------------------------------------- timer
 
-void MainWindow::textTyped() {
+void MainWindow::startDelayedCalc(int milliseconds) {
     delayedStart_ = QDateTime::currentMSecsSinceEpoch();
-    delayedCalc_->setInterval(500);
+    delayedCalc_->setInterval(milliseconds);
     delayedCalc_->start();
 }
 
 void MainWindow::delayedCalcTick() {
     if (QDateTime::currentMSecsSinceEpoch() - delayedStart_ <= delayedCalc_->interval() / 2) return;
     delayedCalc_->stop();
-    // The bevel page redraws its own preview (with the page); everywhere else the effect is new.
-    if (notebook_->currentIndex() != BevelPage) recalculate();
+    // A page may redraw in its own way (the bevel page with its preview); else the effect is new.
+    if (pages::EffectPage* page = effectPage(notebook_->currentIndex())) {
+        page->delayedRecalc();
+    } else {
+        recalculate();
+    }
 }
 
 // ------------------------------------------------------------------------------------- settings

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QStringList>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "app/QtMessages.h"
 #include "engine/FontFX.h"
+#include "panels/pages/EffectPage.h"
 #include "panels/presets/Panels.h"
 #include "platform/IniFile.h"
 
@@ -34,7 +36,7 @@ class ImageView;
 
 // The main window: the engine, the image view with its guide editor, the effect notebook, the
 // status bar and the file, edit and help commands.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public pages::PageHost {
     Q_OBJECT
 public:
     struct StartOptions {
@@ -59,20 +61,27 @@ public:
     explicit MainWindow(const StartOptions& options);
     ~MainWindow() override;
 
-    TFontFX& engine() { return *engine_; }
-    presets::EffectPanels& panels() { return *panels_; }
+    TFontFX& engine() override { return *engine_; }
+    presets::EffectPanels& panels() override { return *panels_; }
     ImageView* view() const { return view_; }
     ImageFrame* imageFrame() const { return frame_; }
     QTabWidget* notebook() const { return notebook_; }
-    QtMessages& messages() { return messages_; }
+    QtMessages& messages() override { return messages_; }
     Help& help() { return *help_; }
-    IniFile& settings() { return settings_; }
+    IniFile& settings() override { return settings_; }
+    QStringList& textureFolders() override { return textureDirs_; }
+    bool professional() const override;
+    bool pageShown(presets::Page page) const override;
+    int execDialog(QDialog& dialog) override;
+    QString chooseFolder(const QString& caption, const QString& start) override;
+    // The page shown at a notebook index, when it is one of the effect pages (not a placeholder).
+    pages::EffectPage* effectPage(int index) const;
     const QString& documentName() const { return documentName_; }
     QString statusText(int panel) const;
 
     // Outline, warp and render of the current state, then the view is repainted (with the guides
     // over the picture while they are being edited).
-    void recalculate();
+    void recalculate() override;
     void setQuality(Quality quality);
     Quality quality() const { return quality_; }
     // The image view and the engine's work image take this size (at least 1 x 1).
@@ -108,8 +117,8 @@ public:
     void pasteCommand();
     bool pasteEnabled() const;
 
-    // The text field's typing: recalculates once typing pauses (half the timer's interval).
-    void textTyped();
+    // Typing, sliders: recalculates once they pause for half of `milliseconds`.
+    void startDelayedCalc(int milliseconds) override;
     QTimer* delayedCalcTimer() const { return delayedCalc_; }
 
     // Canvas interaction.
@@ -130,6 +139,8 @@ public:
     std::function<int(const QString& question)> confirmHook;
     // Runs the program's dialogs instead of exec() (tests); returns the dialog's result.
     std::function<int(QDialog& dialog)> dialogHook;
+    // Answers the folder browser (tests).
+    std::function<QString(const QString& caption, const QString& start)> folderHook;
     // Opens the deform pop-up menu instead of exec() (tests).
     std::function<void(QMenu& menu, QPoint global)> popupHook;
 
@@ -159,8 +170,9 @@ private:
     void openCommand();
     bool readFile(const QString& path, bool asDocument = false);
     int confirm(const QString& question);
-    int execDialog(QDialog& dialog);
     void pageChanged(int page);
+    void refreshPages(presets::Page page);
+    void installPages();
     void delayedCalcTick();
     void paintBackground(QPainter& painter, const QRect& area);
     void showHelpContents();
@@ -213,6 +225,7 @@ private:
     qint64 delayedStart_ = 0;
     int lastPage_ = StylePage;
     QStringList textureDirs_;  // the texture folder history, kept for the Surface page
+    std::map<int, pages::EffectPage*> pages_;
     int tipCounter_ = 0;
     QString backgroundKey_;
     QPixmap backgroundTile_;

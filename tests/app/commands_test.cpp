@@ -176,11 +176,11 @@ TEST(Commands, TypingRecalculatesOnceItPauses) {
     Window w;
     int renders = 0;
     w.window.view()->canvas()->setChangeListener([&renders] { ++renders; });
-    w.window.textTyped();
+    w.window.startDelayedCalc(500);
     EXPECT_TRUE(w.window.delayedCalcTimer()->isActive());
     EXPECT_EQ(w.window.delayedCalcTimer()->interval(), 500);
     QTest::qWait(100);
-    w.window.textTyped();  // still typing: the wait starts again
+    w.window.startDelayedCalc(500);  // still typing: the wait starts again
     EXPECT_EQ(renders, 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w.window.delayedCalcTimer()->isActive(); }, 3000));
     EXPECT_GT(renders, 0);

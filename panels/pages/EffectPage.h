@@ -1,0 +1,77 @@
+#pragma once
+// The pages of the effect notebook. Each page is a widget over the engine that the presets and
+// the document keep; the main window is its host.
+#include <QWidget>
+
+#include "engine/FontFX.h"
+#include "panels/presets/Panels.h"
+#include "platform/IniFile.h"
+
+class QDialog;
+
+namespace vortel::pages {
+
+// What a page needs from the window it lives in. The engine and the panels are replaced by New
+// and Open: a page asks for them every time instead of keeping them.
+class PageHost {
+public:
+    virtual ~PageHost() = default;
+    virtual TFontFX& engine() = 0;
+    virtual presets::EffectPanels& panels() = 0;
+    // Outline, warp and render, then the picture is shown.
+    virtual void recalculate() = 0;
+    // Recalculates once nothing has asked again for half of `milliseconds` (typing, sliders).
+    virtual void startDelayedCalc(int milliseconds) = 0;
+    // The professional mode (all controls) rather than the assistant's simple ones.
+    virtual bool professional() const = 0;
+    virtual bool pageShown(presets::Page page) const = 0;
+    virtual IniFile& settings() = 0;
+    // Message boxes and the status bar (panel StatusSimple: one text across the bar).
+    virtual UserMessages& messages() = 0;
+    // The texture folder history, most recent first, written to the settings at exit.
+    virtual QStringList& textureFolders() = 0;
+    // Runs a modal dialog (tests answer it instead).
+    virtual int execDialog(QDialog& dialog) = 0;
+    // The folder a folder browser offers (tests answer it instead); empty when cancelled.
+    virtual QString chooseFolder(const QString& caption, const QString& start) = 0;
+};
+
+// A page of the notebook. `refresh` loads the controls from the engine without writing anything
+// back (handlers check `refreshing()`); every control change writes the engine through its
+// setters, marks the document modified and redraws as the page's design says.
+class EffectPage : public QWidget {
+    Q_OBJECT
+public:
+    EffectPage(PageHost& host, presets::Page page, QWidget* parent = nullptr);
+    presets::Page page() const { return page_; }
+    // Loads every control from the engine.
+    virtual void refresh() = 0;
+    // The page is shown (the first time it may build what is costly).
+    virtual void entered() {}
+    // Professional mode on or off.
+    virtual void setProfessional(bool) {}
+    // The window's delayed recalculation is due while this page is shown.
+    virtual void delayedRecalc() { host_.recalculate(); }
+
+protected:
+    TFontFX& engine() { return host_.engine(); }
+    presets::EffectPanels& panels() { return host_.panels(); }
+    bool shown() const { return host_.pageShown(page_); }
+    // Marks the document changed and redraws now when the page is shown.
+    void changedRedraw();
+    bool refreshing() const { return refreshing_ > 0; }
+    // Runs `load` with the change handlers muted.
+    template <class F>
+    void muted(F&& load) {
+        ++refreshing_;
+        load();
+        --refreshing_;
+    }
+    PageHost& host_;
+
+private:
+    presets::Page page_;
+    int refreshing_ = 0;
+};
+
+}  // namespace vortel::pages
