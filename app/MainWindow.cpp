@@ -519,13 +519,13 @@ void MainWindow::refreshPages(presets::Page page) {
         if (page == presets::Page::All || int(page) == index) widget->refresh();
 }
 
-bool MainWindow::changeQuery(bool stopWhenStillModified) {
+bool MainWindow::changeQuery() {
     if (!engine_ || !engine_->Modified) return true;
     const int answer = confirm(tr("\u00c4nderungen in \"%1\" speichern?").arg(documentName_));
     if (answer == QMessageBox::Cancel) return false;
     if (answer == QMessageBox::Yes) {
         saveCommand(false);
-        if (stopWhenStillModified && engine_->Modified) return false;
+        if (engine_->Modified) return false;  // the save failed or was cancelled
     }
     return true;
 }
@@ -903,18 +903,10 @@ void MainWindow::writeSettings() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (engine_ && engine_->Modified) {
-        const int answer = confirm(tr("\u00c4nderungen in \"%1\" speichern?").arg(documentName_));
-        if (answer == QMessageBox::Cancel) {
-            event->ignore();
-            return;
-        }
-        if (answer == QMessageBox::Yes) {
-            try {
-                saveCommand(false);
-            } catch (...) {  // a failing save does not keep the window open
-            }
-        }
+    // A save that fails or is cancelled keeps the window open: closing would lose the changes.
+    if (!changeQuery()) {
+        event->ignore();
+        return;
     }
     delayedCalc_->stop();
     writeSettings();

@@ -100,7 +100,7 @@ public:
     // New through the text input dialog; false when it was cancelled or the text was empty.
     bool newCommand();
     // "Änderungen in ... speichern?" when the document is modified: false when the command stops.
-    bool changeQuery(bool stopWhenStillModified = true);
+    bool changeQuery();
 
     // Recent files, most recent first, as the settings keep them (at most four).
     QStringList recentFiles() const;

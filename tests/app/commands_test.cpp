@@ -140,6 +140,10 @@ TEST(Commands, CloseQueryCancelKeepsTheWindow) {
     w.window.confirmHook = [](const QString&) { return int(QMessageBox::Cancel); };
     EXPECT_FALSE(w.window.close());
     EXPECT_TRUE(w.window.isVisible());
+    // Yes, but the Save dialog is cancelled: the changes would be lost, so the window stays.
+    w.window.confirmHook = [](const QString&) { return int(QMessageBox::Yes); };
+    w.window.dialogHook = [](QDialog&) { return int(QDialog::Rejected); };
+    EXPECT_FALSE(w.window.close());
     w.window.confirmHook = [](const QString&) { return int(QMessageBox::No); };
     EXPECT_TRUE(w.window.close());
 }
