@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
@@ -29,8 +30,9 @@ constexpr int MemoPointSize = 12;
 constexpr int FaceListPointSize = 12;
 constexpr int TypingPause = 500;
 
-// The glyphs' background: the bottom-left pixel, left out when the button draws them.
-const QColor GlyphKey(255, 0, 255);
+// The glyphs' background: the bottom-left pixel, left out when the button draws them. A light
+// grey, so the antialiased edges blend towards the colour of the page they stand on.
+const QColor GlyphKey(236, 236, 236);
 
 QImage blankGlyph() {
     QImage glyph(18, 18, QImage::Format_RGB32);
@@ -290,13 +292,6 @@ QImage TextPage::DiceGlyph(bool tilted) {
     } else {
         for (const QPointF& pip : five) p.drawEllipse(pip, 1.4, 1.4);
     }
-    p.end();
-    // Antialiased edges blend into the key colour; those pixels become the key again or plain grey.
-    for (int y = 0; y < glyph.height(); ++y)
-        for (int x = 0; x < glyph.width(); ++x) {
-            const QColor c = glyph.pixelColor(x, y);
-            if (c != GlyphKey && c.red() > 200 && c.blue() > 200 && c.green() < 200) glyph.setPixelColor(x, y, GlyphKey);
-        }
     return glyph;
 }
 
@@ -321,6 +316,12 @@ void TextPage::fillFaceList() {
     faceCombo_->clear();
     for (const std::string& face : panels().fontList) faceCombo_->addItem(QString::fromStdString(face));
     faceCombo_->setCurrentIndex(faceCombo_->count() > 0 ? 0 : -1);
+    // The open list is as wide as its widest name in its own face.
+    QStyleOptionViewItem option;
+    int widest = 0;
+    for (int i = 0; i < faceCombo_->count(); ++i)
+        widest = std::max(widest, faceDelegate_->sizeHint(option, faceCombo_->model()->index(i, 0)).width());
+    faceCombo_->view()->setMinimumWidth(widest + faceCombo_->view()->verticalScrollBar()->sizeHint().width() + 4);
     facesFilled_ = true;
 }
 
