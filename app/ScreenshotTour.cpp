@@ -1,6 +1,9 @@
 #include "app/ScreenshotTour.h"
 
+#include <QAction>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QPixmap>
 #include <QTabWidget>
@@ -13,6 +16,15 @@
 #include "app/TextInputDialog.h"
 
 namespace vortel::app {
+namespace {
+
+// The toolbar's "Profi" button, pressed or released as asked.
+void setProfessional(MainWindow& window, bool on) {
+    for (QAction* action : window.findChildren<QAction*>())
+        if (action->text() == MainWindow::tr("Profi") && action->isChecked() != on) action->trigger();
+}
+
+}  // namespace
 
 int RunScreenshotTour(MainWindow& window, const QString& folder) {
     if (!QDir().mkpath(folder)) return -1;
@@ -26,6 +38,23 @@ int RunScreenshotTour(MainWindow& window, const QString& folder) {
         const QString name = QStringLiteral("main-%1-%2.png").arg(page + 1).arg(QString::fromLatin1(pages[page]));
         if (window.grab().save(QDir(folder).filePath(name))) ++written;
     }
+    // The Text page in the assistant's mode and with all its controls.
+    window.notebook()->setCurrentIndex(MainWindow::TextPage);
+    const bool professional = window.professional();
+    for (const bool on : {false, true}) {
+        setProfessional(window, on);
+        QApplication::processEvents();
+        const QString name = QStringLiteral("page-text-%1.png").arg(on ? QStringLiteral("profi") : QStringLiteral("assistant"));
+        if (window.grab().save(QDir(folder).filePath(name))) ++written;
+    }
+    // The face list open, each face drawn in itself.
+    if (auto* faces = window.findChild<QComboBox*>(QStringLiteral("FontComboBox"))) {
+        faces->showPopup();
+        QApplication::processEvents();
+        if (faces->view()->window()->grab().save(QDir(folder).filePath(QStringLiteral("page-text-facelist.png")))) ++written;
+        faces->hidePopup();
+    }
+    setProfessional(window, professional);
     // The Deform page in each draw mode, and its pop-up menu in the point mode.
     static const char* const modes[] = {"move", "edit-points", "draw-lines", "redraw-line"};
     window.notebook()->setCurrentIndex(MainWindow::DeformPage);
