@@ -1,7 +1,9 @@
 #include "app/ScreenshotTour.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QTabWidget>
 
@@ -11,8 +13,51 @@
 #include "app/ImageView.h"
 #include "app/MainWindow.h"
 #include "app/TextInputDialog.h"
+#include "panels/pages/BevelPage.h"
 
 namespace vortel::app {
+
+namespace {
+
+void SetProfessional(MainWindow& window, bool on) {
+    for (QAction* action : window.findChildren<QAction*>())
+        if (action->isCheckable() && action->text() == MainWindow::tr("Profi") && action->isChecked() != on) action->trigger();
+}
+
+bool Save(QWidget& widget, const QString& folder, const QString& name) {
+    QApplication::processEvents();
+    return widget.grab().save(QDir(folder).filePath(name));
+}
+
+// The 3D Bevel page in both modes, its profile editor with a three-segment profile and the
+// editor's segment menu.
+int WriteBevelScreenshots(MainWindow& window, const QString& folder) {
+    auto* page = qobject_cast<pages::BevelPage*>(window.effectPage(MainWindow::BevelPage));
+    if (!page) return 0;
+    const bool professional = window.professional();
+    int written = 0;
+    window.notebook()->setCurrentIndex(MainWindow::BevelPage);
+    SetProfessional(window, true);
+    written += Save(window, folder, QStringLiteral("page-bevel-profi.png"));
+    SetProfessional(window, false);
+    written += Save(window, folder, QStringLiteral("page-bevel-assistant.png"));
+    SetProfessional(window, true);
+    window.panels().ApplyBevelPreset(7);
+    page->showEditor(true);
+    written += Save(window, folder, QStringLiteral("page-bevel-editor.png"));
+    if (auto* editor = page->findChild<QWidget*>(QStringLiteral("BevelSegmentsImage"))) {
+        const QPoint at(editor->width() * 3 / 4, editor->height() * 9 / 10);
+        QMouseEvent press(QEvent::MouseButtonPress, at, editor->mapToGlobal(at), Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(editor, &press);
+        written += Save(*page->segmentsMenu(), folder, QStringLiteral("page-bevel-menu.png"));
+        page->segmentsMenu()->hide();
+    }
+    page->showEditor(false);
+    SetProfessional(window, professional);
+    return written;
+}
+
+}  // namespace
 
 int RunScreenshotTour(MainWindow& window, const QString& folder) {
     if (!QDir().mkpath(folder)) return -1;
@@ -41,6 +86,7 @@ int RunScreenshotTour(MainWindow& window, const QString& folder) {
     if (window.deformMenu()->grab().save(QDir(folder).filePath(QStringLiteral("deform-menu.png")))) ++written;
     window.deformMenu()->hide();
     window.chooseDrawMode(MainWindow::DrawMove);
+    written += WriteBevelScreenshots(window, folder);
     window.notebook()->setCurrentIndex(MainWindow::StylePage);
     // New's text input, as it opens over the default effect.
     TextInputDialog input(QStringLiteral("Vortel"), false, &window);

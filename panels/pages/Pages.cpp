@@ -1,9 +1,12 @@
 #include "panels/pages/Pages.h"
 
+#include "panels/pages/BevelPage.h"
+
 namespace vortel::pages {
 
-std::map<presets::Page, EffectPage*> MakePages(PageHost&) {
+std::map<presets::Page, EffectPage*> MakePages(PageHost& host) {
     std::map<presets::Page, EffectPage*> pages;
+    pages[presets::Page::Bevel] = new BevelPage(host);
     return pages;
 }
 
