@@ -30,7 +30,7 @@ namespace bp = bevelprofile;
 namespace {
 
 constexpr int PictureRole = Qt::UserRole + 1;
-// The editor's square and the images beside it.
+// The editor's square (at first; it follows the page's height) and the images beside it.
 constexpr int EditorSize = 116, SideWidth = 18;
 const char* const DegreeSign = "\xC2\xB0";
 
@@ -304,6 +304,20 @@ void BevelPage::refresh() {
 }
 
 void BevelPage::entered() {
+    if (editorShown()) {
+        drawEditor();
+        drawSides();
+    }
+}
+
+// The editor is as high as the page allows.
+void BevelPage::resizeEvent(QResizeEvent* event) {
+    EffectPage::resizeEvent(event);
+    const int side = std::clamp(height() - 6, 60, 260);
+    if (editor_->height() == side) return;
+    editor_->setFixedSize(side, side);
+    leftSide_->setFixedSize(SideWidth, side);
+    rightSide_->setFixedSize(SideWidth, side);
     if (editorShown()) {
         drawEditor();
         drawSides();

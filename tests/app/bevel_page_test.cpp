@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QSlider>
 #include <QTabWidget>
@@ -87,6 +88,9 @@ TEST(BevelPage, AddNewSegmentStopsAtTen) {
         EXPECT_EQ(w.bevel().SegmentCount, c.expected);
         if (c.expected > c.segments) {
             EXPECT_NEAR(w.bevel().Points[1].Y, 400, 10);
+        } else {
+            EXPECT_EQ(w.bevel().Points[1].X, 1000 / c.segments);  // the profile is as it was
+            EXPECT_EQ(w.bevel().Points[1].Y, 900);
         }
     }
 }
@@ -117,21 +121,26 @@ TEST(BevelPage, DeleteSegmentKeepsTheLastOne) {
 TEST(BevelPage, DraggedPointStaysBetweenItsNeighbours) {
     const struct {
         int point;
-        QPoint to;  // pixels, far outside
+        QPoint to;  // units, mostly far outside the picture
         int32_t x, y;
-    } cases[] = {{2, {400, 58}, 750, 500}, {2, {-300, 58}, 250, 500}, {1, {-50, -80}, 0, 0}, {3, {60, 500}, 517, 1000}};
+    } cases[] = {{2, {3000, 500}, 750, 500}, {2, {-3000, 500}, 250, 500}, {1, {-400, -700}, 0, 0}, {3, {520, 4000}, 520, 1000}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.point * 1000 + c.to.x());
+        SCOPED_TRACE(c.point * 10000 + c.to.x());
         BevelWindow w;
         w.page->showEditor(true);
         w.setProfile({{0, 500}, {250, 300}, {500, 300}, {750, 300}});
         const QPoint from = w.pixel(w.bevel().Points[c.point].X, w.bevel().Points[c.point].Y);
+        const QPoint to = w.pixel(c.to.x(), c.to.y());
         QTest::mousePress(w.editor, Qt::LeftButton, {}, from);
-        QTest::mouseMove(w.editor, c.to);
-        QTest::mouseMove(w.editor, QPoint(c.to.x(), 29));
-        QTest::mouseRelease(w.editor, Qt::LeftButton, {}, c.to);
-        EXPECT_EQ(w.bevel().Points[c.point].X, c.x);
-        EXPECT_EQ(w.bevel().Points[c.point].Y, c.y);
+        QTest::mouseMove(w.editor, QPoint(to.x(), 0));
+        QTest::mouseMove(w.editor, to);
+        QTest::mouseRelease(w.editor, Qt::LeftButton, {}, to);
+        EXPECT_NEAR(w.bevel().Points[c.point].X, c.x, 10);
+        EXPECT_NEAR(w.bevel().Points[c.point].Y, c.y, 10);
+        EXPECT_GE(w.bevel().Points[c.point].X, w.bevel().Points[c.point - 1].X);
+        if (c.point < 3) {
+            EXPECT_LE(w.bevel().Points[c.point].X, w.bevel().Points[c.point + 1].X);
+        }
         EXPECT_TRUE(w.window.statusText(1).startsWith(QStringLiteral("Punkt %1, ").arg(c.point)));
     }
 }
@@ -141,11 +150,12 @@ TEST(BevelPage, LastPointPulledInAddsSegmentToTheEdge) {
     w.page->showEditor(true);
     w.setProfile({{0, 500}, {1000, 200}});
     QTest::mousePress(w.editor, Qt::LeftButton, {}, w.pixel(1000, 200));
-    QTest::mouseRelease(w.editor, Qt::LeftButton, {}, w.pixel(500, 500));
+    QTest::mouseRelease(w.editor, Qt::LeftButton, {}, w.pixel(500, 600));
     ASSERT_EQ(w.bevel().SegmentCount, 2);
-    EXPECT_EQ(w.bevel().Points[1].X, 500);
+    EXPECT_NEAR(w.bevel().Points[1].X, 500, 10);
     EXPECT_EQ(w.bevel().Points[2].X, 1000);
-    EXPECT_EQ(w.bevel().Points[2].Y, 500);
+    EXPECT_EQ(w.bevel().Points[2].Y, w.bevel().Points[1].Y);
+    EXPECT_NEAR(w.bevel().Points[2].Y, 600, 10);
 }
 
 TEST(BevelPage, StepButtonsNeverGoBelowZero) {
@@ -285,6 +295,19 @@ TEST(BevelPage, RandomProfileUndoesWithCtrlZ) {
         EXPECT_EQ(w.bevel().Points[i].SegmentType, before.Points[i].SegmentType) << i;
     }
     EXPECT_EQ(w.editor->image(), shown);
+}
+
+TEST(BevelPage, PresetClickAppliesAndStaysSelected) {
+    BevelWindow w;
+    auto* list = w.find<QListWidget>("BevelListBox");
+    ASSERT_EQ(list->count(), 18);
+    w.window.engine().Modified = 0;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
+    EXPECT_EQ(w.bevel().SegmentCount, 2);  // preset 3: two segments, convex then concave
+    EXPECT_EQ(w.bevel().Points[2].SegmentType, 2);
+    EXPECT_EQ(list->currentRow(), 3);
+    EXPECT_EQ(w.window.engine().Modified, 1);
+    EXPECT_EQ(w.find<QLineEdit>("BevelHeightEdit")->text(), QStringLiteral("120"));
 }
 
 TEST(BevelPage, RefreshAfterOpenShowsTheDocument) {
