@@ -308,6 +308,13 @@ TEST(BevelPage, PresetClickAppliesAndStaysSelected) {
     EXPECT_EQ(list->currentRow(), 3);
     EXPECT_EQ(w.window.engine().Modified, 1);
     EXPECT_EQ(w.find<QLineEdit>("BevelHeightEdit")->text(), QStringLiteral("120"));
+    // Entries from 8 on stand on the green ground, the others on white.
+    for (int row : {7, 8, 17}) {
+        list->scrollToItem(list->item(row));
+        const QImage shot = list->viewport()->grab().toImage();
+        const QPoint corner = list->visualItemRect(list->item(row)).topLeft() + QPoint(1, 1);
+        EXPECT_EQ(shot.pixelColor(corner), row >= 8 ? QColor(0, 132, 66) : QColor(Qt::white)) << row;
+    }
 }
 
 TEST(BevelPage, RefreshAfterOpenShowsTheDocument) {
