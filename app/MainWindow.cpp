@@ -396,6 +396,7 @@ void MainWindow::startDocument() {
         if (page == presets::Page::All || int(page) == notebook_->currentIndex()) recalculate();
     };
     panels_->events.refresh = [this](presets::Page page) { refreshPages(page); };
+    engine_->UndoRefresh = [this](uint8_t) { refreshPages(presets::Page::All); };
     guideEditing_ = false;
     capture_ = Capture::None;
     if (drawButtons_[DrawMove]) drawButtons_[DrawMove]->setChecked(true);

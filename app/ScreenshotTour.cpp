@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QTabWidget>
 
@@ -14,14 +15,49 @@
 #include "app/ImageView.h"
 #include "app/MainWindow.h"
 #include "app/TextInputDialog.h"
+#include "panels/pages/BevelPage.h"
 
 namespace vortel::app {
+
 namespace {
 
 // The toolbar's "Profi" button, pressed or released as asked.
-void setProfessional(MainWindow& window, bool on) {
+void SetProfessional(MainWindow& window, bool on) {
     for (QAction* action : window.findChildren<QAction*>())
-        if (action->text() == MainWindow::tr("Profi") && action->isChecked() != on) action->trigger();
+        if (action->isCheckable() && action->text() == MainWindow::tr("Profi") && action->isChecked() != on) action->trigger();
+}
+
+bool Save(QWidget& widget, const QString& folder, const QString& name) {
+    QApplication::processEvents();
+    return widget.grab().save(QDir(folder).filePath(name));
+}
+
+// The 3D Bevel page in both modes, its profile editor with a three-segment profile and the
+// editor's segment menu.
+int WriteBevelScreenshots(MainWindow& window, const QString& folder) {
+    auto* page = qobject_cast<pages::BevelPage*>(window.effectPage(MainWindow::BevelPage));
+    if (!page) return 0;
+    const bool professional = window.professional();
+    int written = 0;
+    window.notebook()->setCurrentIndex(MainWindow::BevelPage);
+    SetProfessional(window, true);
+    written += Save(window, folder, QStringLiteral("page-bevel-profi.png"));
+    SetProfessional(window, false);
+    written += Save(window, folder, QStringLiteral("page-bevel-assistant.png"));
+    SetProfessional(window, true);
+    window.panels().ApplyBevelPreset(7);
+    page->showEditor(true);
+    written += Save(window, folder, QStringLiteral("page-bevel-editor.png"));
+    if (auto* editor = page->findChild<QWidget*>(QStringLiteral("BevelSegmentsImage"))) {
+        const QPoint at(editor->width() * 3 / 4, editor->height() * 9 / 10);
+        QMouseEvent press(QEvent::MouseButtonPress, at, editor->mapToGlobal(at), Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(editor, &press);
+        written += Save(*page->segmentsMenu(), folder, QStringLiteral("page-bevel-menu.png"));
+        page->segmentsMenu()->hide();
+    }
+    page->showEditor(false);
+    SetProfessional(window, professional);
+    return written;
 }
 
 }  // namespace
@@ -42,7 +78,7 @@ int RunScreenshotTour(MainWindow& window, const QString& folder) {
     window.notebook()->setCurrentIndex(MainWindow::TextPage);
     const bool professional = window.professional();
     for (const bool on : {false, true}) {
-        setProfessional(window, on);
+        SetProfessional(window, on);
         QApplication::processEvents();
         const QString name = QStringLiteral("page-text-%1.png").arg(on ? QStringLiteral("profi") : QStringLiteral("assistant"));
         if (window.grab().save(QDir(folder).filePath(name))) ++written;
@@ -54,7 +90,7 @@ int RunScreenshotTour(MainWindow& window, const QString& folder) {
         if (faces->view()->window()->grab().save(QDir(folder).filePath(QStringLiteral("page-text-facelist.png")))) ++written;
         faces->hidePopup();
     }
-    setProfessional(window, professional);
+    SetProfessional(window, professional);
     // The Deform page in each draw mode, and its pop-up menu in the point mode.
     static const char* const modes[] = {"move", "edit-points", "draw-lines", "redraw-line"};
     window.notebook()->setCurrentIndex(MainWindow::DeformPage);
@@ -70,6 +106,7 @@ int RunScreenshotTour(MainWindow& window, const QString& folder) {
     if (window.deformMenu()->grab().save(QDir(folder).filePath(QStringLiteral("deform-menu.png")))) ++written;
     window.deformMenu()->hide();
     window.chooseDrawMode(MainWindow::DrawMove);
+    written += WriteBevelScreenshots(window, folder);
     window.notebook()->setCurrentIndex(MainWindow::StylePage);
     // New's text input, as it opens over the default effect.
     TextInputDialog input(QStringLiteral("Vortel"), false, &window);

@@ -1,12 +1,14 @@
 #include "panels/pages/Pages.h"
 
 #include "panels/pages/TextPage.h"
+#include "panels/pages/BevelPage.h"
 
 namespace vortel::pages {
 
 std::map<presets::Page, EffectPage*> MakePages(PageHost& host) {
     std::map<presets::Page, EffectPage*> pages;
     pages[presets::Page::Text] = new TextPage(host);
+    pages[presets::Page::Bevel] = new BevelPage(host);
     return pages;
 }
 
