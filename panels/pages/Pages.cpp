@@ -1,9 +1,12 @@
 #include "panels/pages/Pages.h"
 
+#include "panels/pages/SurfacePage.h"
+
 namespace vortel::pages {
 
-std::map<presets::Page, EffectPage*> MakePages(PageHost&) {
+std::map<presets::Page, EffectPage*> MakePages(PageHost& host) {
     std::map<presets::Page, EffectPage*> pages;
+    pages[presets::Page::Surface] = new SurfacePage(host);
     return pages;
 }
 
