@@ -126,7 +126,14 @@ int WriteSurfaceScreenshots(MainWindow& window, const QString& folder) {
             if (action->text() == QStringLiteral("Standard")) action->trigger();
         window.textureFolders().removeAll(textures.path());
     }
+    // Imprint: the check box, then a pattern of the list over the gradient letters.
     clickButton(window, "SurfaceTextSpeedButton");
+    clickButton(window, "SurfaceImprintCheckBox");
+    auto* imprints = window.findChild<pages::PictureList*>(QStringLiteral("ImprintListBox"));
+    waitForPictures(imprints, 6);
+    if (imprints && imprints->count() > 3) pressAt(imprints->viewport(), imprints->visualItemRect(imprints->item(3)).center());
+    shot(QStringLiteral("page-surface-imprint.png"));
+    clickButton(window, "SurfaceImprintCheckBox");
     setProfi(window, false);
     return written;
 }

@@ -169,7 +169,7 @@ QWidget* SurfacePage::buildVerlaufPanel() {
 
     verlaufList_ = new GradientList(panel);
     verlaufList_->setObjectName(QStringLiteral("VerlaufListBox"));
-    verlaufList_->setFixedWidth(110);
+    verlaufList_->setFixedWidth(128);
     verlaufList_->setHint(tr("Enft-Taste l\u00f6scht Farbe"));
     connect(verlaufList_, &GradientList::committed, this, [this] { commitGradient(); });
     connect(verlaufList_, &GradientList::entryClicked, this, [this](int row) { gradientEntryClicked(row); });

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
 #include <QTest>
@@ -273,6 +274,7 @@ TEST(SurfacePage, FolderHistoryHoldsEachFolderOnce) {
     w.window.textureFolders().clear();
     for (const std::string& folder : {a.path().string(), b.path().string(), a.path().string(), a.path().string()})
         w.openFolder(folder);
+    EXPECT_EQ(w.window.settings().readString("Options", "TexStartDir", ""), a.path().string());
     EXPECT_EQ(w.window.textureFolders(), (QStringList{QString::fromStdString(a.path().string()), QString::fromStdString(b.path().string())}));
     QMenu* menu = w.page()->historyMenu();
     emit menu->aboutToShow();
@@ -301,7 +303,7 @@ TEST(SurfacePage, EmptyAndBrokenFoldersKeepTheUserInformed) {
     ASSERT_FALSE(before.empty());
 
     w.openFolder(empty.path().string());
-    EXPECT_EQ(w.lastBox(), "Keine Dateien (jpg,gif,bmp) gefunden in\n" + empty.path().string());
+    EXPECT_EQ(w.lastBox(), "Keine Dateien (jpg,gif,bmp) gefunden in\r" + empty.path().string());
     EXPECT_EQ(list->entries(), before);
     EXPECT_FALSE(w.window.textureFolders().contains(QString::fromStdString(empty.path().string())));
 
