@@ -774,8 +774,11 @@ QString MainWindow::undoCaption() const {
 
 void MainWindow::undoCommand() {
     runCommand([this] {
+        const uint8_t action = engine_->Undo.action;
         if (engine_->UndoLastAction()) {
             engine_->Modified = 1;
+            // A surface or gradient colour taken back shows on the Surface page too.
+            if (action == 10 || action == 11) refreshPages(presets::Page::Surface);
             recalculate();
         }
     });

@@ -1,24 +1,31 @@
 #include "app/ScreenshotTour.h"
 
-#include <QAction>
+#include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include "app/Cursors.h"
 #include "app/Help.h"
-#include <QMenu>
 #include "app/ImageView.h"
 #include "app/MainWindow.h"
 #include "app/TextInputDialog.h"
+#include "controls/Controls.h"
 #include "panels/pages/BevelPage.h"
+#include "panels/pages/GradientList.h"
+#include "panels/pages/SurfacePage.h"
+#include "panels/pages/TextureLists.h"
 
 namespace vortel::app {
-
 namespace {
 
 // The toolbar's "Profi" button, pressed or released as asked.
@@ -26,6 +33,117 @@ void SetProfessional(MainWindow& window, bool on) {
     for (QAction* action : window.findChildren<QAction*>())
         if (action->isCheckable() && action->text() == MainWindow::tr("Profi") && action->isChecked() != on) action->trigger();
 }
+
+
+void clickButton(MainWindow& window, const char* name) {
+    if (auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(name))) button->click();
+}
+
+// A press of the left button, as the mouse gives it.
+void pressAt(QWidget* widget, QPoint at) {
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+// Pictures of one's own for the texture folder: stripes, checks and rings in warm and cold tones.
+void writeTourTextures(const QString& folder) {
+    const QColor tones[] = {QColor(180, 90, 40), QColor(60, 120, 200), QColor(90, 160, 70), QColor(200, 180, 60),
+                            QColor(150, 60, 150), QColor(40, 40, 40), QColor(220, 120, 120), QColor(70, 180, 180)};
+    for (int i = 0; i < 8; ++i) {
+        QImage image(96, 64, QImage::Format_RGB32);
+        image.fill(tones[i].lighter(150));
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(tones[i], 3));
+        for (int k = 0; k < 12; ++k) {
+            if (i % 3 == 0) p.drawLine(k * 10 - 30, 0, k * 10, 64);
+            if (i % 3 == 1) p.fillRect((k % 6) * 16 + (k / 6 % 2) * 8, (k / 6) * 32, 8, 16, tones[i]);
+            if (i % 3 == 2) p.drawEllipse(QPoint(48, 32), k * 5, k * 4);
+        }
+        p.end();
+        image.save(QDir(folder).filePath(QStringLiteral("muster-%1.png").arg(i + 1)));
+    }
+}
+
+void waitForPictures(pages::PictureList* list, int count) {
+    QElapsedTimer clock;
+    clock.start();
+    while (list && list->pictureCount() < std::min(count, list->count()) && clock.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// The Surface page in both modes, a three-colour gradient on the letters and a background from a
+// folder of one's own pictures, all made through the page's own controls.
+int WriteSurfaceScreenshots(MainWindow& window, const QString& folder) {
+    int written = 0;
+    const auto shot = [&](const QString& name) {
+        QApplication::processEvents();
+        if (window.grab().save(QDir(folder).filePath(name))) ++written;
+    };
+    auto* page = window.findChild<pages::SurfacePage*>(QStringLiteral("SurfacePage"));
+    if (!page) return 0;
+    window.notebook()->setCurrentIndex(MainWindow::SurfacePage);
+    SetProfessional(window, false);
+    waitForPictures(window.findChild<pages::PictureList*>(QStringLiteral("SurfaceSimpleListBox")), 18);
+    shot(QStringLiteral("page-surface-assistant.png"));
+    SetProfessional(window, true);
+    clickButton(window, "SurfaceTextSpeedButton");
+    clickButton(window, "SurfaceColorSpeedButton");
+    shot(QStringLiteral("page-surface-profi.png"));
+
+    // Gradient: three colours picked from the colour map into the list, then style 3.
+    clickButton(window, "SurfaceVerlaufSpeedButton");
+    auto* map = window.findChild<controls::LeaveImage*>(QStringLiteral("VerlaufImage"));
+    auto* list = window.findChild<pages::GradientList*>(QStringLiteral("VerlaufListBox"));
+    if (map && list) {
+        const QPoint picks[] = {QPoint(map->width() / 8, map->height() / 3), QPoint(map->width() / 2, map->height() / 3),
+                                QPoint(map->width() * 5 / 6, map->height() / 2)};
+        for (int i = 0; i < 3; ++i) {
+            list->setCurrentRow(i);
+            pressAt(map, picks[i]);
+        }
+        list->setCurrentRow(0);
+    }
+    clickButton(window, "VerlaufStyleSpeedButton");
+    clickButton(window, "VerlaufSpeedButton3");
+    shot(QStringLiteral("page-surface-gradient.png"));
+
+    // Texture: the background from a folder of one's own pictures.
+    QTemporaryDir textures;
+    if (textures.isValid()) {
+        writeTourTextures(textures.path());
+        const auto hook = window.folderHook;
+        window.folderHook = [&](const QString&, const QString&) { return textures.path(); };
+        clickButton(window, "SurfaceBGSpeedButton");
+        clickButton(window, "SurfaceTextureSpeedButton");
+        emit page->historyMenu()->aboutToShow();
+        if (!page->historyMenu()->actions().isEmpty()) page->historyMenu()->actions().first()->trigger();
+        window.folderHook = hook;
+        auto* textureList = window.findChild<pages::PictureList*>(QStringLiteral("TextureListBox"));
+        waitForPictures(textureList, 8);
+        if (textureList && textureList->count() > 2) pressAt(textureList->viewport(), textureList->visualItemRect(textureList->item(2)).center());
+        shot(QStringLiteral("page-surface-texture.png"));
+        // The folder is gone after the tour: the stock textures come back.
+        emit page->historyMenu()->aboutToShow();
+        for (QAction* action : page->historyMenu()->actions())
+            if (action->text() == QStringLiteral("Standard")) action->trigger();
+        window.textureFolders().removeAll(textures.path());
+    }
+    // Imprint: the check box, then a pattern of the list over the gradient letters.
+    clickButton(window, "SurfaceTextSpeedButton");
+    clickButton(window, "SurfaceImprintCheckBox");
+    auto* imprints = window.findChild<pages::PictureList*>(QStringLiteral("ImprintListBox"));
+    waitForPictures(imprints, 6);
+    if (imprints && imprints->count() > 3) pressAt(imprints->viewport(), imprints->visualItemRect(imprints->item(3)).center());
+    shot(QStringLiteral("page-surface-imprint.png"));
+    clickButton(window, "SurfaceImprintCheckBox");
+    SetProfessional(window, false);
+    return written;
+}
+
+
 
 bool Save(QWidget& widget, const QString& folder, const QString& name) {
     QApplication::processEvents();
@@ -107,6 +225,7 @@ int RunScreenshotTour(MainWindow& window, const QString& folder) {
     window.deformMenu()->hide();
     window.chooseDrawMode(MainWindow::DrawMove);
     written += WriteBevelScreenshots(window, folder);
+    written += WriteSurfaceScreenshots(window, folder);
     window.notebook()->setCurrentIndex(MainWindow::StylePage);
     // New's text input, as it opens over the default effect.
     TextInputDialog input(QStringLiteral("Vortel"), false, &window);

@@ -2,6 +2,7 @@
 
 #include "panels/pages/TextPage.h"
 #include "panels/pages/BevelPage.h"
+#include "panels/pages/SurfacePage.h"
 
 namespace vortel::pages {
 
@@ -9,6 +10,7 @@ std::map<presets::Page, EffectPage*> MakePages(PageHost& host) {
     std::map<presets::Page, EffectPage*> pages;
     pages[presets::Page::Text] = new TextPage(host);
     pages[presets::Page::Bevel] = new BevelPage(host);
+    pages[presets::Page::Surface] = new SurfacePage(host);
     return pages;
 }
 
