@@ -207,15 +207,3 @@ BENCHMARK(BM_GuideDragCycle)->Arg(30)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PointDragFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MainWindowDragFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RepaintOnly)->Unit(benchmark::kMicrosecond);
-
-// The view needs a QApplication, made before any benchmark runs, on the offscreen platform unless
-// the caller chose another.
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
