@@ -27,12 +27,15 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QPainterPath>
+#include <cmath>
 #include <filesystem>
 
 #include "app/Help.h"
@@ -70,6 +73,91 @@ QAction* addItem(QMenu* menu, const QString& text, QObject* context, Slot slot,
     action->setShortcut(shortcut);
     QObject::connect(action, &QAction::triggered, context, slot);
     return action;
+}
+
+// The notebook tabs' glyphs, 16 x 16 on a key colour the tabs leave out: a star for the styles, a
+// letter for the text, a bent line for the deformations, a gradient square for the surface, a
+// bevelled block, a frayed edge for the outline, a square with its shadow, and a picture frame.
+QImage tabGlyph(int page) {
+    const QColor key(192, 192, 192);
+    QImage glyph(16, 16, QImage::Format_RGB32);
+    glyph.fill(key);
+    QPainter p(&glyph);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink(30, 60, 140), warm(220, 60, 40);
+    switch (page) {
+    case MainWindow::StylePage: {
+        QPolygonF star;
+        for (int i = 0; i < 10; ++i) {
+            const double a = -M_PI / 2 + i * M_PI / 5, r = i % 2 ? 3.2 : 7.5;
+            star << QPointF(8 + r * std::cos(a), 8.5 + r * std::sin(a));
+        }
+        p.setPen(QPen(QColor(150, 90, 0), 1));
+        p.setBrush(QColor(250, 200, 40));
+        p.drawPolygon(star);
+        break;
+    }
+    case MainWindow::TextPage: {
+        QFont font;
+        font.setPixelSize(15);
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(ink);
+        p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("T"));
+        break;
+    }
+    case MainWindow::DeformPage: {
+        QPainterPath wave(QPointF(1, 11));
+        wave.cubicTo(5, 1, 10, 15, 15, 5);
+        p.setPen(QPen(ink, 2.2));
+        p.drawPath(wave);
+        break;
+    }
+    case MainWindow::SurfacePage: {
+        QLinearGradient gradient(1, 1, 15, 15);
+        gradient.setColorAt(0, warm);
+        gradient.setColorAt(1, QColor(40, 120, 230));
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(gradient);
+        p.drawRect(QRectF(1.5, 1.5, 13, 13));
+        break;
+    }
+    case MainWindow::BevelPage:
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(250, 250, 250));
+        p.drawPolygon(QPolygonF({QPointF(1, 1), QPointF(15, 1), QPointF(11, 5), QPointF(5, 5), QPointF(5, 11), QPointF(1, 15)}));
+        p.setBrush(QColor(60, 60, 90));
+        p.drawPolygon(QPolygonF({QPointF(15, 1), QPointF(15, 15), QPointF(1, 15), QPointF(5, 11), QPointF(11, 11), QPointF(11, 5)}));
+        p.setBrush(ink);
+        p.drawRect(QRectF(5, 5, 6, 6));
+        break;
+    case MainWindow::OutlinePage: {
+        QPolygonF frayed;
+        for (int i = 0; i <= 7; ++i) frayed << QPointF(1 + 2 * i, i % 2 ? 4 : 1.5);
+        frayed << QPointF(15, 15) << QPointF(1, 15);
+        p.setPen(QPen(ink, 1.2));
+        p.setBrush(QColor(120, 170, 240));
+        p.drawPolygon(frayed);
+        break;
+    }
+    case MainWindow::ShadowPage:
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(80, 80, 80));
+        p.drawRect(QRectF(5, 5, 10, 10));
+        p.setBrush(warm);
+        p.setPen(QPen(Qt::black, 1));
+        p.drawRect(QRectF(1.5, 1.5, 9, 9));
+        break;
+    case MainWindow::FramePage:
+        p.setPen(QPen(QColor(120, 70, 20), 3));
+        p.setBrush(QColor(150, 200, 250));
+        p.drawRect(QRectF(2.5, 2.5, 11, 11));
+        break;
+    default: break;
+    }
+    p.end();
+    glyph.setPixelColor(0, 15, key);  // the corner the tabs read their key colour from
+    return glyph;
 }
 
 // The text field of the text page, when it has the focus.
@@ -337,6 +425,13 @@ void MainWindow::buildNotebook() {
     notebook_->addTab(placeholderPage(tr("Hier werden die Umrisse ausgefranst.")), tr("Outline"));
     notebook_->addTab(placeholderPage(tr("Hier werden Schatten und Leuchten eingestellt.")), tr("Shadow"));
     notebook_->addTab(placeholderPage(tr("Hier wird der Hintergrund-Rahmen gew\u00e4hlt.")), tr("Frame"));
+    auto* tabs = static_cast<controls::GlyphTabWidget*>(notebook_);
+    for (int page = StylePage; page <= FramePage; ++page) tabs->setTabGlyph(page, tabGlyph(page));
+    // Eight tabs with glyphs fit the window's default width with a slightly smaller caption.
+    notebook_->setIconSize(QSize(14, 14));
+    QFont captions = notebook_->tabBar()->font();
+    captions.setPointSizeF(captions.pointSizeF() * 0.9);
+    notebook_->tabBar()->setFont(captions);
     connect(notebook_, &QTabWidget::currentChanged, this, [this](int page) { runCommand([&] { pageChanged(page); }); });
 }
 
@@ -505,10 +600,11 @@ void MainWindow::installPages() {
     for (const auto& [page, widget] : pages::MakePages(*this)) {
         const int index = int(page);
         const QString caption = notebook_->tabText(index);
+        const QIcon glyph = notebook_->tabIcon(index);
         QWidget* placeholder = notebook_->widget(index);
         const bool blocked = notebook_->blockSignals(true);
         notebook_->removeTab(index);
-        notebook_->insertTab(index, widget, caption);
+        notebook_->insertTab(index, widget, glyph, caption);
         notebook_->blockSignals(blocked);
         delete placeholder;
         pages_[index] = widget;

@@ -35,6 +35,8 @@ TEST(MainWindow, StartsWithTheDefaultEffectOnTheStylePage) {
     for (int x = 0; x < 450; ++x) red += w.pixel(x, 100) == rgb(255, 0, 0);
     EXPECT_GT(red, 50);  // red letters across the middle
     EXPECT_EQ(w.window.engine().Modified, 0);
+    for (int page = 0; page < w.window.notebook()->count(); ++page)
+        EXPECT_FALSE(w.window.notebook()->tabIcon(page).isNull()) << page;  // every tab carries its glyph
 }
 
 TEST(MainWindow, ClickingADeformationWarpsTheText) {
