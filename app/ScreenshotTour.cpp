@@ -1,5 +1,7 @@
 #include "app/ScreenshotTour.h"
 
+#include <functional>
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
@@ -178,6 +180,38 @@ int WriteBevelScreenshots(MainWindow& window, const QString& folder) {
     return written;
 }
 
+// The Outline, Shadow and Frame pages in both modes, each with a preset chosen, so the picture
+// shows what the page sets; the frame page also with a kind that shows its height.
+int WriteEffectScreenshots(MainWindow& window, const QString& folder) {
+    const bool professional = window.professional();
+    int written = 0;
+    const struct { int page; const char* name; std::function<void()> preset; } pages[] = {
+        {MainWindow::OutlinePage, "outline", [&] { window.panels().ApplyOutlinePreset(8, 1); }},
+        {MainWindow::ShadowPage, "shadow", [&] { window.panels().ApplyShadowPreset(3); }},
+        {MainWindow::FramePage, "frame", [&] { window.panels().ApplyFramePreset(15, 1); }},
+    };
+    for (const auto& p : pages) {
+        if (!window.effectPage(p.page)) continue;
+        window.notebook()->setCurrentIndex(p.page);
+        p.preset();
+        for (const bool on : {true, false}) {
+            SetProfessional(window, on);
+            const QString mode = on ? QStringLiteral("profi") : QStringLiteral("assistant");
+            written += Save(window, folder, QStringLiteral("page-%1-%2.png").arg(QString::fromLatin1(p.name), mode));
+        }
+    }
+    if (window.effectPage(MainWindow::FramePage)) {
+        SetProfessional(window, true);
+        window.panels().ApplyFramePreset(2, 1);
+        written += Save(window, folder, QStringLiteral("page-frame-height.png"));
+        window.panels().ApplyFramePreset(0, 1);
+    }
+    window.panels().ApplyShadowPreset(0);
+    window.panels().ApplyOutlinePreset(0, 1);
+    SetProfessional(window, professional);
+    return written;
+}
+
 }  // namespace
 
 int RunScreenshotTour(MainWindow& window, const QString& folder) {
@@ -226,6 +260,7 @@ int RunScreenshotTour(MainWindow& window, const QString& folder) {
     window.chooseDrawMode(MainWindow::DrawMove);
     written += WriteBevelScreenshots(window, folder);
     written += WriteSurfaceScreenshots(window, folder);
+    written += WriteEffectScreenshots(window, folder);
     window.notebook()->setCurrentIndex(MainWindow::StylePage);
     // New's text input, as it opens over the default effect.
     TextInputDialog input(QStringLiteral("Vortel"), false, &window);

@@ -18,8 +18,6 @@
 #include <qdrawutil.h>
 
 #include "controls/Controls.h"
-#include "document/ImageBmp.h"
-#include "document/StockResources.h"
 #include "panels/pages/BevelProfileEditor.h"
 #include "panels/presets/PresetValues.h"
 
@@ -29,102 +27,21 @@ namespace bp = bevelprofile;
 
 namespace {
 
-constexpr int PictureRole = Qt::UserRole + 1;
 // The editor's square (at first; it follows the page's height) and the images beside it.
 constexpr int EditorSize = 116, SideWidth = 18;
 const char* const DegreeSign = "\xC2\xB0";
-
-QImage StockPicture(const QString& name) {
-    const auto bytes = stockResource("BITMAP", name.toStdString());
-    if (!bytes) return {};
-    try {
-        const Bitmap b = decodeBmp(*bytes);
-        QImage image(b.width, b.height, QImage::Format_RGB32);
-        for (int y = 0; y < b.height; ++y) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            const uint8_t* px = &b.bgr[size_t(y) * b.width * 3];
-            for (int x = 0; x < b.width; ++x, px += 3) line[x] = qRgb(px[2], px[1], px[0]);
-        }
-        return image;
-    } catch (const std::exception&) {
-        return {};
-    }
-}
-
-// The preset lists' entry picture: the ground, a sunken edge round the selected entry, the
-// picture fitted and centred with white left out, or the entry's name when there is none.
-class PresetDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    // Every entry fills its cell of the list's grid.
-    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
-        const auto* view = qobject_cast<const QListView*>(parent());
-        return view && view->gridSize().isValid() ? view->gridSize() : QSize(46, 43);
-    }
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        painter->save();
-        QRect r = option.rect;
-        painter->fillRect(r, BevelListBox::ground(index.row()));
-        r.adjust(1, 1, -1, -1);
-        if (option.state & QStyle::State_Selected) qDrawShadePanel(painter, r, option.palette, true, 2);
-        const QImage picture = index.data(PictureRole).value<QImage>();
-        if (!picture.isNull()) {
-            const QRect inner = r.adjusted(2, 2, -2, -2);
-            const QSize fit = picture.size().scaled(inner.size(), Qt::KeepAspectRatio);
-            const QRect target(inner.center() - QPoint(fit.width() / 2, fit.height() / 2), fit);
-            painter->drawImage(target, controls::WithTransparentColor(picture, Qt::white));
-        } else {
-            painter->setPen(option.palette.color(QPalette::Text));
-            painter->drawText(r, Qt::AlignCenter, index.data(Qt::DisplayRole).toString());
-        }
-        painter->restore();
-    }
-};
 
 }  // namespace
 
 // ------------------------------------------------------------------------------- BevelListBox
 
-BevelListBox::BevelListBox(QWidget* parent) : QListWidget(parent) {
+BevelListBox::BevelListBox(QWidget* parent)
+    : PresetPictureList(QStringLiteral("Bevel_"), presets::BevelPresetCount, QSize(46, 43), parent) {
     setObjectName(QStringLiteral("BevelListBox"));
-    setViewMode(QListView::IconMode);
-    setFlow(QListView::TopToBottom);
-    setWrapping(true);
-    setMovement(QListView::Static);
-    setResizeMode(QListView::Adjust);
-    setUniformItemSizes(true);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setSpacing(0);
-    setItemDelegate(new PresetDelegate(this));
+    setGround(&BevelListBox::ground);
 }
 
 QColor BevelListBox::ground(int index) { return index >= 8 ? QColor(0, 132, 66) : QColor(Qt::white); }
-
-void BevelListBox::fill() {
-    clear();
-    for (int i = 1; i <= presets::BevelPresetCount; ++i) {
-        const QString name = QStringLiteral("Bevel_%1").arg(i, 2, 10, QLatin1Char('0'));
-        auto* item = new QListWidgetItem(name);
-        item->setData(PictureRole, StockPicture(name));
-        item->setToolTip(QString());
-        addItem(item);
-    }
-    fitRows();
-}
-
-void BevelListBox::resizeEvent(QResizeEvent* event) {
-    QListWidget::resizeEvent(event);
-    fitRows();
-}
-
-// Two rows share the client height (the scroll bar's excluded); the entries keep the pictures'
-// proportions.
-void BevelListBox::fitRows() {
-    const int height = std::max(10, (viewport()->height() - 1) / 2);
-    setGridSize(QSize(height * 46 / 43, height));
-}
 
 // ------------------------------------------------------------------------------- BevelPage
 
@@ -282,20 +199,12 @@ void BevelPage::build() {
 
 void BevelPage::refresh() {
     muted([&] {
-        if (!filled_) {
-            list_->fill();
-            filled_ = true;
-        }
+        if (!list_->filled()) list_->fill();
         showValues(true);
         showInverse();
         // A preset just chosen stays selected; else none once the bevel was changed, preset 0 before.
         const int selected = panels().selectedBevel >= 0 ? panels().selectedBevel : engine().BevelChanged ? -1 : 0;
-        if (selected >= 0 && selected < list_->count()) {
-            list_->setCurrentRow(selected);
-        } else {
-            list_->clearSelection();
-            list_->setCurrentRow(-1);
-        }
+        list_->showSelected(selected);
     });
     if (editorShown()) {
         drawEditor();

@@ -1,10 +1,8 @@
 #pragma once
 // The "3D Bevel" page: the bevel presets, the four bevel values with their track bars, edit boxes
 // and step buttons, the inverse switch, a random profile and the profile editor.
-#include <QListWidget>
-#include <QStyledItemDelegate>
-
 #include "panels/pages/EffectPage.h"
+#include "panels/pages/PresetPictureList.h"
 
 class QAction;
 class QLabel;
@@ -20,22 +18,14 @@ class TransparentImage;
 
 namespace vortel::pages {
 
-// The preset pictures in two rows, scrolling sideways; each entry is drawn on its own ground
-// (the later bevels show the ground through their profile) with white left out of the picture.
-class BevelListBox : public QListWidget {
+// The bevel presets in two rows; each entry is drawn on its own ground (the later bevels show
+// the ground through their profile).
+class BevelListBox : public PresetPictureList {
     Q_OBJECT
 public:
     explicit BevelListBox(QWidget* parent = nullptr);
-    // Loads "Bevel_01" .. "Bevel_18" from the stock library (a missing picture shows its name).
-    void fill();
     // The ground an entry is drawn on.
     static QColor ground(int index);
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    void fitRows();
 };
 
 class BevelPage : public EffectPage {
@@ -105,7 +95,6 @@ private:
     QAction* transparencyAction_ = nullptr;
     QList<QAction*> segmentItems_;
 
-    bool filled_ = false;
     bool hint_ = false;        // the right-click hint stays until the profile is first edited
     int dragging_ = 0;         // the point being dragged, 0 none
     bool inserting_ = false;   // "Add new segment" waits for its left click

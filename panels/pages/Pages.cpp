@@ -3,6 +3,9 @@
 #include "panels/pages/TextPage.h"
 #include "panels/pages/BevelPage.h"
 #include "panels/pages/SurfacePage.h"
+#include "panels/pages/OutlinePage.h"
+#include "panels/pages/ShadowPage.h"
+#include "panels/pages/FramePage.h"
 
 namespace vortel::pages {
 
@@ -11,6 +14,9 @@ std::map<presets::Page, EffectPage*> MakePages(PageHost& host) {
     pages[presets::Page::Text] = new TextPage(host);
     pages[presets::Page::Bevel] = new BevelPage(host);
     pages[presets::Page::Surface] = new SurfacePage(host);
+    pages[presets::Page::Outline] = new OutlinePage(host);
+    pages[presets::Page::Shadow] = new ShadowPage(host);
+    pages[presets::Page::Frame] = new FramePage(host);
     return pages;
 }
 

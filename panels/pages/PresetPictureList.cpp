@@ -1,0 +1,116 @@
+#include "panels/pages/PresetPictureList.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+#include <QStyledItemDelegate>
+#include <qdrawutil.h>
+
+#include "controls/Controls.h"
+#include "document/ImageBmp.h"
+#include "document/StockResources.h"
+
+namespace vortel::pages {
+
+namespace {
+
+constexpr int PictureRole = Qt::UserRole + 1;
+
+// The entry picture: the ground, a sunken edge round the selected entry, the picture fitted and
+// centred with white left out, or the entry's name when there is none.
+class PresetDelegate : public QStyledItemDelegate {
+public:
+    explicit PresetDelegate(PresetPictureList* list) : QStyledItemDelegate(list), list_(list) {}
+    // Every entry fills its cell of the list's grid.
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return list_->gridSize().isValid() ? list_->gridSize() : QSize(46, 43);
+    }
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        painter->save();
+        QRect r = option.rect;
+        painter->fillRect(r, list_->groundOf(index.row()));
+        r.adjust(1, 1, -1, -1);
+        if (option.state & QStyle::State_Selected) qDrawShadePanel(painter, r, option.palette, true, 2);
+        const QImage picture = index.data(PictureRole).value<QImage>();
+        if (!picture.isNull()) {
+            const QRect inner = r.adjusted(2, 2, -2, -2);
+            const QSize fit = picture.size().scaled(inner.size(), Qt::KeepAspectRatio);
+            const QRect target(inner.center() - QPoint(fit.width() / 2, fit.height() / 2), fit);
+            painter->drawImage(target, controls::WithTransparentColor(picture, Qt::white));
+        } else {
+            painter->setPen(option.palette.color(QPalette::Text));
+            painter->drawText(r, Qt::AlignCenter, index.data(Qt::DisplayRole).toString());
+        }
+        painter->restore();
+    }
+
+private:
+    PresetPictureList* list_;
+};
+
+}  // namespace
+
+QImage StockPicture(const QString& name) {
+    const auto bytes = stockResource("BITMAP", name.toStdString());
+    if (!bytes) return {};
+    try {
+        const Bitmap b = decodeBmp(*bytes);
+        QImage image(b.width, b.height, QImage::Format_RGB32);
+        for (int y = 0; y < b.height; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            const uint8_t* px = &b.bgr[size_t(y) * b.width * 3];
+            for (int x = 0; x < b.width; ++x, px += 3) line[x] = qRgb(px[2], px[1], px[0]);
+        }
+        return image;
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+PresetPictureList::PresetPictureList(const QString& prefix, int count, QSize picture, QWidget* parent)
+    : QListWidget(parent), prefix_(prefix), count_(count), picture_(picture) {
+    setViewMode(QListView::IconMode);
+    setFlow(QListView::TopToBottom);
+    setWrapping(true);
+    setMovement(QListView::Static);
+    setResizeMode(QListView::Adjust);
+    setUniformItemSizes(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSpacing(0);
+    setItemDelegate(new PresetDelegate(this));
+}
+
+void PresetPictureList::fill() {
+    clear();
+    for (int i = 1; i <= count_; ++i) {
+        const QString name = prefix_ + QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+        auto* item = new QListWidgetItem(name);
+        item->setData(PictureRole, StockPicture(name));
+        addItem(item);
+    }
+    filled_ = true;
+    fitRows();
+}
+
+void PresetPictureList::showSelected(int index) {
+    if (index >= 0 && index < count()) {
+        setCurrentRow(index);
+    } else {
+        clearSelection();
+        setCurrentRow(-1);
+    }
+}
+
+void PresetPictureList::resizeEvent(QResizeEvent* event) {
+    QListWidget::resizeEvent(event);
+    fitRows();
+}
+
+// Two rows share the client height (the scroll bar's excluded).
+void PresetPictureList::fitRows() {
+    const int height = std::max(10, (viewport()->height() - 1) / 2);
+    setGridSize(QSize(height * picture_.width() / picture_.height(), height));
+}
+
+}  // namespace vortel::pages
