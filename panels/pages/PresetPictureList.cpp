@@ -99,6 +99,7 @@ void PresetPictureList::showSelected(int index) {
     } else {
         clearSelection();
         setCurrentRow(-1);
+        if (count() > 0) scrollToItem(item(0));
     }
 }
 
@@ -111,6 +112,12 @@ void PresetPictureList::resizeEvent(QResizeEvent* event) {
 void PresetPictureList::fitRows() {
     const int height = std::max(10, (viewport()->height() - 1) / 2);
     setGridSize(QSize(height * picture_.width() / picture_.height(), height));
+    // With nothing selected the list starts at its first entries; else the selection stays in view.
+    if (currentRow() < 0) {
+        if (count() > 0) scrollToItem(item(0));
+    } else {
+        scrollToItem(currentItem());
+    }
 }
 
 }  // namespace vortel::pages
