@@ -43,7 +43,7 @@
 #include "panels/pages/Pages.h"
 #include "app/ImageFrame.h"
 #include "app/ImageView.h"
-#include "app/PresetGrid.h"
+#include "controls/PresetGrid.h"
 #include "app/QtImages.h"
 #include "app/Settings.h"
 #include "app/TextInputDialog.h"
@@ -360,7 +360,7 @@ QWidget* MainWindow::placeholderPage(const QString& what) {
 QWidget* MainWindow::buildDeformPage() {
     QStringList pictures;
     for (int i = 1; i <= presets::GuidePresetCount; ++i) pictures << QStringLiteral("DEFORM_%1").arg(i, 2, 10, QLatin1Char('0'));
-    deformList_ = new PresetGrid(pictures, 10, QSize(120, 40), 3);
+    deformList_ = new controls::PresetGrid(pictures, 10, QSize(120, 40), 3);
     deformList_->setObjectName(QStringLiteral("GuideStyleListBox"));
     connect(deformList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const bool shift = QApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
@@ -400,7 +400,7 @@ QWidget* MainWindow::buildDeformPage() {
 QWidget* MainWindow::buildStylePage() {
     QStringList pictures{QStringLiteral("DEFORM_01")};
     for (int i = 2; i <= presets::MainStyleCount; ++i) pictures << QStringLiteral("Style_0%1").arg(i, 2, 10, QLatin1Char('0'));
-    styleList_ = new PresetGrid(pictures, 7, QSize(72, 28));
+    styleList_ = new controls::PresetGrid(pictures, 7, QSize(72, 28));
     styleList_->setObjectName(QStringLiteral("MainStyleListBox"));
     connect(styleList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         runCommand([&] {
