@@ -3,6 +3,7 @@
 #include "panels/pages/TextPage.h"
 #include "panels/pages/BevelPage.h"
 #include "panels/pages/SurfacePage.h"
+#include "panels/pages/StylePage.h"
 
 namespace vortel::pages {
 
@@ -11,6 +12,7 @@ std::map<presets::Page, EffectPage*> MakePages(PageHost& host) {
     pages[presets::Page::Text] = new TextPage(host);
     pages[presets::Page::Bevel] = new BevelPage(host);
     pages[presets::Page::Surface] = new SurfacePage(host);
+    pages[presets::Page::Style] = new StylePage(host);
     return pages;
 }
 
