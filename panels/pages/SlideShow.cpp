@@ -186,6 +186,9 @@ void SlideShow::step() {
     } else if (screen_) {
         QImage picture = BitmapImage(host_.picture());
         QPainter p(&picture);
+        QFont font = p.font();
+        font.setPixelSize(std::max(12, picture.height() / 30));
+        p.setFont(font);
         const QString banner = QString::fromLatin1(ProductBanner);
         const QRect box = bannerRect(p.fontMetrics(), banner, picture.rect(), 10);
         p.setPen(QColor(0, 0, 0, 160));

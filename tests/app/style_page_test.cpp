@@ -260,7 +260,7 @@ TEST_P(StylePageSlideShow, ShowsEachPictureAndEndsOnInputWithinOnePicture) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, StylePageSlideShow,
+INSTANTIATE_TEST_SUITE_P(StylePageModes, StylePageSlideShow,
                          ::testing::Values(ShowCase{"window, no pause", SlideShow::Mode::Window, 0, false},
                                            ShowCase{"window, short pause, mouse", SlideShow::Mode::Window, 40, true},
                                            ShowCase{"full screen, no pause", SlideShow::Mode::FullScreen, 0, false}),
