@@ -43,7 +43,9 @@
 #include "panels/pages/Pages.h"
 #include "app/ImageFrame.h"
 #include "app/ImageView.h"
-#include "app/PresetGrid.h"
+#include "controls/PresetGrid.h"
+#include "panels/pages/SlideShow.h"
+#include "panels/pages/StylePage.h"
 #include "app/QtImages.h"
 #include "app/Settings.h"
 #include "app/TextInputDialog.h"
@@ -229,6 +231,7 @@ MainWindow::MainWindow(const StartOptions& options) : options_(options), message
     buildMenus();
     buildToolBar();
     buildDeformMenu();
+    connect(stylePage()->slideShow(), &pages::SlideShow::finished, this, [this] { slideShowAction_->setChecked(false); });
     qApp->installEventFilter(this);
 
     try {
@@ -241,14 +244,18 @@ MainWindow::MainWindow(const StartOptions& options) : options_(options), message
     for (const auto& [index, page] : pages_) page->setProfessional(professional());
     setQuality(quality_);
     engine_->Modified = 0;
-    styleList_->clearSelection();
-    styleList_->setCurrentRow(-1, QItemSelectionModel::Clear);
     notebook_->setCurrentIndex(StylePage);
-    styleList_->setFocus();
+    stylePage()->focusStyles();
     setAcceptDrops(true);
-    // Once the window is shown: the tip of the day (never in a run without settings: tests, the tour).
-    if (!options_.withoutSettings && !options_.saver && tipOfDayAction_->isChecked())
+    // Once the window is shown: the slide show after start, the full-screen show of the screen
+    // saver, or the tip of the day (never in a run without settings: tests, the tour).
+    if (demoAction_->isChecked()) {
+        QTimer::singleShot(50, this, [this] { startSlideShow(options_.saver, false); });
+    } else if (options_.saver) {
+        QTimer::singleShot(0, this, [this] { startSlideShow(true, false); });
+    } else if (!options_.withoutSettings && tipOfDayAction_->isChecked()) {
         QTimer::singleShot(0, this, [this] { showTip(); });
+    }
     if (!options_.file.empty()) openFile(QString::fromStdString(options_.file));
 }
 
@@ -304,6 +311,10 @@ void MainWindow::buildMenus() {
     tipOfDayAction_ = help->addAction(tr("&Tipp des Tages"));
     demoAction_ = help->addAction(tr("&Demo nach Programmstart"));
     for (QAction* a : {shortHelpAction_, tipOfDayAction_, demoAction_}) a->setCheckable(true);
+    QAction* demo = addItem(help, tr("&Effect generator"), this, [this] { startSlideShow(false, true); });
+    demo->setObjectName(QStringLiteral("DemoMenu"));
+    QAction* fullScreen = addItem(help, tr("&SlideShow (full screen)"), this, [this] { startSlideShow(true, true); });
+    fullScreen->setObjectName(QStringLiteral("VollbilddemoMenu"));
     connect(tipOfDayAction_, &QAction::triggered, this, [this] { showTip(); });
     help->addSeparator();
     addItem(help, tr("Internet: &Homepage"), this, [this] { openWebPage(0); });
@@ -341,6 +352,24 @@ void MainWindow::buildToolBar() {
         group->addAction(qualityActions_[i]);
     }
     bar->addSeparator();
+    // Outside professional mode it starts and stops the effect generator; the whole-image
+    // adjustment it opens in professional mode is not there yet.
+    slideShowAction_ = bar->addAction(tr("Effekt-Generator"));
+    slideShowAction_->setObjectName(QStringLiteral("AlterFullImageSpeedButton"));
+    slideShowAction_->setCheckable(true);
+    connect(slideShowAction_, &QAction::triggered, this, [this] {
+        if (professional()) {
+            slideShowAction_->setChecked(false);
+            return;
+        }
+        pages::SlideShow* show = stylePage()->slideShow();
+        if (show->running()) {
+            show->stop();
+        } else {
+            startSlideShow(false, true);
+        }
+    });
+    bar->addSeparator();
     profiAction_ = bar->addAction(tr("Profi"));
     profiAction_->setCheckable(true);
     connect(profiAction_, &QAction::toggled, this, [this](bool on) {
@@ -360,7 +389,7 @@ QWidget* MainWindow::placeholderPage(const QString& what) {
 QWidget* MainWindow::buildDeformPage() {
     QStringList pictures;
     for (int i = 1; i <= presets::GuidePresetCount; ++i) pictures << QStringLiteral("DEFORM_%1").arg(i, 2, 10, QLatin1Char('0'));
-    deformList_ = new PresetGrid(pictures, 10, QSize(120, 40), 3);
+    deformList_ = new controls::PresetGrid(pictures, 10, QSize(120, 40), 3);
     deformList_->setObjectName(QStringLiteral("GuideStyleListBox"));
     connect(deformList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const bool shift = QApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
@@ -395,27 +424,11 @@ QWidget* MainWindow::buildDeformPage() {
     return page;
 }
 
-// The Style page's grid of main styles, seven columns: entry 0 (the plain style) shows the first
-// deformation's picture, the others their own.
-QWidget* MainWindow::buildStylePage() {
-    QStringList pictures{QStringLiteral("DEFORM_01")};
-    for (int i = 2; i <= presets::MainStyleCount; ++i) pictures << QStringLiteral("Style_0%1").arg(i, 2, 10, QLatin1Char('0'));
-    styleList_ = new PresetGrid(pictures, 7, QSize(72, 28));
-    styleList_->setObjectName(QStringLiteral("MainStyleListBox"));
-    connect(styleList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        runCommand([&] {
-            panels_->ApplyMainStyle(styleList_->row(item));
-            engine_->Modified = 1;
-        });
-    });
-    return styleList_;
-}
-
 void MainWindow::buildNotebook() {
     notebook_ = new controls::GlyphTabWidget;
     notebook_->setObjectName(QStringLiteral("PageControl"));
     notebook_->setMinimumHeight(170);
-    notebook_->addTab(buildStylePage(), tr("Style"));
+    notebook_->addTab(placeholderPage(tr("Hier werden fertige Styles gew\u00e4hlt.")), tr("Style"));
     notebook_->addTab(placeholderPage(tr("Hier werden Text, Schriftart, Ausrichtung und Abst\u00e4nde eingestellt.")),
                       tr("Text"));
     notebook_->addTab(buildDeformPage(), tr("Deform"));
@@ -491,6 +504,7 @@ void MainWindow::startDocument() {
         if (page == presets::Page::All || int(page) == notebook_->currentIndex()) recalculate();
     };
     panels_->events.refresh = [this](presets::Page page) { refreshPages(page); };
+    panels_->events.lastRandom = [this](uint32_t seed) { settings_.writeInteger("Options", "LastRandom", int(seed)); };
     engine_->UndoRefresh = [this](uint8_t) { refreshPages(presets::Page::All); };
     guideEditing_ = false;
     capture_ = Capture::None;
@@ -517,7 +531,8 @@ bool MainWindow::newCommand() {
     if (panels_->events.refresh) panels_->events.refresh(presets::Page::All);
     if (dialog.professional() != profiAction_->isChecked()) profiAction_->trigger();
     engine_->Modified = 1;
-    panels_->textEdited = true;
+    // The text is new: the styles may put their own text in again.
+    panels_->textEdited = false;
     if (dialog.assistant()) showAssistant();
     return true;
 }
@@ -589,6 +604,30 @@ QString MainWindow::chooseFolder(const QString& caption, const QString& start) {
 bool MainWindow::professional() const { return profiAction_->isChecked(); }
 
 bool MainWindow::pageShown(presets::Page page) const { return notebook_->currentIndex() == int(page); }
+
+Bitmap MainWindow::picture() { return canvas_->toBitmap(); }
+
+void MainWindow::paintOnPicture(const std::function<void(QPainter&)>& paint) {
+    PaintOnCanvas(*canvas_, paint);
+    view_->repaint();  // at once: the slide show's next picture may follow without a pause
+}
+
+void MainWindow::showPage(presets::Page page) { notebook_->setCurrentIndex(int(page)); }
+
+pages::StylePage* MainWindow::stylePage() const { return qobject_cast<pages::StylePage*>(effectPage(StylePage)); }
+
+void MainWindow::startSlideShow(bool fullScreen, bool byUser) {
+    pages::SlideShow* show = stylePage()->slideShow();
+    if (show->running()) return;
+    const auto mode = options_.saver ? pages::SlideShow::Mode::Saver
+                      : fullScreen   ? pages::SlideShow::Mode::FullScreen
+                                     : pages::SlideShow::Mode::Window;
+    if (!professional()) slideShowAction_->setChecked(true);
+    // After the show the window started itself: what start-up would have done instead.
+    show->start(mode, byUser, [this] {
+        if (!options_.withoutSettings && tipOfDayAction_->isChecked()) showTip();
+    });
+}
 
 pages::EffectPage* MainWindow::effectPage(int index) const {
     const auto it = pages_.find(index);

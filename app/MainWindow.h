@@ -28,6 +28,10 @@ class QTabWidget;
 class QTimer;
 class QToolButton;
 
+namespace vortel::pages {
+class StylePage;
+}
+
 namespace vortel::app {
 
 class Help;
@@ -74,6 +78,16 @@ public:
     bool pageShown(presets::Page page) const override;
     int execDialog(QDialog& dialog) override;
     QString chooseFolder(const QString& caption, const QString& start) override;
+    bool openDocument(const QString& path) override { return openFile(path); }
+    Bitmap picture() override;
+    void paintOnPicture(const std::function<void(QPainter&)>& paint) override;
+    void showPage(presets::Page page) override;
+    // The Style page with the random effects and the slide show.
+    pages::StylePage* stylePage() const;
+    // The slide show: in the window (DemoMenu, the Style page, the toolbar outside professional
+    // mode) or full screen (VollbilddemoMenu); `byUser` false when the window starts it itself.
+    void startSlideShow(bool fullScreen, bool byUser);
+    QAction* slideShowButton() const { return slideShowAction_; }
     // The page shown at a notebook index, when it is one of the effect pages (not a placeholder).
     pages::EffectPage* effectPage(int index) const;
     const QString& documentName() const { return documentName_; }
@@ -85,7 +99,7 @@ public:
     void setQuality(Quality quality);
     Quality quality() const { return quality_; }
     // The image view and the engine's work image take this size (at least 1 x 1).
-    void setImageSize(int width, int height);
+    void setImageSize(int width, int height) override;
     // Open without the dialog: documents, style files and images by their extension, after the
     // change query. Errors are shown and leave the window as it was; returns whether it was read.
     bool openFile(const QString& path);
@@ -128,7 +142,7 @@ public:
     bool guideEditing() const { return guideEditing_; }
     // Guides on or off over the picture.
     void showGuides();
-    void hideGuides();
+    void hideGuides() override;
     QMenu* deformMenu() const { return deformMenu_; }
     QAction* deformAction(DeformItem item) const { return deformActions_[item]; }
     QToolButton* drawButton(int mode) const { return drawButtons_[mode]; }
@@ -157,7 +171,6 @@ private:
     void buildDeformMenu();
     QWidget* placeholderPage(const QString& what);
     QWidget* buildDeformPage();
-    QWidget* buildStylePage();
     void startDocument();
     void readSettings();
     void writeSettings();
@@ -208,7 +221,6 @@ private:
     QScrollArea* scroll_ = nullptr;
     QTabWidget* notebook_ = nullptr;
     QListWidget* deformList_ = nullptr;
-    QListWidget* styleList_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};
     QAction* qualityActions_[3] = {nullptr, nullptr, nullptr};
     QAction* profiAction_ = nullptr;
@@ -219,6 +231,7 @@ private:
     QAction* shortHelpAction_ = nullptr;
     QAction* tipOfDayAction_ = nullptr;
     QAction* demoAction_ = nullptr;
+    QAction* slideShowAction_ = nullptr;  // AlterFullImageSpeedButton
     QMenu* helpMenu_ = nullptr;
     Help* help_ = nullptr;
     QTimer* delayedCalc_ = nullptr;

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -24,6 +25,8 @@
 #include "controls/Controls.h"
 #include "panels/pages/BevelPage.h"
 #include "panels/pages/GradientList.h"
+#include "panels/pages/SlideShow.h"
+#include "panels/pages/StylePage.h"
 #include "panels/pages/SurfacePage.h"
 #include "panels/pages/TextureLists.h"
 
@@ -208,6 +211,64 @@ int WriteEffectScreenshots(MainWindow& window, const QString& folder) {
     }
     window.panels().ApplyShadowPreset(0);
     window.panels().ApplyOutlinePreset(0, 1);
+// The Style page in both modes, its random list after a few effects, the folder list over a few
+// documents of its own, and the slide show in the window and full screen.
+int WriteStyleScreenshots(MainWindow& window, const QString& folder) {
+    auto* page = window.stylePage();
+    if (!page) return 0;
+    const bool professional = window.professional();
+    int written = 0;
+    window.notebook()->setCurrentIndex(MainWindow::StylePage);
+    page->showList(pages::StylePage::List::Styles);
+    SetProfessional(window, true);
+    written += Save(window, folder, QStringLiteral("page-style-profi.png"));
+    SetProfessional(window, false);
+    written += Save(window, folder, QStringLiteral("page-style-assistant.png"));
+    const auto confirm = window.confirmHook;
+    window.confirmHook = [](const QString&) { return int(QMessageBox::No); };
+    QTemporaryDir documents;
+    if (documents.isValid()) {
+        for (const int style : {1, 2, 13, 21, 33}) {
+            window.panels().ApplyMainStyle(style);
+            window.saveAs(QDir(documents.path()).filePath(QStringLiteral("style-%1.vtl").arg(style)), 1);
+        }
+        const auto hook = window.folderHook;
+        window.folderHook = [&](const QString&, const QString&) { return documents.path(); };
+        clickButton(window, "StyleDirSpeedButton");
+        window.folderHook = hook;
+        written += Save(window, folder, QStringLiteral("style-folder-list.png"));
+    }
+    page->showList(pages::StylePage::List::Random);
+    for (int i = 0; i < 4; ++i) page->generateRandom(std::nullopt);
+    written += Save(window, folder, QStringLiteral("style-random-list.png"));
+
+    pages::SlideShow* show = page->slideShow();
+    const int pause = window.settings().readInteger("Options", "DemoPause", pages::SlideShow::DefaultPause);
+    window.settings().writeInteger("Options", "DemoPause", 600000);
+    const auto waitPicture = [&](int count) {
+        QElapsedTimer clock;
+        clock.start();
+        while (show->count() < count && clock.elapsed() < 60000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QApplication::processEvents();
+    };
+    const auto end = [&] {
+        show->stop();
+        QElapsedTimer clock;
+        clock.start();
+        while (show->running() && clock.elapsed() < 10000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    };
+    window.startSlideShow(false, true);
+    waitPicture(1);
+    written += Save(window, folder, QStringLiteral("style-slideshow-window.png"));
+    end();
+    window.startSlideShow(true, true);
+    waitPicture(1);
+    if (show->screen()) written += Save(*show->screen(), folder, QStringLiteral("style-slideshow-fullscreen.png"));
+    end();
+    written += Save(window, folder, QStringLiteral("style-slideshow-ended.png"));
+    window.settings().writeInteger("Options", "DemoPause", pause);
+    window.confirmHook = confirm;
+    page->showList(pages::StylePage::List::Styles);
     SetProfessional(window, professional);
     return written;
 }
@@ -261,6 +322,7 @@ int RunScreenshotTour(MainWindow& window, const QString& folder) {
     written += WriteBevelScreenshots(window, folder);
     written += WriteSurfaceScreenshots(window, folder);
     written += WriteEffectScreenshots(window, folder);
+    written += WriteStyleScreenshots(window, folder);
     window.notebook()->setCurrentIndex(MainWindow::StylePage);
     // New's text input, as it opens over the default effect.
     TextInputDialog input(QStringLiteral("Vortel"), false, &window);

@@ -2,12 +2,14 @@
 // The pages of the effect notebook. Each page is a widget over the engine that the presets and
 // the document keep; the main window is its host.
 #include <QWidget>
+#include <functional>
 
 #include "engine/FontFX.h"
 #include "panels/presets/Panels.h"
 #include "platform/IniFile.h"
 
 class QDialog;
+class QPainter;
 
 namespace vortel::pages {
 
@@ -34,6 +36,19 @@ public:
     virtual int execDialog(QDialog& dialog) = 0;
     // The folder a folder browser offers (tests answer it instead); empty when cancelled.
     virtual QString chooseFolder(const QString& caption, const QString& start) = 0;
+    // Opens a document as Open does, without its dialog (the change query first); false when it
+    // was not read.
+    virtual bool openDocument(const QString& path) = 0;
+    // The picture as the image view shows it.
+    virtual Bitmap picture() = 0;
+    // The work image takes this size (at least 1 x 1).
+    virtual void setImageSize(int width, int height) = 0;
+    // Draws over the picture shown (banners); the next recalculation paints over it.
+    virtual void paintOnPicture(const std::function<void(QPainter&)>& paint) = 0;
+    // The guides are no longer drawn over the picture.
+    virtual void hideGuides() = 0;
+    // Brings a page of the notebook to the front.
+    virtual void showPage(presets::Page page) = 0;
 };
 
 // A page of the notebook. `refresh` loads the controls from the engine without writing anything

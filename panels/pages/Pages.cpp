@@ -6,6 +6,7 @@
 #include "panels/pages/OutlinePage.h"
 #include "panels/pages/ShadowPage.h"
 #include "panels/pages/FramePage.h"
+#include "panels/pages/StylePage.h"
 
 namespace vortel::pages {
 
@@ -17,6 +18,7 @@ std::map<presets::Page, EffectPage*> MakePages(PageHost& host) {
     pages[presets::Page::Outline] = new OutlinePage(host);
     pages[presets::Page::Shadow] = new ShadowPage(host);
     pages[presets::Page::Frame] = new FramePage(host);
+    pages[presets::Page::Style] = new StylePage(host);
     return pages;
 }
 

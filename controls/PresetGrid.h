@@ -2,7 +2,7 @@
 #include <QListWidget>
 #include <QStringList>
 
-namespace vortel::app {
+namespace vortel::controls {
 
 // A preset list drawn as a grid of stock pictures (the main styles, the deformations): either a
 // fixed number of columns filling the width, or a fixed number of rows filling the height with the
@@ -26,4 +26,4 @@ private:
 // A bitmap of the stock-image library as a QImage; null when it is not there.
 QImage StockImage(const QString& name);
 
-}  // namespace vortel::app
+}  // namespace vortel::controls
