@@ -211,6 +211,10 @@ int WriteEffectScreenshots(MainWindow& window, const QString& folder) {
     }
     window.panels().ApplyShadowPreset(0);
     window.panels().ApplyOutlinePreset(0, 1);
+    SetProfessional(window, professional);
+    return written;
+}
+
 // The Style page in both modes, its random list after a few effects, the folder list over a few
 // documents of its own, and the slide show in the window and full screen.
 int WriteStyleScreenshots(MainWindow& window, const QString& folder) {
