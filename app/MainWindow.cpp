@@ -162,6 +162,56 @@ QImage tabGlyph(int page) {
     return glyph;
 }
 
+// Tool bar pictures the style does not offer, 16 x 16 on transparent ground.
+enum class ToolPicture { Print, Copy, Paste, Generator };
+QIcon toolIcon(ToolPicture picture) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPen outline(QColor(50, 50, 60), 1);
+    const auto sheet = [&](QRectF r) {
+        p.setPen(outline);
+        p.setBrush(Qt::white);
+        p.drawRect(r);
+        p.setPen(QPen(QColor(120, 140, 180), 1));
+        for (qreal y = r.top() + 3; y < r.bottom() - 1; y += 2.5) p.drawLine(QPointF(r.left() + 2, y), QPointF(r.right() - 2, y));
+    };
+    switch (picture) {
+    case ToolPicture::Print:
+        sheet(QRectF(4.5, 1.5, 7, 6));
+        p.setPen(outline);
+        p.setBrush(QColor(170, 175, 185));
+        p.drawRoundedRect(QRectF(1.5, 6.5, 13, 6), 1.5, 1.5);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(4.5, 10.5, 7, 4));
+        break;
+    case ToolPicture::Copy:
+        sheet(QRectF(1.5, 1.5, 8, 10));
+        sheet(QRectF(6.5, 4.5, 8, 10));
+        break;
+    case ToolPicture::Paste:
+        p.setPen(outline);
+        p.setBrush(QColor(190, 140, 80));
+        p.drawRoundedRect(QRectF(2.5, 2.5, 10, 12), 1.5, 1.5);
+        p.setBrush(QColor(200, 200, 210));
+        p.drawRect(QRectF(5.5, 1.5, 4, 2.5));
+        sheet(QRectF(7.5, 6.5, 7, 8));
+        break;
+    case ToolPicture::Generator:
+        p.setPen(outline);
+        p.setBrush(QColor(250, 250, 245));
+        p.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 3, 3);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(200, 40, 40));
+        for (const QPointF dot : {QPointF(5, 5), QPointF(8, 8), QPointF(11, 11), QPointF(11, 5), QPointF(5, 11)})
+            p.drawEllipse(dot, 1.3, 1.3);
+        break;
+    }
+    p.end();
+    return QIcon(pixmap);
+}
+
 // The text field of the text page, when it has the focus.
 bool isTextField(QWidget* w) {
     return qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTextEdit*>(w) || qobject_cast<QLineEdit*>(w);
@@ -337,12 +387,12 @@ void MainWindow::buildToolBar() {
                    [this] { runCommand([this] { newCommand(); }); });
     bar->addAction(icon("document-open", s->standardIcon(QStyle::SP_DialogOpenButton)), tr("\u00d6ffnen"), this, [this] { openCommand(); });
     bar->addAction(icon("document-save", s->standardIcon(QStyle::SP_DialogSaveButton)), tr("Speichern"), this, [this] { saveCommand(false); });
-    QAction* print = bar->addAction(icon("document-print", QIcon()), tr("Drucken"));
+    QAction* print = bar->addAction(icon("document-print", toolIcon(ToolPicture::Print)), tr("Drucken"));
     print->setEnabled(false);
     bar->addSeparator();
     bar->addAction(icon("edit-undo", s->standardIcon(QStyle::SP_ArrowBack)), tr("R\u00fcckg\u00e4ngig"), this, [this] { undoCommand(); });
-    bar->addAction(icon("edit-copy", QIcon()), tr("Kopieren"), this, [this] { copyCommand(); });
-    bar->addAction(icon("edit-paste", QIcon()), tr("Einf\u00fcgen"), this, [this] { pasteCommand(); });
+    bar->addAction(icon("edit-copy", toolIcon(ToolPicture::Copy)), tr("Kopieren"), this, [this] { copyCommand(); });
+    bar->addAction(icon("edit-paste", toolIcon(ToolPicture::Paste)), tr("Einf\u00fcgen"), this, [this] { pasteCommand(); });
     bar->addSeparator();
     auto* group = new QActionGroup(this);
     const QString names[3] = {tr("Entwurf"), tr("Normal"), tr("Gegl\u00e4ttet")};
@@ -354,7 +404,7 @@ void MainWindow::buildToolBar() {
     bar->addSeparator();
     // Outside professional mode it starts and stops the effect generator; the whole-image
     // adjustment it opens in professional mode is not there yet.
-    slideShowAction_ = bar->addAction(tr("Effekt-Generator"));
+    slideShowAction_ = bar->addAction(toolIcon(ToolPicture::Generator), tr("Effekt-Generator"));
     slideShowAction_->setObjectName(QStringLiteral("AlterFullImageSpeedButton"));
     slideShowAction_->setCheckable(true);
     connect(slideShowAction_, &QAction::triggered, this, [this] {
