@@ -1,4 +1,5 @@
 #include "panels/pages/BevelPage.h"
+#include "panels/pages/ValueRows.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -112,29 +113,14 @@ void BevelPage::build() {
     const QString captions[ValueCount] = {tr("Height"), tr("Size"), tr("Add pixels"), tr("Angle")};
     const int ranges[ValueCount][2] = {{0, 1000}, {0, 200}, {0, 50}, {-180, 180}};
     for (int v = 0; v < ValueCount; ++v) {
-        const QString name = QString::fromLatin1(names[v]);
-        captions_[v] = new QLabel(captions[v]);
-        bars_[v] = new QSlider(Qt::Horizontal);
-        bars_[v]->setObjectName(QStringLiteral("Bevel%1TrackBar").arg(name));
-        bars_[v]->setRange(ranges[v][0], ranges[v][1]);
-        bars_[v]->setMinimumWidth(110);
-        edits_[v] = new QLineEdit;
-        edits_[v]->setObjectName(QStringLiteral("Bevel%1Edit").arg(name));
-        edits_[v]->setFixedWidth(52);
-        grid->addWidget(captions_[v], v, 0);
-        grid->addWidget(bars_[v], v, 1);
-        grid->addWidget(edits_[v], v, 2);
+        const ValueRow row = AddValueRow(grid, v, captions[v], QStringLiteral("Bevel"), QString::fromLatin1(names[v]), ranges[v][0], ranges[v][1], 52);
+        captions_[v] = row.caption, bars_[v] = row.bar, edits_[v] = row.edit;
         const Value source = Value(v);
         connect(bars_[v], &QSlider::valueChanged, this, [this, source] { trackBarMoved(source); });
         connect(edits_[v], &QLineEdit::textEdited, this, [this] { editTyped(); });
     }
     for (int tag = 1; tag <= 6; ++tag) {
-        auto* step = new controls::SpeedButton(tag % 2 ? QStringLiteral("\u2212") : QStringLiteral("+"));
-        step->setObjectName(QStringLiteral("BevelSpeedButton%1").arg(tag));
-        step->tag = tag;
-        step->setToolTip(tag % 2 ? tr("Lower") : tr("Raise"));
-        step->setFixedSize(20, 20);
-        grid->addWidget(step, (tag - 1) / 2, 3 + (tag - 1) % 2);
+        auto* step = AddStepButton(grid, QStringLiteral("Bevel"), tag);
         connect(step, &QToolButton::clicked, this, [this, tag] { stepClicked(tag); });
         steps_[tag - 1] = step;
     }

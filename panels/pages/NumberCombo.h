@@ -1,5 +1,5 @@
 #pragma once
-// The number combos of the Shadow and Frame pages: editable, read with the combo number rule,
+// The number combos of the Text, Shadow and Frame pages: editable, read with the combo number rule,
 // applied when an entry is chosen or a typed number is confirmed.
 #include <functional>
 

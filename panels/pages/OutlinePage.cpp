@@ -1,4 +1,5 @@
 #include "panels/pages/OutlinePage.h"
+#include "panels/pages/ValueRows.h"
 
 #include <algorithm>
 
@@ -111,29 +112,14 @@ OutlinePage::OutlinePage(PageHost& host) : EffectPage(host, presets::Page::Outli
     const QString captions[ValueCount] = {tr("Points"), tr("X size"), tr("Y size")};
     const int maxima[ValueCount] = {PositionMax, SizeMax, SizeMax};
     for (int v = 0; v < ValueCount; ++v) {
-        const QString name = QString::fromLatin1(names[v]);
-        captions_[v] = new QLabel(captions[v]);
-        bars_[v] = new QSlider(Qt::Horizontal);
-        bars_[v]->setObjectName(QStringLiteral("Outline%1TrackBar").arg(name));
-        bars_[v]->setRange(0, maxima[v]);
-        bars_[v]->setMinimumWidth(110);
-        edits_[v] = new QLineEdit;
-        edits_[v]->setObjectName(QStringLiteral("Outline%1Edit").arg(name));
-        edits_[v]->setFixedWidth(44);
-        grid->addWidget(captions_[v], v, 0);
-        grid->addWidget(bars_[v], v, 1);
-        grid->addWidget(edits_[v], v, 2);
+        const ValueRow row = AddValueRow(grid, v, captions[v], QStringLiteral("Outline"), QString::fromLatin1(names[v]), 0, maxima[v], 44);
+        captions_[v] = row.caption, bars_[v] = row.bar, edits_[v] = row.edit;
         const Value source = Value(v);
         connect(bars_[v], &QSlider::valueChanged, this, [this, source] { trackBarMoved(source); });
         connect(edits_[v], &QLineEdit::textEdited, this, [this, source] { editTyped(source); });
     }
     for (int tag = 1; tag <= 6; ++tag) {
-        auto* step = new controls::SpeedButton(tag % 2 ? QStringLiteral("\u2212") : QStringLiteral("+"));
-        step->setObjectName(QStringLiteral("OutlineSpeedButton%1").arg(tag));
-        step->tag = tag;
-        step->setToolTip(tag % 2 ? tr("Lower") : tr("Raise"));
-        step->setFixedSize(20, 20);
-        grid->addWidget(step, (tag - 1) / 2, 3 + (tag - 1) % 2);
+        auto* step = AddStepButton(grid, QStringLiteral("Outline"), tag);
         connect(step, &QToolButton::clicked, this, [this, tag] { stepClicked(tag); });
         steps_[tag - 1] = step;
     }

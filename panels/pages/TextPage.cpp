@@ -1,4 +1,5 @@
 #include "panels/pages/TextPage.h"
+#include "panels/pages/NumberCombo.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -246,29 +247,17 @@ TextPage::TextPage(PageHost& host, QWidget* parent) : EffectPage(host, presets::
 }
 
 QComboBox* TextPage::makeCombo(const char* name, const QStringList& items) {
-    auto* combo = new QComboBox;
-    combo->setObjectName(QString::fromLatin1(name));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems(items);
+    QComboBox* combo = MakeNumberCombo(name, items);
     // A number of up to three digits, a degree sign allowed: what the combo number reading takes.
     combo->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("\\s*-?\\s*\\d{0,3}\\s*\u00b0?\\s*")), combo));
     combo->setMinimumContentsLength(5);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return combo;
 }
 
 // A chosen entry applies at once; a typed number when the field is left or Enter is pressed.
 void TextPage::connectCombo(QComboBox* combo, Source source) {
-    connect(combo, &QComboBox::textActivated, this, [this, combo, source] {
-        combo->setProperty("typed", false);
-        if (!refreshing()) applyFontSettings(source);
-    });
-    connect(combo->lineEdit(), &QLineEdit::textEdited, combo, [combo] { combo->setProperty("typed", true); });
-    connect(combo->lineEdit(), &QLineEdit::editingFinished, this, [this, combo, source] {
-        if (!combo->property("typed").toBool()) return;
-        combo->setProperty("typed", false);
+    OnNumberChosen(combo, this, [this, source] {
         if (!refreshing()) applyFontSettings(source);
     });
 }
