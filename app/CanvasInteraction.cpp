@@ -15,7 +15,7 @@
 #include "app/Cursors.h"
 #include "app/ImageView.h"
 #include "app/MainWindow.h"
-#include "app/QtImages.h"
+#include "controls/QtImages.h"
 
 namespace vortel::app {
 namespace {
@@ -106,7 +106,7 @@ void MainWindow::chooseDrawMode(int mode) {
 
 // The request to draw, written into the text's frame on the white image.
 void MainWindow::drawSecondLineText() {
-    PaintOnCanvas(*canvas_, [this](QPainter& painter) {
+    controls::PaintOnCanvas(*canvas_, [this](QPainter& painter) {
         painter.setPen(Qt::black);
         QRect frame = textFrame();
         if (frame.isEmpty()) frame = QRect(0, 0, canvas_->width(), canvas_->height());

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/QtImages.h"
+#include "controls/QtImages.h"
 
 namespace vortel::app {
 
@@ -32,7 +32,7 @@ void ImageView::paintEvent(QPaintEvent*) {
         return;
     }
     // The picture is shown from the canvas's own memory.
-    painter.drawImage(0, 0, CanvasImage(*canvas_));
+    painter.drawImage(0, 0, controls::CanvasImage(*canvas_));
     if (!preview_.empty()) {
         painter.setPen(QPen(Qt::red, 1));
         for (const auto& [a, b] : preview_) painter.drawLine(a.x, a.y, b.x, b.y);

@@ -46,7 +46,7 @@
 #include "controls/PresetGrid.h"
 #include "panels/pages/SlideShow.h"
 #include "panels/pages/StylePage.h"
-#include "app/QtImages.h"
+#include "controls/QtImages.h"
 #include "app/Settings.h"
 #include "app/TextInputDialog.h"
 #include "document/Document.h"
@@ -519,7 +519,7 @@ void MainWindow::pageChanged(int page) {
         restoreCleanPicture();
         const QRect frame = textFrame();
         if (!frame.isEmpty()) {
-            PaintOnCanvas(*canvas_, [&](QPainter& painter) {
+            controls::PaintOnCanvas(*canvas_, [&](QPainter& painter) {
                 painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
                 painter.setBackground(Qt::white);
                 painter.setBackgroundMode(Qt::OpaqueMode);
@@ -658,7 +658,7 @@ bool MainWindow::pageShown(presets::Page page) const { return notebook_->current
 Bitmap MainWindow::picture() { return canvas_->toBitmap(); }
 
 void MainWindow::paintOnPicture(const std::function<void(QPainter&)>& paint) {
-    PaintOnCanvas(*canvas_, paint);
+    controls::PaintOnCanvas(*canvas_, paint);
     view_->repaint();  // at once: the slide show's next picture may follow without a pause
 }
 
@@ -976,7 +976,7 @@ void MainWindow::copyCommand() {
         return;
     }
     if (guideEditing_) hideGuides();
-    QApplication::clipboard()->setImage(ToQImage(canvas_->toBitmap()));
+    QApplication::clipboard()->setImage(controls::ToQImage(canvas_->toBitmap()));
 }
 
 bool MainWindow::pasteEnabled() const {
@@ -995,7 +995,7 @@ void MainWindow::pasteCommand() {
     const QImage image = QApplication::clipboard()->image();
     if (image.isNull()) return;
     runCommand([&] {
-        engine_->setTexture(0, std::make_shared<Bitmap>(FromQImage(image)), std::string());
+        engine_->setTexture(0, std::make_shared<Bitmap>(controls::FromQImage(image)), std::string());
         engine_->setFillKind(0, 0);
         recalculate();
     });
@@ -1156,7 +1156,7 @@ void MainWindow::paintBackground(QPainter& painter, const QRect& area) {
             const int n = value.mid(1, 3).toInt(&ok);
             Bitmap texture;
             if (ok && n >= 0 && n < int(panels_->textureList.size()) && panels_->LoadListPicture(panels_->textureList, n, texture))
-                backgroundTile_ = QPixmap::fromImage(ToQImage(texture));
+                backgroundTile_ = QPixmap::fromImage(controls::ToQImage(texture));
         }
     }
     if (value == QStringLiteral("-")) {

@@ -2,6 +2,7 @@
 
 #include <QResizeEvent>
 
+#include "controls/QtImages.h"
 #include "document/ImageBmp.h"
 #include "document/StockResources.h"
 
@@ -11,16 +12,7 @@ QImage StockImage(const QString& name) {
     const auto bytes = stockResource("BITMAP", name.toStdString());
     if (!bytes) return {};
     try {
-        const Bitmap b = decodeBmp(*bytes);
-        if (b.empty() || b.bgr.size() < size_t(b.width) * size_t(b.height) * 3) return {};
-        QImage image(b.width, b.height, QImage::Format_RGB888);
-        for (int32_t y = 0; y < b.height; ++y) {
-            uchar* line = image.scanLine(y);
-            const uint8_t* src = &b.bgr[size_t(y) * size_t(b.width) * 3];
-            for (int32_t x = 0; x < b.width; ++x)
-                line[3 * x] = src[3 * x + 2], line[3 * x + 1] = src[3 * x + 1], line[3 * x + 2] = src[3 * x];
-        }
-        return image;
+        return ToQImage(decodeBmp(*bytes));
     } catch (const std::exception&) {
         return {};
     }

@@ -1,5 +1,7 @@
 #include "panels/pages/PresetPictureList.h"
 
+#include "controls/PresetGrid.h"
+
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStyledItemDelegate>
@@ -49,22 +51,7 @@ private:
 
 }  // namespace
 
-QImage StockPicture(const QString& name) {
-    const auto bytes = stockResource("BITMAP", name.toStdString());
-    if (!bytes) return {};
-    try {
-        const Bitmap b = decodeBmp(*bytes);
-        QImage image(b.width, b.height, QImage::Format_RGB32);
-        for (int y = 0; y < b.height; ++y) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            const uint8_t* px = &b.bgr[size_t(y) * b.width * 3];
-            for (int x = 0; x < b.width; ++x, px += 3) line[x] = qRgb(px[2], px[1], px[0]);
-        }
-        return image;
-    } catch (const std::exception&) {
-        return {};
-    }
-}
+QImage StockPicture(const QString& name) { return controls::StockImage(name); }
 
 PresetPictureList::PresetPictureList(const QString& prefix, int count, QSize picture, QWidget* parent)
     : QListWidget(parent), prefix_(prefix), count_(count), picture_(picture) {

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "controls/Controls.h"
+#include "controls/QtImages.h"
 #include "panels/pages/StylePage.h"
 #include "panels/pages/SurfaceWidgets.h"
 
@@ -184,7 +185,7 @@ void SlideShow::step() {
             p.drawText(box, Qt::AlignCenter, hint);
         });
     } else if (screen_) {
-        QImage picture = BitmapImage(host_.picture());
+        QImage picture = controls::ToQImage(host_.picture());
         QPainter p(&picture);
         QFont font = p.font();
         font.setPixelSize(std::max(12, picture.height() / 30));

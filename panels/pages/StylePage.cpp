@@ -14,6 +14,7 @@
 
 #include "controls/Controls.h"
 #include "controls/PresetGrid.h"
+#include "controls/QtImages.h"
 #include "document/Document.h"
 #include "document/ImageBmp.h"
 #include "document/ImageFile.h"
@@ -168,7 +169,7 @@ uint32_t StylePage::generateRandom(std::optional<uint32_t> seed, bool addEntry) 
     if (!seed && addEntry) {
         const QSize size = random_->thumbnailSize();
         const Bitmap thumbnail = presets::StretchBitmap(host_.picture(), size.width(), size.height());
-        random_->addThumbnail(QString::number(generated), BitmapImage(thumbnail));
+        random_->addThumbnail(QString::number(generated), controls::ToQImage(thumbnail));
         random_->setCurrentRow(random_->count() - 1);
         random_->scrollToBottom();
     }
@@ -224,13 +225,13 @@ void StylePage::browseFolder() {
 }
 
 std::optional<QImage> StylePage::documentThumbnail(const QString& path) {
-    if (const auto preview = ReadDocumentPreview(path.toStdString())) return BitmapImage(*preview);
+    if (const auto preview = ReadDocumentPreview(path.toStdString())) return controls::ToQImage(*preview);
     const QFileInfo document(path);
     const QString sibling = document.dir().filePath(document.completeBaseName() + QStringLiteral(".bmp"));
     const QFileInfo cached(sibling);
     if (cached.exists() && cached.lastModified() > document.lastModified()) {
         try {
-            return BitmapImage(loadImage(sibling.toStdString()));
+            return controls::ToQImage(loadImage(sibling.toStdString()));
         } catch (const std::exception&) {
             // An unreadable cache is made again below.
         }
@@ -243,7 +244,7 @@ std::optional<QImage> StylePage::documentThumbnail(const QString& path) {
     } catch (const std::exception&) {
         // A folder we may not write to: the thumbnail is made again next time.
     }
-    return BitmapImage(thumbnail);
+    return controls::ToQImage(thumbnail);
 }
 
 int StylePage::scanFolder(const QString& folder) {

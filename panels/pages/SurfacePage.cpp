@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include "controls/QtImages.h"
 #include "panels/pages/GradientList.h"
 #include "panels/pages/SurfaceWidgets.h"
 #include "panels/pages/TextureLists.h"
@@ -324,7 +325,7 @@ QWidget* SurfacePage::buildSimplePanel() {
 
 void SurfacePage::initialise() {
     initialised_ = true;
-    const QImage map = BitmapImage(panels().colorMap());
+    const QImage map = controls::ToQImage(panels().colorMap());
     for (LeaveImage* image : {colorImage_, verlaufImage_, simpleImage_}) {
         image->setImage(map);
         image->setSunken(true);

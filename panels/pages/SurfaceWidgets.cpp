@@ -70,16 +70,6 @@ void paintKindFill(QPainter& p, KindGlyph kind, const QRect& area) {
 
 }  // namespace
 
-QImage BitmapImage(const Bitmap& b) {
-    if (b.empty() || b.bgr.size() < size_t(b.width) * size_t(b.height) * 3) return {};
-    QImage image(b.width, b.height, QImage::Format_RGB888);
-    for (int32_t y = 0; y < b.height; ++y) {
-        uchar* line = image.scanLine(y);
-        const uint8_t* src = &b.bgr[size_t(y) * size_t(b.width) * 3];
-        for (int32_t x = 0; x < b.width; ++x) line[3 * x] = src[3 * x + 2], line[3 * x + 1] = src[3 * x + 1], line[3 * x + 2] = src[3 * x];
-    }
-    return image;
-}
 
 QColor RefColor(ColorRef c) { return QColor(int(c & 0xFF), int(c >> 8 & 0xFF), int(c >> 16 & 0xFF)); }
 

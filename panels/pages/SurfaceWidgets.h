@@ -11,7 +11,6 @@ class QLabel;
 
 namespace vortel::pages {
 
-QImage BitmapImage(const Bitmap& bitmap);
 QColor RefColor(ColorRef color);
 ColorRef ColorOf(const QColor& color);
 

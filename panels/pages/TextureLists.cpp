@@ -8,6 +8,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "controls/QtImages.h"
 #include "panels/pages/SurfaceWidgets.h"
 
 namespace vortel::pages {
@@ -149,8 +150,8 @@ void PictureList::requestPicture(int row) {
 }
 
 QImage PictureList::makePicture(const Bitmap& loaded) const {
-    if (look_ == Look::Thumbnail) return BitmapImage(TextureThumbnail(loaded));
-    return BitmapImage(loaded);
+    if (look_ == Look::Thumbnail) return controls::ToQImage(TextureThumbnail(loaded));
+    return controls::ToQImage(loaded);
 }
 
 // One picture a turn, so the window stays alive and the waiting text can be seen.

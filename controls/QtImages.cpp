@@ -1,11 +1,12 @@
-#include "app/QtImages.h"
+#include "controls/QtImages.h"
 
 #include <QPainter>
 #include <cairo.h>
 
-namespace vortel::app {
+namespace vortel::controls {
 
 QImage ToQImage(const Bitmap& b) {
+    if (b.empty() || b.bgr.size() < size_t(b.width) * size_t(b.height) * 3) return {};
     QImage image(b.width, b.height, QImage::Format_RGB888);
     for (int32_t y = 0; y < b.height; ++y) {
         uchar* line = image.scanLine(y);
@@ -44,4 +45,4 @@ void PaintOnCanvas(Canvas& canvas, const std::function<void(QPainter&)>& paint) 
     cairo_surface_mark_dirty(canvas.surface());
 }
 
-}  // namespace vortel::app
+}  // namespace vortel::controls

@@ -8,8 +8,9 @@ class QPainter;
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
 
-namespace vortel::app {
+namespace vortel::controls {
 
+// A null image for an empty or short bitmap.
 QImage ToQImage(const Bitmap& bitmap);
 Bitmap FromQImage(const QImage& image);
 
@@ -19,4 +20,4 @@ QImage CanvasImage(const Canvas& canvas);
 // Draws with Qt onto the canvas's memory and tells Cairo that it changed.
 void PaintOnCanvas(Canvas& canvas, const std::function<void(QPainter&)>& paint);
 
-}  // namespace vortel::app
+}  // namespace vortel::controls
