@@ -60,6 +60,18 @@ struct Scene {
         view.setPreview(engine.dragPreview());
         view.repaint();
     }
+    // One frame per iteration along a track around `from`, then the drag ends.
+    void run(benchmark::State& state, Point from) {
+        const auto mice = track(from);
+        const int paintsBefore = view.paints;
+        size_t i = 0;
+        for (auto _ : state) {
+            frame(mice[i]);
+            i = (i + 1) % mice.size();
+        }
+        report(state, paintsBefore);
+        engine.GuideDragEnd();
+    }
     void report(benchmark::State& state, int paintsBefore) {
         state.counters["paints/frame"] = double(view.paints - paintsBefore) / double(state.iterations());
         state.counters["segments"] = double(engine.dragPreview().size());
@@ -81,15 +93,7 @@ void BM_GuideDragFrame(benchmark::State& state) {
         state.SkipWithError("the default effect has no guides to move");
         return;
     }
-    const auto mice = Scene::track(start);
-    const int paints = s.view.paints;
-    size_t i = 0;
-    for (auto _ : state) {
-        s.frame(mice[i]);
-        i = (i + 1) % mice.size();
-    }
-    s.report(state, paints);
-    s.engine.GuideDragEnd();
+    s.run(state, start);
 }
 
 // The same frame, entered as a real mouse-move event through the view's signal, as the window wires it.
@@ -148,15 +152,7 @@ void BM_PointDragFrame(benchmark::State& state) {
         state.SkipWithError("no guide point under the mouse");
         return;
     }
-    const auto mice = Scene::track(corner);
-    const int paints = s.view.paints;
-    size_t i = 0;
-    for (auto _ : state) {
-        s.frame(mice[i]);
-        i = (i + 1) % mice.size();
-    }
-    s.report(state, paints);
-    s.engine.GuideDragEnd();
+    s.run(state, corner);
 }
 
 // The whole program's path: the main window at 640x480 on the Deform page, a press inside the text
