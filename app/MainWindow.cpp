@@ -555,7 +555,10 @@ void MainWindow::startDocument() {
     };
     panels_->events.refresh = [this](presets::Page page) { refreshPages(page); };
     panels_->events.lastRandom = [this](uint32_t seed) { settings_.writeInteger("Options", "LastRandom", int(seed)); };
-    engine_->UndoRefresh = [this](uint8_t) { refreshPages(presets::Page::All); };
+    // The undo of a bevel group (9) or a gradient colour (11) shows on its own page.
+    engine_->UndoRefresh = [this](uint8_t action) {
+        refreshPages(action == 9 ? presets::Page::Bevel : action == 11 ? presets::Page::Surface : presets::Page::All);
+    };
     guideEditing_ = false;
     capture_ = Capture::None;
     if (drawButtons_[DrawMove]) drawButtons_[DrawMove]->setChecked(true);
@@ -962,8 +965,9 @@ void MainWindow::undoCommand() {
         const uint8_t action = engine_->Undo.action;
         if (engine_->UndoLastAction()) {
             engine_->Modified = 1;
-            // A surface or gradient colour taken back shows on the Surface page too.
-            if (action == 10 || action == 11) refreshPages(presets::Page::Surface);
+            // A surface colour taken back shows on the Surface page too (the engine itself
+            // reports only the undo of a bevel group or a gradient colour).
+            if (action == 10) refreshPages(presets::Page::Surface);
             recalculate();
         }
     });
