@@ -80,6 +80,8 @@ void MainWindow::chooseDrawMode(int mode) {
     drawButtons_[mode]->setChecked(true);
     drawMode_ = mode;
     capture_ = Capture::None;
+    // Only drawing both lines speaks through the bar's single text; every other mode shows the panels.
+    if (mode != DrawBothLines) showPanels();
     switch (mode) {
     case DrawMove: setZone(ZoneNone); break;
     case DrawEditPoints: setZone(4); break;
