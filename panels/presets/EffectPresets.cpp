@@ -66,7 +66,7 @@ void EffectPanels::ApplyShadowPreset(int index) {
     if (s.ShadowBlur != -1) s.ShadowBlur = scaledPreset(s.ShadowBlur);
     s.ShadowX = scaledPreset(s.ShadowX);
     s.ShadowY = scaledPreset(s.ShadowY);
-    if (index == 11) {
+    if (index == GlowShadowPreset) {
         // A glow: the letters become their plain colour and the shadow takes it.
         if (!kindBeforeGlow_) kindBeforeGlow_ = engine_.TextFill.FillKind;
         engine_.setFillKind(1, 2);

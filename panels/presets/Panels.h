@@ -33,6 +33,8 @@ inline constexpr int GuidePresetCount = 30;
 inline constexpr int BevelPresetCount = 18;
 inline constexpr int OutlinePresetCount = 13;
 inline constexpr int ShadowPresetCount = 12;
+// The shadow preset that makes a glow of the letters' plain colour.
+inline constexpr int GlowShadowPreset = 11;
 inline constexpr int FramePresetCount = 18;
 inline constexpr int MainStyleCount = 46;
 inline constexpr int GradientPresetCount = 15;

@@ -27,6 +27,25 @@ int32_t derivedStamp(uint32_t seed, uint32_t salt) {
     return static_cast<int32_t>(static_cast<uint32_t>(z ^ (z >> 31)));
 }
 
+// The mean of colours, each channel rounded.
+ColorRef meanColor(const std::vector<ColorRef>& colors) {
+    uint64_t sum[3] = {0, 0, 0};
+    for (const ColorRef c : colors)
+        for (int k = 0; k < 3; ++k) sum[k] += c >> (8 * k) & 0xFF;
+    const uint64_t n = std::max<uint64_t>(colors.size(), 1);
+    return rgb(uint8_t((sum[0] + n / 2) / n), uint8_t((sum[1] + n / 2) / n), uint8_t((sum[2] + n / 2) / n));
+}
+
+// The mean colour of a picture's pixels.
+ColorRef meanColor(const Bitmap& picture) {
+    uint64_t sum[3] = {0, 0, 0};
+    const size_t pixels = size_t(picture.width) * size_t(picture.height);
+    for (size_t i = 0; i < pixels; ++i)
+        for (int k = 0; k < 3; ++k) sum[k] += picture.bgr[i * 3 + size_t(k)];
+    const uint64_t n = std::max<uint64_t>(pixels, 1);
+    return rgb(uint8_t((sum[2] + n / 2) / n), uint8_t((sum[1] + n / 2) / n), uint8_t((sum[0] + n / 2) / n));
+}
+
 }  // namespace
 
 uint32_t EffectPanels::GenerateRandomEffect(std::optional<uint32_t> requested) {
@@ -62,6 +81,7 @@ uint32_t EffectPanels::GenerateRandomEffect(std::optional<uint32_t> requested) {
     }
     if (textColor >= 0 && textColor == backColor) textColor = anyPick();
 
+    std::vector<ColorRef> textGradient;
     const auto randomGradient = [&](int surface) {
         const int32_t style = int32_t(random.below(5)) + 1;
         const int32_t count = std::max<int32_t>(2, int32_t(random.below(6)));
@@ -69,9 +89,10 @@ uint32_t EffectPanels::GenerateRandomEffect(std::optional<uint32_t> requested) {
         std::vector<ColorRef> colors;
         for (int32_t i = 0; i < count; ++i) colors.push_back(static_cast<ColorRef>(anyPick()));
         SetGradient(surface, style, colors, angle, 0);
+        return colors;
     };
     if (random.below(10) == 0) {
-        randomGradient(1);
+        textGradient = randomGradient(1);
         textColor = -1, textTexture = -1;
     }
     if (random.below(10) == 0) {
@@ -92,6 +113,17 @@ uint32_t EffectPanels::GenerateRandomEffect(std::optional<uint32_t> requested) {
     if (random.below(4) == 0) guide = 0;
     if (frame < 4 && lightness(backColor) > 200) frame = 0;
     if (guide == 14 || guide == 17) guide = 0;
+
+    // The glow shadow turns the letters into their plain colour. Under a texture or a gradient that
+    // colour is whatever an earlier effect left there, and the seed would no longer give back its
+    // picture: the letters glow in the mean colour of the surface this effect gives them instead.
+    if (shadow == GlowShadowPreset && textColor < 0) {
+        if (!textGradient.empty()) {
+            e.setFillColor(1, meanColor(textGradient));
+        } else if (Bitmap texture; textTexture >= 0 && LoadListPicture(textureList, textTexture, texture)) {
+            e.setFillColor(1, meanColor(texture));
+        }
+    }
 
     // The outline and the frame presets are applied with stamps derived from the seed.
     SetStyleBase(e.Text, textColor, frame, shadow, bevel, outline, guide, backTexture, textTexture, backColor,

@@ -63,6 +63,31 @@ TEST(RandomEffect, SameSeedSameEffect) {
     EXPECT_NE(generate(1).picture.bgr, generate(2).picture.bgr);
 }
 
+// The glow shadow shows the letters in their plain colour. Where the effect gives them a texture or
+// a gradient, that colour must come from the effect too, not from whatever was shown before.
+TEST(RandomEffect, AGlowOverTexturedLettersDoesNotDependOnTheEffectBefore) {
+    int glowsOverPatterns = 0;
+    for (uint32_t seed = 1; seed < 1500 && glowsOverPatterns < 4; ++seed) {
+        PanelsRig a, b;
+        // Plain letters before: a texture name or a gradient afterwards comes from the effect.
+        for (PanelsRig* rig : {&a, &b}) rig->engine->TextFill.GradientCount = 0, rig->engine->TextFill.TextureName.clear();
+        a.engine->TextFill.FillColor = rgb(1, 2, 3);
+        b.engine->TextFill.FillColor = rgb(250, 240, 230);
+        a.panels.GenerateRandomEffect(seed);
+        if (a.panels.selectedShadow != presets::GlowShadowPreset) continue;
+        if (a.engine->TextFill.TextureName.empty() && a.engine->TextFill.GradientCount == 0) continue;
+        SCOPED_TRACE(seed);
+        ++glowsOverPatterns;
+        // Each generated and drawn in turn: the fringe patterns run on from one drawing to the next.
+        ASSERT_TRUE(a.render());
+        b.panels.GenerateRandomEffect(seed);
+        ASSERT_TRUE(b.render());
+        EXPECT_EQ(a.engine->TextFill.FillColor, b.engine->TextFill.FillColor);
+        EXPECT_EQ(a.canvas->toBitmap().bgr, b.canvas->toBitmap().bgr);
+    }
+    EXPECT_EQ(glowsOverPatterns, 4);
+}
+
 TEST(RandomEffect, RecordsUndoWithThePreviousSeedAndReportsItsOwn) {
     PanelsRig rig;
     uint32_t stored = 0;
