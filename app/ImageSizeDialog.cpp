@@ -55,6 +55,7 @@ ImageSizeDialog::ImageSizeDialog(QSize current, QSize fitted, UserMessages& mess
     auto* textLayout = new QVBoxLayout(text);
     for (controls::SpeedButton* b : {minimise_, maximise_}) {
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        b->setAutoRaise(false);  // framed, so they read as buttons beside the edits
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         textLayout->addWidget(b);
         connect(b, &QToolButton::toggled, this, &ImageSizeDialog::buttonsChanged);

@@ -314,6 +314,8 @@ int RunScreenshotTour(MainWindow& window, const QString& folder) {
         const QString name = QStringLiteral("main-%1-%2.png").arg(page + 1).arg(QString::fromLatin1(pages[page]));
         if (window.grab().save(QDir(folder).filePath(name))) ++written;
     }
+    // Print and image size over the default effect, before the pages change it.
+    written += WritePrintAndSizeScreenshots(window, folder);
     // The Text page in the assistant's mode and with all its controls.
     window.notebook()->setCurrentIndex(MainWindow::TextPage);
     const bool professional = window.professional();
@@ -357,7 +359,6 @@ int RunScreenshotTour(MainWindow& window, const QString& folder) {
     QApplication::processEvents();
     if (input.grab().save(QDir(folder).filePath(QStringLiteral("dialog-text-input.png")))) ++written;
     input.hide();
-    written += WritePrintAndSizeScreenshots(window, folder);
     if (WriteCursorSheet(QDir(folder).filePath(QStringLiteral("cursors.png"))) > 0) ++written;
     written += std::max(0, WriteHelpScreenshots(window.help(), folder));
     return written;

@@ -42,7 +42,7 @@ void applyMapping(TFontFX& e, const Mapping& m) {
     e.Fringe.FringeX = scaled(e.Fringe.FringeX, m.size);
     e.Fringe.FringeY = scaled(e.Fringe.FringeY, m.size);
     e.Bevel.BevelAddPixel = scaled(e.Bevel.BevelAddPixel, m.size);
-    e.Frame.FrameWidth = std::max(1, scaled(e.Frame.FrameWidth, m.frame));
+    e.Frame.FrameWidth = std::max(0, scaled(e.Frame.FrameWidth, m.frame));
 }
 
 Size clampSize(Size s) {
