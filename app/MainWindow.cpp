@@ -321,9 +321,7 @@ void MainWindow::buildMenus() {
     addItem(file, tr("&Speichern"), this, [this] { saveCommand(false); }, QKeySequence::Save);
     addItem(file, tr("Speichern &unter..."), this, [this] { saveCommand(true); }, QKeySequence::SaveAs);
     file->addSeparator();
-    QAction* print = file->addAction(tr("&Drucken..."));
-    print->setShortcut(QKeySequence::Print);
-    print->setEnabled(false);  // the print dialog is not there yet
+    QAction* print = addItem(file, tr("&Drucken..."), this, [this] { runCommand([this] { printCommand(); }); }, QKeySequence::Print);
     print->setObjectName(QStringLiteral("PrintMenu"));
     recentSeparator_ = file->addSeparator();
     recentSeparator_->setVisible(false);
@@ -342,8 +340,8 @@ void MainWindow::buildMenus() {
     addItem(edit, tr("&Kopieren"), this, [this] { copyCommand(); }, QKeySequence::Copy);
     pasteAction_ = addItem(edit, tr("&Einf\u00fcgen"), this, [this] { pasteCommand(); }, QKeySequence::Paste);
     edit->addSeparator();
-    QAction* imageSize = edit->addAction(tr("&Bildgr\u00f6\u00dfe..."));
-    imageSize->setEnabled(false);  // the image size dialog is not there yet
+    QAction* imageSize = addItem(edit, tr("&Bildgr\u00f6\u00dfe..."), this, [this] { runCommand([this] { imageSizeCommand(); }); });
+    imageSize->setObjectName(QStringLiteral("ImageSizeMenu"));
     QAction* charDeform = edit->addAction(tr("&Zeichen verformen..."));
     charDeform->setEnabled(false);  // the character deformation dialog is not there yet
     connect(edit, &QMenu::aboutToShow, this, [this] {
@@ -387,8 +385,9 @@ void MainWindow::buildToolBar() {
                    [this] { runCommand([this] { newCommand(); }); });
     bar->addAction(icon("document-open", s->standardIcon(QStyle::SP_DialogOpenButton)), tr("\u00d6ffnen"), this, [this] { openCommand(); });
     bar->addAction(icon("document-save", s->standardIcon(QStyle::SP_DialogSaveButton)), tr("Speichern"), this, [this] { saveCommand(false); });
-    QAction* print = bar->addAction(icon("document-print", toolIcon(ToolPicture::Print)), tr("Drucken"));
-    print->setEnabled(false);
+    QAction* print = bar->addAction(icon("document-print", toolIcon(ToolPicture::Print)), tr("Drucken"), this,
+                                    [this] { runCommand([this] { printCommand(); }); });
+    print->setObjectName(QStringLiteral("PrintSpeedButton"));
     bar->addSeparator();
     bar->addAction(icon("edit-undo", s->standardIcon(QStyle::SP_ArrowBack)), tr("R\u00fcckg\u00e4ngig"), this, [this] { undoCommand(); });
     bar->addAction(icon("edit-copy", toolIcon(ToolPicture::Copy)), tr("Kopieren"), this, [this] { copyCommand(); });

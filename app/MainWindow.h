@@ -124,6 +124,17 @@ public:
     // The recent-file menu caption: the path shortened in its middle to fit `pixels`.
     static QString elidedPath(const QString& path, int pixels, const QFont& font);
 
+    // The print dialog over the picture shown (without the guides), and the image size dialog
+    // with what it asks for.
+    void printCommand();
+    void imageSizeCommand();
+    // The text-scaling operation: guides and pixel-sized effect values follow the picture from the
+    // old size to the new one (or the picture is fitted to the text, or the text to the picture),
+    // and the picture takes the size that results, which is returned.
+    QSize scaleText(int oldWidth, int oldHeight, bool minimise, bool maximise, int newHeight, int newWidth);
+    // The size fitting the picture to its text would give (the current size when there is no text).
+    QSize fittedSize() const;
+
     // Edit menu.
     QString undoCaption() const;
     void undoCommand();

@@ -19,10 +19,13 @@
 
 #include "app/Cursors.h"
 #include "app/Help.h"
+#include "app/ImageSizeDialog.h"
 #include "app/ImageView.h"
 #include "app/MainWindow.h"
+#include "app/PrintDialog.h"
 #include "app/TextInputDialog.h"
 #include "controls/Controls.h"
+#include "controls/QtImages.h"
 #include "panels/pages/BevelPage.h"
 #include "panels/pages/GradientList.h"
 #include "panels/pages/SlideShow.h"
@@ -153,6 +156,26 @@ int WriteSurfaceScreenshots(MainWindow& window, const QString& folder) {
 bool Save(QWidget& widget, const QString& folder, const QString& name) {
     QApplication::processEvents();
     return widget.grab().save(QDir(folder).filePath(name));
+}
+
+// The print dialog over the default effect on an A4 sheet (and its page, printed into
+// print-page.pdf beside the pictures), and the image size dialog.
+int WritePrintAndSizeScreenshots(MainWindow& window, const QString& folder) {
+    int written = 0;
+    PrintLayout layout = window.engine().Print;
+    PrintDialog print(layout, controls::ToQImage(window.picture()), QString::fromStdString(window.engine().Text),
+                      window.messages(), &window);
+    print.setPaper(QPageSize(QPageSize::A4));
+    print.show();
+    if (Save(print, folder, QStringLiteral("dialog-print.png"))) ++written;
+    print.setPdfOutput(QDir(folder).filePath(QStringLiteral("print-page.pdf")));
+    print.print();
+    print.hide();
+    ImageSizeDialog size(window.view()->size(), window.fittedSize(), window.messages(), &window);
+    size.show();
+    if (Save(size, folder, QStringLiteral("dialog-image-size.png"))) ++written;
+    size.hide();
+    return written;
 }
 
 // The 3D Bevel page in both modes, its profile editor with a three-segment profile and the
@@ -291,6 +314,8 @@ int RunScreenshotTour(MainWindow& window, const QString& folder) {
         const QString name = QStringLiteral("main-%1-%2.png").arg(page + 1).arg(QString::fromLatin1(pages[page]));
         if (window.grab().save(QDir(folder).filePath(name))) ++written;
     }
+    // Print and image size over the default effect, before the pages change it.
+    written += WritePrintAndSizeScreenshots(window, folder);
     // The Text page in the assistant's mode and with all its controls.
     window.notebook()->setCurrentIndex(MainWindow::TextPage);
     const bool professional = window.professional();

@@ -1,0 +1,63 @@
+// The Print and Image size commands of the main window.
+#include <QLabel>
+#include <QStatusBar>
+
+#include "app/ImageFrame.h"
+#include "app/ImageSizeDialog.h"
+#include "app/ImageView.h"
+#include "app/MainWindow.h"
+#include "app/PrintDialog.h"
+#include "controls/QtImages.h"
+#include "panels/presets/TextScaling.h"
+
+namespace vortel::app {
+
+void MainWindow::printCommand() {
+    // The page shows the effect, not the guide editor's lines over it.
+    if (guideEditing_) hideGuides();
+    QString text = QString::fromStdString(engine_->Text);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    PrintDialog dialog(engine_->Print, controls::ToQImage(canvas_->toBitmap()), text, messages_, this);
+    dialog.runDialog = [this](QDialog& d) { return execDialog(d); };
+    const PrintLayout before = engine_->Print;
+    execDialog(dialog);
+    const PrintLayout& after = engine_->Print;
+    // The layout travels with the document: a changed one is a change to save.
+    if (after.Left != before.Left || after.Top != before.Top || after.Width != before.Width ||
+        after.Height != before.Height || after.Options != before.Options)
+        engine_->Modified = 1;
+}
+
+QSize MainWindow::fittedSize() const {
+    const QSize current(canvas_->width(), canvas_->height());
+    const Rect box = presets::TextCoverage(*engine_, canvas_->height());
+    if (box.width() <= 0 || box.height() <= 0) return current;
+    const int margin = presets::FitMargin(box);
+    return QSize(std::min(box.width() + 2 * margin, presets::MaxImageSide),
+                 std::min(box.height() + 2 * margin, presets::MaxImageSide));
+}
+
+QSize MainWindow::scaleText(int oldWidth, int oldHeight, bool minimise, bool maximise, int newHeight, int newWidth) {
+    const Size size = presets::ScaleText(*engine_, Size{oldWidth, oldHeight}, Size{newWidth, newHeight}, minimise, maximise);
+    setImageSize(size.cx, size.cy);
+    return QSize(size.cx, size.cy);
+}
+
+void MainWindow::imageSizeCommand() {
+    const QSize current(canvas_->width(), canvas_->height());
+    ImageSizeDialog dialog(current, fittedSize(), messages_, this);
+    if (execDialog(dialog) != QDialog::Accepted) return;
+    engine_->releaseTextMask();
+    const QSize chosen = dialog.chosenSize();
+    if (dialog.scaleText()) {
+        scaleText(current.width(), current.height(), dialog.minimise(), dialog.maximise(), chosen.height(), chosen.width());
+    } else {
+        setImageSize(chosen.width(), chosen.height());
+    }
+    engine_->Modified = 1;
+    recalculate();
+    showPanels();
+    statusPanels_[1]->setText(tr("Bildgr\u00f6\u00dfe: %1 x %2").arg(canvas_->width()).arg(canvas_->height()));
+}
+
+}  // namespace vortel::app
