@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/CharDeformDialog.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -342,8 +343,17 @@ void MainWindow::buildMenus() {
     edit->addSeparator();
     QAction* imageSize = addItem(edit, tr("&Bildgr\u00f6\u00dfe..."), this, [this] { runCommand([this] { imageSizeCommand(); }); });
     imageSize->setObjectName(QStringLiteral("ImageSizeMenu"));
+    // The deformation dialog stays open beside the window; its command waits until it closes.
     QAction* charDeform = edit->addAction(tr("&Zeichen verformen..."));
-    charDeform->setEnabled(false);  // the character deformation dialog is not there yet
+    charDeform->setObjectName(QStringLiteral("CharDeformMenu"));
+    connect(charDeform, &QAction::triggered, this, [this, charDeform] {
+        auto* dialog = new CharDeformDialog(*this, this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        charDeform->setEnabled(false);
+        connect(dialog, &QObject::destroyed, charDeform, [charDeform] { charDeform->setEnabled(true); });
+        dialog->show();
+        dialog->move(geometry().center() - dialog->rect().center());
+    });
     connect(edit, &QMenu::aboutToShow, this, [this] {
         undoAction_->setText(undoCaption());
         undoAction_->setEnabled(engine_->Undo.action != 0);

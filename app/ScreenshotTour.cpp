@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
+#include "app/CharDeformDialog.h"
 #include "app/Cursors.h"
 #include "app/Help.h"
 #include "app/ImageSizeDialog.h"
@@ -31,6 +32,7 @@
 #include "panels/pages/SlideShow.h"
 #include "panels/pages/StylePage.h"
 #include "panels/pages/SurfacePage.h"
+#include "panels/pages/TransparencyDialog.h"
 #include "panels/pages/TextureLists.h"
 
 namespace vortel::app {
@@ -178,6 +180,29 @@ int WritePrintAndSizeScreenshots(MainWindow& window, const QString& folder) {
     return written;
 }
 
+// The transparency dialog, and the deformation dialog with both curves bent and the window
+// showing the letters they spread.
+int WriteSmallDialogScreenshots(MainWindow& window, const QString& folder) {
+    int written = 0;
+    pages::TransparencyDialog transparency(window, pages::TransparencyDialog::AllPoints, [] {}, &window);
+    transparency.show();
+    written += Save(transparency, folder, QStringLiteral("dialog-transparency.png"));
+    transparency.reject();
+    TFontFX& e = window.engine();
+    const std::vector<Point> horz = e.HorzCurve, vert = e.VertCurve;
+    e.HorzCurve[2] = Point{-210, 150}, e.HorzCurve[6] = Point{220, -140};
+    e.VertCurve[4] = Point{160, 90};
+    window.recalculate();
+    CharDeformDialog deform(window, &window);
+    deform.show();
+    written += Save(deform, folder, QStringLiteral("dialog-char-deform.png"));
+    deform.hide();
+    written += Save(window, folder, QStringLiteral("char-deform-effect.png"));
+    e.HorzCurve = horz, e.VertCurve = vert;
+    window.recalculate();
+    return written;
+}
+
 // The 3D Bevel page in both modes, its profile editor with a three-segment profile and the
 // editor's segment menu.
 int WriteBevelScreenshots(MainWindow& window, const QString& folder) {
@@ -316,6 +341,7 @@ int RunScreenshotTour(MainWindow& window, const QString& folder) {
     }
     // Print and image size over the default effect, before the pages change it.
     written += WritePrintAndSizeScreenshots(window, folder);
+    written += WriteSmallDialogScreenshots(window, folder);
     // The Text page in the assistant's mode and with all its controls.
     window.notebook()->setCurrentIndex(MainWindow::TextPage);
     const bool professional = window.professional();

@@ -22,6 +22,14 @@ static std::vector<Point> initialCurve(uint8_t n, bool horizontal) {
     return curve;
 }
 
+bool TFontFX::evenCurves() const {
+    static const std::vector<Point> horz = initialCurve(NumHorzCurvePoints, true), vert = initialCurve(NumVertCurvePoints, false);
+    const auto same = [](const std::vector<Point>& a, const std::vector<Point>& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](Point p, Point q) { return p.x == q.x && p.y == q.y; });
+    };
+    return same(HorzCurve, horz) && same(VertCurve, vert);
+}
+
 static FillRecord initialFill(ColorRef color, ColorRef first, ColorRef second) {
     FillRecord fill;
     fill.FillColor = color;

@@ -122,8 +122,10 @@ public:
     void ZeichneBGFrame(TPixelBuffer& buffer);
     void ZeichneBGFramePolygon(Canvas& dc, int32_t width, int32_t height);
     // The view's test: four two-point guides forming an upright box (horizontal upper and lower
-    // guides over each other), and no fringe.
+    // guides over each other), no fringe and the letters spread evenly.
     bool isUnwarped() const;
+    // Both distribution curves as a new engine has them: the letters spread evenly.
+    bool evenCurves() const;
     RenderOptions renderOptions;
 
     // --- setters for the panels: each marks exactly the caches its value feeds ---

@@ -25,7 +25,8 @@ bool TFontFX::isUnwarped() const {
     const bool box = up[0].x == low[0].x && up[1].x == low[1].x && up[0].y == up[1].y && low[0].y == low[1].y &&
                      up[0].x < up[1].x && up[0].y < low[0].y;
     const bool noFringe = Fringe.FringeKind == 0 && Fringe.OutlineStep == 100 && Fringe.FringeX == 0 && Fringe.FringeY == 0;
-    return box && noFringe;
+    // Letters spread by edited distribution curves need the warp too.
+    return box && noFringe && evenCurves();
 }
 
 // A shadow right under the text, as large, in the colour of a plain text fill, already is the

@@ -1,4 +1,5 @@
 #include "panels/pages/BevelPage.h"
+#include "panels/pages/TransparencyDialog.h"
 #include "panels/pages/ValueRows.h"
 
 #include <QAction>
@@ -174,10 +175,17 @@ void BevelPage::build() {
         segmentItems_ << fillActions_[k];
     }
     segmentItems_ << menu_->addSeparator();
-    // Shown with the segment's transparency; its dialog is not there yet.
-    transparencyAction_ = menu_->addAction(tr("Transparenz...\t(%1 %)").arg(0));
+    // Shown with the segment's transparency.
+    transparencyAction_ = menu_->addAction(tr("Transparenz...\t(%1 %)").arg(0), this, [this] {
+        const int segment = menuSegment_;
+        TransparencyDialog dialog(host_, segment, [this] {
+            hint_ = false;
+            drawEditor();
+            if (shown()) host_.startDelayedCalc(400);
+        }, this);
+        host_.execDialog(dialog);
+    });
     transparencyAction_->setObjectName(QStringLiteral("TransparencyMenu"));
-    transparencyAction_->setEnabled(false);
     segmentItems_ << transparencyAction_;
 }
 
@@ -346,14 +354,7 @@ void BevelPage::showEditor(bool on) {
     }
     if (!engine().Bevel.enabled()) {
         // No bevel yet: start from a flat line across at half height.
-        BevelParams b = engine().Bevel;
-        BevelPoint& start = b.Points[0];
-        start.SegmentType = 1;
-        BevelPoint& end = b.Points[1];
-        end.X = 1000, end.Y = 500, end.ColorMode = 0, end.SegmentType = 1, end.Transparency = 0;
-        engine().setBevelProfile(b.Points, 1);
-        engine().setBevelEnabled(true);
-        engine().setBevelValues(b.BevelHeight, b.BevelSize, 0, b.BevelAngle);
+        StartFlatProfile(engine());
         showValues(true);
     }
     hint_ = true;

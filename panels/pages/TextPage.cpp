@@ -1,4 +1,5 @@
 #include "panels/pages/TextPage.h"
+#include "panels/pages/TransparencyDialog.h"
 #include "panels/pages/NumberCombo.h"
 
 #include <QAbstractItemView>
@@ -159,9 +160,11 @@ TextPage::TextPage(PageHost& host, QWidget* parent) : EffectPage(host, presets::
     center_ = button("FontCenterSpeedButton", alignGlyph(1), tr("Zentriert"));
     right_ = button("FontRightSpeedButton", alignGlyph(2), tr("Rechtsb\u00fcndig"));
     for (SpeedButton* b : {left_, center_, right_}) b->setGroup(3);
-    transparency_ = button("TextTransparenzSpeedButton", transparencyGlyph(),
-                           tr("Transparenz aller Punkte des 3D-Kanten-Profils (folgt in einer sp\u00e4teren Version)"));
-    transparency_->setEnabled(false);
+    transparency_ = button("TextTransparenzSpeedButton", transparencyGlyph(), tr("Transparenz aller Punkte des 3D-Kanten-Profils"));
+    connect(transparency_, &SpeedButton::clicked, this, [this] {
+        TransparencyDialog dialog(host_, TransparencyDialog::AllPoints, [this] { host_.recalculate(); }, this);
+        host_.execDialog(dialog);
+    });
     for (SpeedButton* b : {bold_, italic_, left_, center_, right_})
         connect(b, &SpeedButton::clicked, this, [this] { applyFontSettings(Source::Other); });
 

@@ -55,6 +55,30 @@ TEST(Warp, DefaultRectangleScalesUniformly) {
     EXPECT_EQ(rig.engine->WarpedBounds, (Rect{out.minX - 1, 200 - out.maxY - 1, out.maxX + 1, 200 - out.minY + 1}));
 }
 
+// Letters spread by an edited distribution curve go through the warp even in the plain box, and
+// the picture shows the new spacing.
+TEST(Warp, EditedDistributionCurvesLeaveThePlainBox) {
+    const auto render = [](EngineRig& rig) {
+        if (!rig.extractAndWarp()) return false;
+        rig.engine->ShowText(*rig.canvas, false);
+        return true;
+    };
+    EngineRig plain;
+    ASSERT_TRUE(render(plain));
+    ASSERT_TRUE(plain.engine->isUnwarped());
+    for (const bool horizontal : {true, false}) {
+        SCOPED_TRACE(horizontal);
+        EngineRig edited;
+        std::vector<Point>& curve = horizontal ? edited.engine->HorzCurve : edited.engine->VertCurve;
+        curve[3] = horizontal ? Point{250, -100} : Point{100, -250};
+        ASSERT_TRUE(render(edited));
+        EXPECT_FALSE(edited.engine->isUnwarped());
+        EXPECT_NE(edited.canvas->toBitmap().bgr, plain.canvas->toBitmap().bgr);
+        curve[3] = (horizontal ? plain.engine->HorzCurve : plain.engine->VertCurve)[3];
+        EXPECT_TRUE(edited.engine->isUnwarped());
+    }
+}
+
 TEST(Warp, ArchedUpperGuideLiftsTheMiddleLetters) {
     EngineRig flat;
     flat.setGuides(rectangleGuides(20, 60, 430, 180));
