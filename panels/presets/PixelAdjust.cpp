@@ -1,8 +1,10 @@
 #include "panels/presets/PixelAdjust.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <stdexcept>
+#include <thread>
 #include <utility>
 
 namespace vortel::presets {
@@ -10,9 +12,6 @@ namespace vortel::presets {
 namespace {
 
 uint8_t clampByte(int32_t v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); }
-
-// Truncating toward zero, as the integer results of the real-valued steps are taken.
-int32_t trunc32(double v) { return static_cast<int32_t>(v); }
 
 size_t byteCount(const Bitmap& picture) { return size_t(picture.width) * size_t(picture.height) * 3; }
 
@@ -72,6 +71,26 @@ void repeat(Bitmap& picture, int32_t times, Op op) {
 
 }  // namespace
 
+namespace {
+
+// Division by a divisor of 1 to 510 as a multiplication by its rounded-up reciprocal: for
+// numerators below 2^16 the error stays under 2^-16, less than the 1/510 that separates a
+// quotient's fraction from the next whole number, so the result is the exact integer quotient.
+constexpr auto Reciprocals = [] {
+    std::array<uint64_t, 511> table{};
+    for (uint64_t q = 1; q < table.size(); ++q) table[q] = ((uint64_t(1) << 32) + q - 1) / q;
+    return table;
+}();
+
+int32_t divide(int32_t numerator, int32_t divisor) {
+    return int32_t((uint64_t(numerator) * Reciprocals[size_t(divisor)]) >> 32);
+}
+
+}  // namespace
+
+// The conversions are written with the real-valued steps (42.5, 127.5, 21.25) scaled to whole
+// numbers: every quotient of the real form is a ratio of small integers, so truncating it gives
+// the same value as the integer division here, and the colour pass runs without floating point.
 Hls rgbToHls(Rgb c) {
     const int32_t r = c.r, g = c.g, b = c.b;
     const int32_t most = std::max({r, g, b}), least = std::min({r, g, b});
@@ -79,10 +98,14 @@ Hls rgbToHls(Rgb c) {
     if (most == least) return {170, clampByte(l), 0};
     const int32_t d = most - least, sum = most + least;
     // Lightness above the middle keeps the sum below 510, at or below it keeps the sum positive.
-    const int32_t s = l > 127 ? (d * 255 + (510 - sum) / 2) / (510 - sum) : (d * 255 + sum / 2) / sum;
-    auto distance = [&](int32_t v) { return trunc32((double(most - v) * 42.5 + d / 2) / d); };
-    const int32_t rd = distance(r), gd = distance(g), bd = distance(b);
-    int32_t hue = r == most ? bd - gd : g == most ? 85 + rd - bd : 170 + gd - rd;
+    const int32_t below = l > 127 ? 510 - sum : sum;
+    const int32_t s = divide(d * 255 + below / 2, below);
+    // (most - v) * 42.5 + d / 2, over d; the largest channel's own distance is 0.
+    const int32_t half = 2 * (d / 2), twice = 2 * d;
+    auto distance = [&](int32_t v) { return divide(85 * (most - v) + half, twice); };
+    int32_t hue = r == most ? distance(b) - distance(g)
+                  : g == most ? 85 + distance(r) - distance(b)
+                              : 170 + distance(g) - distance(r);
     if (hue < 0) hue += 255;
     if (hue >= 256) hue -= 255;
     return {clampByte(hue), clampByte(l), clampByte(s)};
@@ -91,19 +114,56 @@ Hls rgbToHls(Rgb c) {
 Rgb hlsToRgb(Hls c) {
     const int32_t h = c.h, l = c.l, s = c.s;
     if (s == 0) return {c.l, c.l, c.l};
-    const int32_t m2 = l > 127 ? l + s - trunc32((l * s + 127.5) / 255) : trunc32((l * (s + 255) + 127.5) / 255);
-    const int32_t m1 = 2 * l - m2;
+    // (l * s + 127.5) / 255 and (l * (s + 255) + 127.5) / 255 with numerator and divisor doubled.
+    const int32_t m2 = l > 127 ? l + s - (2 * l * s + 255) / 510 : (2 * l * (s + 255) + 255) / 510;
+    const int32_t m1 = 2 * l - m2, span = m2 - m1;
     auto part = [&](int32_t hue) {
         if (hue < 0) hue += 255;
         if (hue >= 256) hue -= 255;
-        if (hue < 42.5) return m1 + trunc32(((m2 - m1) * hue + 21.25) / 42.5);
-        if (hue < 127.5) return m2;
+        // Below 42.5, below 127.5, from 170; the ramps' (x + 21.25) / 42.5 is (4x + 85) / 170.
+        if (hue <= 42) return m1 + (4 * span * hue + 85) / 170;
+        if (hue <= 127) return m2;
         if (hue >= 170) return m1;
-        return m1 + trunc32(((170 - hue) * (m2 - m1) + 21.25) / 42.5);
+        return m1 + (4 * (170 - hue) * span + 85) / 170;
     };
-    auto channel = [&](int32_t hue) { return clampByte(trunc32((part(hue) * 255 + 127.5) / 255)); };
-    return {channel(h + 85), channel(h), channel(h - 85)};
+    // (p * 255 + 127.5) / 255 truncated is p itself for p >= 0 and clamps to 0 below.
+    return {clampByte(part(h + 85)), clampByte(part(h)), clampByte(part(h - 85))};
 }
+
+namespace {
+
+// The colour adjustment of one pixel's three stored bytes, as 0x00BBGGRR-style packed bytes:
+// byte 0 is the first stored byte.
+uint32_t adjustPixel(uint32_t pixel, const ColorSliders& s, bool viaHls) {
+    Rgb c{clampByte(int32_t(pixel & 0xFF) + s.red), clampByte(int32_t(pixel >> 8 & 0xFF) + s.green),
+          clampByte(int32_t(pixel >> 16 & 0xFF) + s.blue)};
+    if (viaHls) {
+        const Hls hls = rgbToHls(c);
+        c = hlsToRgb({clampByte(hls.h + s.hue), clampByte(hls.l + s.lightness), clampByte(hls.s + s.saturation)});
+    }
+    return uint32_t(c.r) | uint32_t(c.g) << 8 | uint32_t(c.b) << 16;
+}
+
+// Pictures repeat their colours (flat grounds, gradients, textures), so each part of the pass keeps
+// the results of the colours it met last in a small direct-mapped table (64 KB of keys, as many of
+// values: it stays in the second-level cache). A key carries bit 24 so the empty slot matches none.
+void adjustRange(const uint8_t* in, uint8_t* out, size_t pixels, const ColorSliders& s, bool viaHls) {
+    constexpr int CacheBits = 14;
+    std::vector<uint32_t> keys(size_t(1) << CacheBits, 0), values(size_t(1) << CacheBits);
+    for (size_t i = 0; i < pixels; ++i, in += 3, out += 3) {
+        const uint32_t pixel = uint32_t(in[0]) | uint32_t(in[1]) << 8 | uint32_t(in[2]) << 16;
+        const uint32_t key = pixel | 1u << 24;
+        const size_t slot = (pixel * 2654435761u) >> (32 - CacheBits);
+        if (keys[slot] != key) {
+            keys[slot] = key;
+            values[slot] = adjustPixel(pixel, s, viaHls);
+        }
+        const uint32_t v = values[slot];
+        out[0] = uint8_t(v), out[1] = uint8_t(v >> 8), out[2] = uint8_t(v >> 16);
+    }
+}
+
+}  // namespace
 
 Bitmap adjustColors(const Bitmap& picture, const ColorSliders& sliders) {
     requireConsistent(picture);
@@ -111,22 +171,24 @@ Bitmap adjustColors(const Bitmap& picture, const ColorSliders& sliders) {
     // The HLS round trip drifts strongly saturated colours by several steps (yellow 255,255,0
     // comes back as 255,252,1), so it runs only when a slider asks for it.
     const bool viaHls = s.hue != 0 || s.lightness != 0 || s.saturation != 0;
-    Bitmap out = picture;
-    for (size_t i = 0; i + 2 < out.bgr.size(); i += 3) {
-        uint8_t* p = out.bgr.data() + i;
-        // The slider named red acts on the first stored byte and blue on the third, and the first
-        // byte enters the conversion as red: in our blue-green-red bytes the red and blue sliders
-        // change blue and red, and the hue slider turns the other way round the colour circle.
-        // Kept so that adjusted pictures look as they always have.
-        Rgb c{clampByte(p[0] + s.red), clampByte(p[1] + s.green), clampByte(p[2] + s.blue)};
-        if (viaHls) {
-            const Hls hls = rgbToHls(c);
-            c = hlsToRgb({clampByte(hls.h + s.hue), clampByte(hls.l + s.lightness), clampByte(hls.s + s.saturation)});
-        }
-        p[0] = c.r;
-        p[1] = c.g;
-        p[2] = c.b;
+    if (s == ColorSliders{}) return picture;
+    // The slider named red acts on the first stored byte and blue on the third, and the first
+    // byte enters the conversion as red: in our blue-green-red bytes the red and blue sliders
+    // change blue and red, and the hue slider turns the other way round the colour circle.
+    // Kept so that adjusted pictures look as they always have.
+    Bitmap out{picture.width, picture.height, std::vector<uint8_t>(picture.bgr.size())};
+    const size_t pixels = picture.bgr.size() / 3;
+    // Large pictures (a full image while a slider moves) are split between two threads.
+    constexpr size_t SplitFrom = size_t(1) << 18;
+    const unsigned cores = std::thread::hardware_concurrency();
+    if (pixels < SplitFrom || cores < 2) {
+        adjustRange(picture.bgr.data(), out.bgr.data(), pixels, s, viaHls);
+        return out;
     }
+    const size_t first = pixels / 2;
+    std::thread other([&] { adjustRange(picture.bgr.data(), out.bgr.data(), first, s, viaHls); });
+    adjustRange(picture.bgr.data() + first * 3, out.bgr.data() + first * 3, pixels - first, s, viaHls);
+    other.join();
     return out;
 }
 
@@ -176,6 +238,7 @@ void AdjustDialogState::reset(Bitmap picture) {
     sliders_ = {};
     softenCount_ = rotations_ = 0;
     mirrored_ = applied_ = false;
+    steps_.clear();
 }
 
 void AdjustDialogState::changed() {
@@ -191,45 +254,68 @@ void AdjustDialogState::setSliders(const ColorSliders& sliders) {
 void AdjustDialogState::soften() {
     working_ = presets::soften(working_);
     ++softenCount_;
+    steps_.push_back({Step::Soften});
     changed();
 }
 
 void AdjustDialogState::sharpen() {
     working_ = presets::sharpen(working_);
     --softenCount_;
+    steps_.push_back({Step::Sharpen});
     changed();
 }
 
-// The replay mirrors before it turns; a turn already made before this mirror must then be made
-// the other way round (mirroring after a turn equals mirroring before the opposite turn).
+// A mirror and turns collect as "mirror, then turn": a mirror after k turns equals a mirror before
+// 4 - k turns. The overall flag and count follow the same rule.
+void AdjustDialogState::turned(bool mirror) {
+    auto collect = [mirror](bool& mirrored, int32_t& turns) {
+        if (mirror) {
+            mirrored = !mirrored;
+            turns = (4 - turns) % 4;
+        } else {
+            turns = (turns + 1) % 4;
+        }
+    };
+    collect(mirrored_, rotations_);
+    if (steps_.empty() || steps_.back().kind != Step::Geometry) steps_.push_back({Step::Geometry});
+    Step& last = steps_.back();
+    collect(last.mirror, last.turns);
+    if (!last.mirror && last.turns == 0) steps_.pop_back();
+    changed();
+}
+
 void AdjustDialogState::mirror() {
     working_ = presets::mirror(working_);
-    mirrored_ = !mirrored_;
-    rotations_ = (4 - rotations_) % 4;
-    changed();
+    turned(true);
 }
 
 void AdjustDialogState::rotate() {
     working_ = presets::rotate(working_);
-    rotations_ = (rotations_ + 1) % 4;
-    changed();
+    turned(false);
 }
 
 // The dialog's picture is the colour adjustment of the filtered and turned picture, so the full
-// image gets the filters, the mirror and the turns first and the colours last.
+// image gets the steps first and the colours last.
 bool AdjustDialogState::applyToImage(Bitmap& image) {
     if (applied_) return false;
     Bitmap result = image;
-    repeat(result, softenCount_, presets::soften);
-    repeat(result, -softenCount_, presets::sharpen);
-    if (mirrored_) result = presets::mirror(result);
-    repeat(result, rotations_, presets::rotate);
+    for (const Step& step : steps_) {
+        if (step.kind == Step::Soften) {
+            result = presets::soften(result);
+        } else if (step.kind == Step::Sharpen) {
+            result = presets::sharpen(result);
+        } else {
+            if (step.mirror) result = presets::mirror(result);
+            repeat(result, step.turns, presets::rotate);
+        }
+    }
     image = adjustColors(result, sliders_);
     working_ = shown_;
     sliders_ = {};
     softenCount_ = rotations_ = 0;
     mirrored_ = false;
     applied_ = true;
+    steps_.clear();
     return true;
 }
 
