@@ -134,7 +134,7 @@ void JpegOptimizerDialog::preview() {
     } catch (const std::exception& e) {
         busy_ = false;
         again_ = false;
-        messages_.messageBox(e.what(), "Vortel", MessageIcon::Error);
+        messages_.messageBox(e.what(), tr("Vortel").toStdString(), MessageIcon::Error);
         return;
     }
     busy_ = false;
@@ -150,7 +150,7 @@ void JpegOptimizerDialog::save() {
     try {
         optimizer_.save(target_.toStdString(), slider_->value());
     } catch (const std::exception& e) {
-        messages_.messageBox(e.what(), "Vortel", MessageIcon::Error);
+        messages_.messageBox(e.what(), tr("Vortel").toStdString(), MessageIcon::Error);
         return;
     }
     accept();
