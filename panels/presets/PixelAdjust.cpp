@@ -91,7 +91,10 @@ int32_t divide(int32_t numerator, int32_t divisor) {
 // The conversions are written with the real-valued steps (42.5, 127.5, 21.25) scaled to whole
 // numbers: every quotient of the real form is a ratio of small integers, so truncating it gives
 // the same value as the integer division here, and the colour pass runs without floating point.
-Hls rgbToHls(Rgb c) {
+namespace {
+
+// Kept inline so the colour pass has both conversions in one piece of code.
+[[gnu::always_inline]] inline Hls toHls(Rgb c) {
     const int32_t r = c.r, g = c.g, b = c.b;
     const int32_t most = std::max({r, g, b}), least = std::min({r, g, b});
     const int32_t l = ((most + least) * 255 + 255) / 510;
@@ -111,7 +114,7 @@ Hls rgbToHls(Rgb c) {
     return {clampByte(hue), clampByte(l), clampByte(s)};
 }
 
-Rgb hlsToRgb(Hls c) {
+[[gnu::always_inline]] inline Rgb toRgb(Hls c) {
     const int32_t h = c.h, l = c.l, s = c.s;
     if (s == 0) return {c.l, c.l, c.l};
     // (l * s + 127.5) / 255 and (l * (s + 255) + 127.5) / 255 with numerator and divisor doubled.
@@ -130,6 +133,11 @@ Rgb hlsToRgb(Hls c) {
     return {clampByte(part(h + 85)), clampByte(part(h)), clampByte(part(h - 85))};
 }
 
+}  // namespace
+
+Hls rgbToHls(Rgb c) { return toHls(c); }
+Rgb hlsToRgb(Hls c) { return toRgb(c); }
+
 namespace {
 
 // The colour adjustment of one pixel's three stored bytes, as 0x00BBGGRR-style packed bytes:
@@ -138,8 +146,8 @@ uint32_t adjustPixel(uint32_t pixel, const ColorSliders& s, bool viaHls) {
     Rgb c{clampByte(int32_t(pixel & 0xFF) + s.red), clampByte(int32_t(pixel >> 8 & 0xFF) + s.green),
           clampByte(int32_t(pixel >> 16 & 0xFF) + s.blue)};
     if (viaHls) {
-        const Hls hls = rgbToHls(c);
-        c = hlsToRgb({clampByte(hls.h + s.hue), clampByte(hls.l + s.lightness), clampByte(hls.s + s.saturation)});
+        const Hls hls = toHls(c);
+        c = toRgb({clampByte(hls.h + s.hue), clampByte(hls.l + s.lightness), clampByte(hls.s + s.saturation)});
     }
     return uint32_t(c.r) | uint32_t(c.g) << 8 | uint32_t(c.b) << 16;
 }
@@ -150,15 +158,22 @@ uint32_t adjustPixel(uint32_t pixel, const ColorSliders& s, bool viaHls) {
 void adjustRange(const uint8_t* in, uint8_t* out, size_t pixels, const ColorSliders& s, bool viaHls) {
     constexpr int CacheBits = 14;
     std::vector<uint32_t> keys(size_t(1) << CacheBits, 0), values(size_t(1) << CacheBits);
+    uint32_t lastKey = 0, lastValue = 0;
     for (size_t i = 0; i < pixels; ++i, in += 3, out += 3) {
         const uint32_t pixel = uint32_t(in[0]) | uint32_t(in[1]) << 8 | uint32_t(in[2]) << 16;
         const uint32_t key = pixel | 1u << 24;
+        // Runs of one colour (flat grounds) skip the table.
+        if (key == lastKey) {
+            out[0] = uint8_t(lastValue), out[1] = uint8_t(lastValue >> 8), out[2] = uint8_t(lastValue >> 16);
+            continue;
+        }
         const size_t slot = (pixel * 2654435761u) >> (32 - CacheBits);
         if (keys[slot] != key) {
             keys[slot] = key;
             values[slot] = adjustPixel(pixel, s, viaHls);
         }
         const uint32_t v = values[slot];
+        lastKey = key, lastValue = v;
         out[0] = uint8_t(v), out[1] = uint8_t(v >> 8), out[2] = uint8_t(v >> 16);
     }
 }
