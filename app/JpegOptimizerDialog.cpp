@@ -30,6 +30,7 @@ JpegOptimizerDialog::JpegOptimizerDialog(Bitmap picture, QString target, UserMes
     slider_->setPageStep(10);
     slider_->setTickPosition(QSlider::TicksBelow);
     slider_->setTickInterval(10);
+    slider_->setMinimumWidth(260);
     auto* least = new QLabel(tr("Beste Kompression"), this);
     least->setObjectName(QStringLiteral("KompressionLabel"));
     auto* best = new QLabel(tr("Beste Qualit\u00e4t"), this);
@@ -89,7 +90,7 @@ JpegOptimizerDialog::JpegOptimizerDialog(Bitmap picture, QString target, UserMes
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(scroll_, 1);
     layout->addLayout(side);
-    resize(680, 380);
+    resize(720, 380);
 }
 
 QString JpegOptimizerDialog::valueText() const { return values_->text(); }
