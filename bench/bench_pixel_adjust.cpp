@@ -49,6 +49,20 @@ void BM_AdjustColorsFullImage(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * int64_t(picture.width) * picture.height);
 }
 
+// The dialog while the hue slider is dragged over a 1920 x 1080 picture (the channel sliders stay):
+// the working picture's HLS is kept, so each move only converts back.
+void BM_DialogHueDrag(benchmark::State& state) {
+    vortel::presets::AdjustDialogState dialog;
+    dialog.reset(samplePicture(1920, 1080));
+    vortel::presets::ColorSliders sliders{0, -20, 15, 10, -10, 5};
+    for (auto _ : state) {
+        sliders.hue = sliders.hue >= 100 ? -100 : sliders.hue + 7;
+        dialog.setSliders(sliders);
+        benchmark::DoNotOptimize(dialog.shown().bgr.data());
+    }
+    state.SetItemsProcessed(state.iterations() * 1920 * 1080);
+}
+
 void BM_Soften(benchmark::State& state) {
     const Bitmap picture = samplePicture();
     for (auto _ : state) {
@@ -62,4 +76,5 @@ void BM_Soften(benchmark::State& state) {
 
 BENCHMARK(BM_AdjustColors)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AdjustColorsFullImage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DialogHueDrag)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Soften)->Unit(benchmark::kMillisecond);

@@ -140,70 +140,86 @@ Rgb hlsToRgb(Hls c) { return toRgb(c); }
 
 namespace {
 
-// The colour adjustment of one pixel's three stored bytes, as 0x00BBGGRR-style packed bytes:
-// byte 0 is the first stored byte.
-uint32_t adjustPixel(uint32_t pixel, const ColorSliders& s, bool viaHls) {
-    Rgb c{clampByte(int32_t(pixel & 0xFF) + s.red), clampByte(int32_t(pixel >> 8 & 0xFF) + s.green),
-          clampByte(int32_t(pixel >> 16 & 0xFF) + s.blue)};
-    if (viaHls) {
-        const Hls hls = toHls(c);
-        c = toRgb({clampByte(hls.h + s.hue), clampByte(hls.l + s.lightness), clampByte(hls.s + s.saturation)});
-    }
-    return uint32_t(c.r) | uint32_t(c.g) << 8 | uint32_t(c.b) << 16;
+uint32_t pack(uint8_t a, uint8_t b, uint8_t c) { return uint32_t(a) | uint32_t(b) << 8 | uint32_t(c) << 16; }
+
+// The first half of the colour adjustment: the channel sliders, then hue, lightness and
+// saturation of the result, packed as h | l << 8 | s << 16.
+uint32_t pixelToHls(uint32_t pixel, const ColorSliders& s) {
+    const Hls hls = toHls({clampByte(int32_t(pixel & 0xFF) + s.red), clampByte(int32_t(pixel >> 8 & 0xFF) + s.green),
+                           clampByte(int32_t(pixel >> 16 & 0xFF) + s.blue)});
+    return pack(hls.h, hls.l, hls.s);
 }
 
-// Pictures repeat their colours (flat grounds, gradients, textures), so each part of the pass keeps
+// The second half: the hue, lightness and saturation sliders, and back to the three bytes.
+uint32_t hlsToPixel(uint32_t hls, const ColorSliders& s) {
+    const Rgb c = toRgb({clampByte(int32_t(hls & 0xFF) + s.hue), clampByte(int32_t(hls >> 8 & 0xFF) + s.lightness),
+                         clampByte(int32_t(hls >> 16 & 0xFF) + s.saturation)});
+    return pack(c.r, c.g, c.b);
+}
+
+// Pictures repeat their colours (flat grounds, gradients, textures), so each part of a pass keeps
 // the results of the colours it met last in a small direct-mapped table (64 KB of keys, as many of
 // values: it stays in the second-level cache). A key carries bit 24 so the empty slot matches none.
-void adjustRange(const uint8_t* in, uint8_t* out, size_t pixels, const ColorSliders& s, bool viaHls) {
+template <class Compute>
+void mapPixels(const uint8_t* in, uint8_t* out, size_t pixels, const Compute& compute) {
     constexpr int CacheBits = 14;
     std::vector<uint32_t> keys(size_t(1) << CacheBits, 0), values(size_t(1) << CacheBits);
     uint32_t lastKey = 0, lastValue = 0;
     for (size_t i = 0; i < pixels; ++i, in += 3, out += 3) {
-        const uint32_t pixel = uint32_t(in[0]) | uint32_t(in[1]) << 8 | uint32_t(in[2]) << 16;
+        const uint32_t pixel = pack(in[0], in[1], in[2]);
         const uint32_t key = pixel | 1u << 24;
         // Runs of one colour (flat grounds) skip the table.
-        if (key == lastKey) {
-            out[0] = uint8_t(lastValue), out[1] = uint8_t(lastValue >> 8), out[2] = uint8_t(lastValue >> 16);
-            continue;
+        if (key != lastKey) {
+            const size_t slot = (pixel * 2654435761u) >> (32 - CacheBits);
+            if (keys[slot] != key) {
+                keys[slot] = key;
+                values[slot] = compute(pixel);
+            }
+            lastKey = key, lastValue = values[slot];
         }
-        const size_t slot = (pixel * 2654435761u) >> (32 - CacheBits);
-        if (keys[slot] != key) {
-            keys[slot] = key;
-            values[slot] = adjustPixel(pixel, s, viaHls);
-        }
-        const uint32_t v = values[slot];
-        lastKey = key, lastValue = v;
-        out[0] = uint8_t(v), out[1] = uint8_t(v >> 8), out[2] = uint8_t(v >> 16);
+        out[0] = uint8_t(lastValue), out[1] = uint8_t(lastValue >> 8), out[2] = uint8_t(lastValue >> 16);
     }
 }
+
+// `compute` over every three bytes of `in` into `out` (of the same size); large pictures (a full
+// image while a slider moves) are split between two threads.
+template <class Compute>
+void mapAll(const std::vector<uint8_t>& in, std::vector<uint8_t>& out, const Compute& compute) {
+    const size_t pixels = in.size() / 3;
+    constexpr size_t SplitFrom = size_t(1) << 18;
+    if (pixels < SplitFrom || std::thread::hardware_concurrency() < 2) {
+        mapPixels(in.data(), out.data(), pixels, compute);
+        return;
+    }
+    const size_t first = pixels / 2;
+    std::thread other([&] { mapPixels(in.data(), out.data(), first, compute); });
+    mapPixels(in.data() + first * 3, out.data() + first * 3, pixels - first, compute);
+    other.join();
+}
+
+bool needsHls(const ColorSliders& s) { return s.hue != 0 || s.lightness != 0 || s.saturation != 0; }
 
 }  // namespace
 
 Bitmap adjustColors(const Bitmap& picture, const ColorSliders& sliders) {
     requireConsistent(picture);
     const ColorSliders s = clamped(sliders);
-    // The HLS round trip drifts strongly saturated colours by several steps (yellow 255,255,0
-    // comes back as 255,252,1), so it runs only when a slider asks for it.
-    const bool viaHls = s.hue != 0 || s.lightness != 0 || s.saturation != 0;
     if (s == ColorSliders{}) return picture;
     // The slider named red acts on the first stored byte and blue on the third, and the first
     // byte enters the conversion as red: in our blue-green-red bytes the red and blue sliders
     // change blue and red, and the hue slider turns the other way round the colour circle.
     // Kept so that adjusted pictures look as they always have.
     Bitmap out{picture.width, picture.height, std::vector<uint8_t>(picture.bgr.size())};
-    const size_t pixels = picture.bgr.size() / 3;
-    // Large pictures (a full image while a slider moves) are split between two threads.
-    constexpr size_t SplitFrom = size_t(1) << 18;
-    const unsigned cores = std::thread::hardware_concurrency();
-    if (pixels < SplitFrom || cores < 2) {
-        adjustRange(picture.bgr.data(), out.bgr.data(), pixels, s, viaHls);
-        return out;
+    // The HLS round trip drifts strongly saturated colours by several steps (yellow 255,255,0
+    // comes back as 255,252,1), so it runs only when a slider asks for it.
+    if (needsHls(s)) {
+        mapAll(picture.bgr, out.bgr, [&s](uint32_t pixel) { return hlsToPixel(pixelToHls(pixel, s), s); });
+    } else {
+        mapAll(picture.bgr, out.bgr, [&s](uint32_t pixel) {
+            return pack(clampByte(int32_t(pixel & 0xFF) + s.red), clampByte(int32_t(pixel >> 8 & 0xFF) + s.green),
+                        clampByte(int32_t(pixel >> 16 & 0xFF) + s.blue));
+        });
     }
-    const size_t first = pixels / 2;
-    std::thread other([&] { adjustRange(picture.bgr.data(), out.bgr.data(), first, s, viaHls); });
-    adjustRange(picture.bgr.data() + first * 3, out.bgr.data() + first * 3, pixels - first, s, viaHls);
-    other.join();
     return out;
 }
 
@@ -248,7 +264,7 @@ Bitmap rotate(const Bitmap& picture) {
 
 void AdjustDialogState::reset(Bitmap picture) {
     requireConsistent(picture);
-    working_ = std::move(picture);
+    setWorking(std::move(picture));
     shown_ = working_;
     sliders_ = {};
     softenCount_ = rotations_ = 0;
@@ -256,9 +272,31 @@ void AdjustDialogState::reset(Bitmap picture) {
     steps_.clear();
 }
 
+void AdjustDialogState::setWorking(Bitmap picture) {
+    working_ = std::move(picture);
+    hls_.clear();
+}
+
+// A drag of the hue, lightness or saturation slider leaves the first half of the colour pass as
+// it was: the working picture's HLS is kept for the channel sliders it was made with, and each
+// move only turns it back. Byte for byte what adjustColors gives.
 void AdjustDialogState::changed() {
-    shown_ = adjustColors(working_, sliders_);
     applied_ = false;
+    if (!needsHls(sliders_)) {
+        shown_ = adjustColors(working_, sliders_);
+        return;
+    }
+    const bool sameChannels =
+        hlsSliders_.red == sliders_.red && hlsSliders_.green == sliders_.green && hlsSliders_.blue == sliders_.blue;
+    if (hls_.size() != working_.bgr.size() || !sameChannels) {
+        hls_.resize(working_.bgr.size());
+        const ColorSliders s = sliders_;
+        mapAll(working_.bgr, hls_, [&s](uint32_t pixel) { return pixelToHls(pixel, s); });
+        hlsSliders_ = sliders_;
+    }
+    shown_ = Bitmap{working_.width, working_.height, std::vector<uint8_t>(working_.bgr.size())};
+    const ColorSliders s = sliders_;
+    mapAll(hls_, shown_.bgr, [&s](uint32_t hls) { return hlsToPixel(hls, s); });
 }
 
 void AdjustDialogState::setSliders(const ColorSliders& sliders) {
@@ -267,14 +305,14 @@ void AdjustDialogState::setSliders(const ColorSliders& sliders) {
 }
 
 void AdjustDialogState::soften() {
-    working_ = presets::soften(working_);
+    setWorking(presets::soften(working_));
     ++softenCount_;
     steps_.push_back({Step::Soften});
     changed();
 }
 
 void AdjustDialogState::sharpen() {
-    working_ = presets::sharpen(working_);
+    setWorking(presets::sharpen(working_));
     --softenCount_;
     steps_.push_back({Step::Sharpen});
     changed();
@@ -300,12 +338,12 @@ void AdjustDialogState::turned(bool mirror) {
 }
 
 void AdjustDialogState::mirror() {
-    working_ = presets::mirror(working_);
+    setWorking(presets::mirror(working_));
     turned(true);
 }
 
 void AdjustDialogState::rotate() {
-    working_ = presets::rotate(working_);
+    setWorking(presets::rotate(working_));
     turned(false);
 }
 
@@ -325,7 +363,7 @@ bool AdjustDialogState::applyToImage(Bitmap& image) {
         }
     }
     image = adjustColors(result, sliders_);
-    working_ = shown_;
+    setWorking(shown_);
     sliders_ = {};
     softenCount_ = rotations_ = 0;
     mirrored_ = false;

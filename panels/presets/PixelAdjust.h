@@ -81,6 +81,7 @@ public:
 private:
     void changed();
     void turned(bool mirror);
+    void setWorking(Bitmap picture);
 
     // One step of the replay: a filter pass, or a mirror (when set) followed by `turns` turns.
     struct Step {
@@ -89,6 +90,10 @@ private:
         int32_t turns = 0;
     };
     std::vector<Step> steps_;
+    // The working picture's hue, lightness and saturation after the channel sliders
+    // `hlsSliders_`; empty when the working picture changed since.
+    std::vector<uint8_t> hls_;
+    ColorSliders hlsSliders_;
 
     Bitmap working_, shown_;
     ColorSliders sliders_;

@@ -158,6 +158,27 @@ TEST(PixelColor, ColourPassGivesTheBytesOfThePlainLoop) {
     }
 }
 
+// The dialog keeps the first half of the pass while only hue, lightness or saturation move: every
+// step must still show what the plain loop gives for the working picture and the sliders.
+TEST(AdjustDialogState, ShownPictureFollowsEverySliderAndPress) {
+    uint32_t seed = 3;
+    Bitmap start{600, 500, std::vector<uint8_t>(600 * 500 * 3)};  // large enough to be split
+    for (size_t i = 0; i < start.bgr.size(); ++i) start.bgr[i] = uint8_t(i % 3 == 0 ? (seed = seed * 134775813u + 1) >> 24 : i / 1800);
+    AdjustDialogState state;
+    state.reset(start);
+    const struct {
+        ColorSliders sliders;
+        void (AdjustDialogState::*press)();
+    } steps[] = {{{40}, nullptr}, {{40, 20}, nullptr}, {{40, 20, -30}, nullptr}, {{40, 20, -30, 9}, nullptr},
+                 {{-5, 20, -30, 9}, &AdjustDialogState::soften}, {{-5, 20, -30, 9, 0, -60}, nullptr},
+                 {{0, 0, 0, 9, 0, -60}, nullptr}, {{70}, &AdjustDialogState::rotate}, {{71}, nullptr}};
+    for (const auto& step : steps) {
+        state.setSliders(step.sliders);
+        if (step.press) (state.*step.press)();
+        ASSERT_EQ(state.shown().bgr, reference::adjustColors(state.working(), step.sliders).bgr) << step.sliders.hue;
+    }
+}
+
 TEST(PixelFilter, FlatStaysFlatSharpenClampsAndSoftenWrapsRound) {
     const Bitmap flat = makePicture(5, 4, [](int32_t, int32_t) { return 30; }, 110);
     EXPECT_EQ(soften(flat).bgr, flat.bgr);
