@@ -40,6 +40,8 @@
 #include <filesystem>
 
 #include "app/Help.h"
+#include "app/JpegOptimizerDialog.h"
+#include "panels/pages/AlterBmpDialog.h"
 #include "controls/Controls.h"
 #include "panels/pages/Pages.h"
 #include "app/ImageFrame.h"
@@ -411,14 +413,15 @@ void MainWindow::buildToolBar() {
         group->addAction(qualityActions_[i]);
     }
     bar->addSeparator();
-    // Outside professional mode it starts and stops the effect generator; the whole-image
-    // adjustment it opens in professional mode is not there yet.
+    // Outside professional mode it starts and stops the effect generator; in professional mode it
+    // opens the adjustment dialog for the whole picture.
     slideShowAction_ = bar->addAction(toolIcon(ToolPicture::Generator), tr("Effekt-Generator"));
     slideShowAction_->setObjectName(QStringLiteral("AlterFullImageSpeedButton"));
     slideShowAction_->setCheckable(true);
     connect(slideShowAction_, &QAction::triggered, this, [this] {
         if (professional()) {
             slideShowAction_->setChecked(false);
+            alterFullImage();
             return;
         }
         pages::SlideShow* show = stylePage()->slideShow();
@@ -674,6 +677,16 @@ void MainWindow::paintOnPicture(const std::function<void(QPainter&)>& paint) {
     view_->repaint();  // at once: the slide show's next picture may follow without a pause
 }
 
+void MainWindow::alterFullImage() {
+    if (guideEditing_) {
+        hideGuides();
+        view_->update();
+    }
+    pages::AlterBmpDialog dialog(*this, this);
+    dialog.start(pages::AlterBmpDialog::ImageMode);
+    execDialog(dialog);
+}
+
 void MainWindow::showPage(presets::Page page) { notebook_->setCurrentIndex(int(page)); }
 
 pages::StylePage* MainWindow::stylePage() const { return qobject_cast<pages::StylePage*>(effectPage(StylePage)); }
@@ -835,6 +848,7 @@ std::optional<QString> MainWindow::saveAs(QString name, int filterIndex) {
     }
     const std::string file = name.toStdString();
     const int32_t w = canvas_->width(), h = canvas_->height();
+    bool written = true;
     switch (filterIndex) {
     case 1:
         WriteDocument(*engine_, canvas_->toBitmap(), file);
@@ -844,12 +858,18 @@ std::optional<QString> MainWindow::saveAs(QString name, int filterIndex) {
         break;
     case 2: saveBmp(file, canvas_->toBitmap()); break;
     case 3: ExportMetafile(*engine_, w, h, file, true); break;
-    case 4: saveJpeg(file, canvas_->toBitmap(), DefaultJpegQuality); break;
+    case 4: {
+        // The optimizer writes the file when its Save is pressed; Cancel writes nothing.
+        JpegOptimizerDialog optimizer(canvas_->toBitmap(), name, messages_, this);
+        written = execDialog(optimizer) == QDialog::Accepted;
+        break;
+    }
     case 5: ExportMetafile(*engine_, w, h, file, false); break;
     default: WriteStyleFile(*engine_, file, StyleKind(filterIndex - 6)); break;
     }
     if (notebook_->currentIndex() == DeformPage) showGuides();
     updateCaption();
+    if (!written) return std::nullopt;
     return name;
 }
 

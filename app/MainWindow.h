@@ -88,6 +88,8 @@ public:
     // mode) or full screen (VollbilddemoMenu); `byUser` false when the window starts it itself.
     void startSlideShow(bool fullScreen, bool byUser);
     QAction* slideShowButton() const { return slideShowAction_; }
+    // The adjustment dialog over the whole picture (the toolbar's button in professional mode).
+    void alterFullImage();
     // The page shown at a notebook index, when it is one of the effect pages (not a placeholder).
     pages::EffectPage* effectPage(int index) const;
     const QString& documentName() const { return documentName_; }

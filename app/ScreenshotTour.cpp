@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -22,11 +23,13 @@
 #include "app/Help.h"
 #include "app/ImageSizeDialog.h"
 #include "app/ImageView.h"
+#include "app/JpegOptimizerDialog.h"
 #include "app/MainWindow.h"
 #include "app/PrintDialog.h"
 #include "app/TextInputDialog.h"
 #include "controls/Controls.h"
 #include "controls/QtImages.h"
+#include "panels/pages/AlterBmpDialog.h"
 #include "panels/pages/BevelPage.h"
 #include "panels/pages/GradientList.h"
 #include "panels/pages/SlideShow.h"
@@ -325,6 +328,44 @@ int WriteStyleScreenshots(MainWindow& window, const QString& folder) {
     return written;
 }
 
+// The adjustment dialog over the letters' texture and over the whole picture, and the JPEG
+// optimizer over the picture, each with something changed.
+int WriteDialogScreenshots(MainWindow& window, const QString& folder) {
+    int written = 0;
+    const bool professional = window.professional();
+    SetProfessional(window, true);
+    window.notebook()->setCurrentIndex(MainWindow::SurfacePage);
+    clickButton(window, "SurfaceTextSpeedButton");
+    clickButton(window, "SurfaceTextureSpeedButton");
+    // As the tool bar's button does: the picture without the guides.
+    window.hideGuides();
+    QApplication::processEvents();
+    for (const int mode : {pages::AlterBmpDialog::TextTexture, pages::AlterBmpDialog::ImageMode}) {
+        pages::AlterBmpDialog alter(window, &window);
+        alter.start(mode);
+        alter.slider(0)->setValue(mode == pages::AlterBmpDialog::ImageMode ? 60 : -45);
+        alter.slider(2)->setValue(30);
+        alter.flushColors();
+        if (auto* soften = alter.findChild<QAbstractButton*>(QStringLiteral("WeicherButton"))) soften->click();
+        alter.show();
+        const QString name = mode == pages::AlterBmpDialog::ImageMode ? QStringLiteral("dialog-alter-image.png")
+                                                                       : QStringLiteral("dialog-alter-texture.png");
+        if (Save(alter, folder, name)) ++written;
+        alter.hide();
+    }
+    RecordingMessages messages;
+    JpegOptimizerDialog optimizer(window.picture(), QDir(folder).filePath(QStringLiteral("unused.jpg")), messages, &window);
+    optimizer.quality()->setValue(35);
+    optimizer.show();
+    QElapsedTimer clock;
+    clock.start();
+    while (optimizer.previewCount() < 1 && clock.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    if (Save(optimizer, folder, QStringLiteral("dialog-jpeg-optimizer.png"))) ++written;
+    optimizer.hide();
+    SetProfessional(window, professional);
+    return written;
+}
+
 }  // namespace
 
 int RunScreenshotTour(MainWindow& window, const QString& folder) {
@@ -385,6 +426,7 @@ int RunScreenshotTour(MainWindow& window, const QString& folder) {
     QApplication::processEvents();
     if (input.grab().save(QDir(folder).filePath(QStringLiteral("dialog-text-input.png")))) ++written;
     input.hide();
+    written += WriteDialogScreenshots(window, folder);
     if (WriteCursorSheet(QDir(folder).filePath(QStringLiteral("cursors.png"))) > 0) ++written;
     written += std::max(0, WriteHelpScreenshots(window.help(), folder));
     return written;

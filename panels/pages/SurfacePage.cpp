@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "controls/QtImages.h"
+#include "panels/pages/AlterBmpDialog.h"
 #include "panels/pages/GradientList.h"
 #include "panels/pages/SurfaceWidgets.h"
 #include "panels/pages/TextureLists.h"
@@ -257,8 +258,7 @@ QWidget* SurfacePage::buildTexturePanel() {
     connect(textureList_, &PictureList::entryChosen, this, [this](int row) { textureChosen(row); });
     historyButton_ = makeGlyphButton(FolderGlyph(), tr("Open bitmap files"), "TextureHistoryDirSpeedButton", panel);
     alterButton_ = makeGlyphButton(AdjustGlyph(), tr("Manipulate texture"), "TextureAlterSpeedButton", panel);
-    // The texture adjustment dialog is not there yet.
-    alterButton_->setEnabled(false);
+    connect(alterButton_, &SpeedButton::clicked, this, [this] { alterTexture(); });
     historyMenu_ = new QMenu(this);
     historyMenu_->setObjectName(QStringLiteral("TextureHistoryDirPopupMenu"));
     historyMenu_->setToolTipsVisible(true);
@@ -363,6 +363,18 @@ void SurfacePage::entered() { refresh(); }
 void SurfacePage::setProfessional(bool on) {
     professional_ = on;
     refresh();
+}
+
+// The adjustment dialog for the texture of the surface shown, once either surface has one.
+void SurfacePage::alterTexture() {
+    if (engine().TextFill.FillKind != 0 && engine().BackFill.FillKind != 0) {
+        host_.messages().messageBox(tr("Bitte w\u00e4hlen Sie zuerst eine Textur aus.").toStdString(),
+                                    tr("Information").toStdString(), MessageIcon::Information);
+        return;
+    }
+    AlterBmpDialog dialog(host_, this);
+    dialog.start(surface_ == 1 ? AlterBmpDialog::TextTexture : AlterBmpDialog::BackgroundTexture);
+    host_.execDialog(dialog);
 }
 
 FillRecord& SurfacePage::fill() { return surface_ == 0 ? engine().BackFill : engine().TextFill; }

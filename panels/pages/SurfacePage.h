@@ -78,6 +78,7 @@ private:
     void imprintFolderToggled(bool down);
     void invertImprint();
     void openTextureFolder();
+    void alterTexture();
     void historyItemClicked(const QString& folder);
     void rebuildHistoryMenu();
     void laterRebuildHistoryMenu();

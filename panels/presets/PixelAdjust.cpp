@@ -1,8 +1,10 @@
 #include "panels/presets/PixelAdjust.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <stdexcept>
+#include <thread>
 #include <utility>
 
 namespace vortel::presets {
@@ -10,9 +12,6 @@ namespace vortel::presets {
 namespace {
 
 uint8_t clampByte(int32_t v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); }
-
-// Truncating toward zero, as the integer results of the real-valued steps are taken.
-int32_t trunc32(double v) { return static_cast<int32_t>(v); }
 
 size_t byteCount(const Bitmap& picture) { return size_t(picture.width) * size_t(picture.height) * 3; }
 
@@ -72,60 +71,154 @@ void repeat(Bitmap& picture, int32_t times, Op op) {
 
 }  // namespace
 
-Hls rgbToHls(Rgb c) {
+namespace {
+
+// Division by a divisor of 1 to 510 as a multiplication by its rounded-up reciprocal: for
+// numerators below 2^16 the error stays under 2^-16, less than the 1/510 that separates a
+// quotient's fraction from the next whole number, so the result is the exact integer quotient.
+constexpr auto Reciprocals = [] {
+    std::array<uint64_t, 511> table{};
+    for (uint64_t q = 1; q < table.size(); ++q) table[q] = ((uint64_t(1) << 32) + q - 1) / q;
+    return table;
+}();
+
+int32_t divide(int32_t numerator, int32_t divisor) {
+    return int32_t((uint64_t(numerator) * Reciprocals[size_t(divisor)]) >> 32);
+}
+
+}  // namespace
+
+// The conversions are written with the real-valued steps (42.5, 127.5, 21.25) scaled to whole
+// numbers: every quotient of the real form is a ratio of small integers, so truncating it gives
+// the same value as the integer division here, and the colour pass runs without floating point.
+namespace {
+
+// Kept inline so the colour pass has both conversions in one piece of code.
+[[gnu::always_inline]] inline Hls toHls(Rgb c) {
     const int32_t r = c.r, g = c.g, b = c.b;
     const int32_t most = std::max({r, g, b}), least = std::min({r, g, b});
     const int32_t l = ((most + least) * 255 + 255) / 510;
     if (most == least) return {170, clampByte(l), 0};
     const int32_t d = most - least, sum = most + least;
     // Lightness above the middle keeps the sum below 510, at or below it keeps the sum positive.
-    const int32_t s = l > 127 ? (d * 255 + (510 - sum) / 2) / (510 - sum) : (d * 255 + sum / 2) / sum;
-    auto distance = [&](int32_t v) { return trunc32((double(most - v) * 42.5 + d / 2) / d); };
-    const int32_t rd = distance(r), gd = distance(g), bd = distance(b);
-    int32_t hue = r == most ? bd - gd : g == most ? 85 + rd - bd : 170 + gd - rd;
+    const int32_t below = l > 127 ? 510 - sum : sum;
+    const int32_t s = divide(d * 255 + below / 2, below);
+    // (most - v) * 42.5 + d / 2, over d; the largest channel's own distance is 0.
+    const int32_t half = 2 * (d / 2), twice = 2 * d;
+    auto distance = [&](int32_t v) { return divide(85 * (most - v) + half, twice); };
+    int32_t hue = r == most ? distance(b) - distance(g)
+                  : g == most ? 85 + distance(r) - distance(b)
+                              : 170 + distance(g) - distance(r);
     if (hue < 0) hue += 255;
     if (hue >= 256) hue -= 255;
     return {clampByte(hue), clampByte(l), clampByte(s)};
 }
 
-Rgb hlsToRgb(Hls c) {
+[[gnu::always_inline]] inline Rgb toRgb(Hls c) {
     const int32_t h = c.h, l = c.l, s = c.s;
     if (s == 0) return {c.l, c.l, c.l};
-    const int32_t m2 = l > 127 ? l + s - trunc32((l * s + 127.5) / 255) : trunc32((l * (s + 255) + 127.5) / 255);
-    const int32_t m1 = 2 * l - m2;
+    // (l * s + 127.5) / 255 and (l * (s + 255) + 127.5) / 255 with numerator and divisor doubled.
+    const int32_t m2 = l > 127 ? l + s - (2 * l * s + 255) / 510 : (2 * l * (s + 255) + 255) / 510;
+    const int32_t m1 = 2 * l - m2, span = m2 - m1;
     auto part = [&](int32_t hue) {
         if (hue < 0) hue += 255;
         if (hue >= 256) hue -= 255;
-        if (hue < 42.5) return m1 + trunc32(((m2 - m1) * hue + 21.25) / 42.5);
-        if (hue < 127.5) return m2;
+        // Below 42.5, below 127.5, from 170; the ramps' (x + 21.25) / 42.5 is (4x + 85) / 170.
+        if (hue <= 42) return m1 + (4 * span * hue + 85) / 170;
+        if (hue <= 127) return m2;
         if (hue >= 170) return m1;
-        return m1 + trunc32(((170 - hue) * (m2 - m1) + 21.25) / 42.5);
+        return m1 + (4 * (170 - hue) * span + 85) / 170;
     };
-    auto channel = [&](int32_t hue) { return clampByte(trunc32((part(hue) * 255 + 127.5) / 255)); };
-    return {channel(h + 85), channel(h), channel(h - 85)};
+    // (p * 255 + 127.5) / 255 truncated is p itself for p >= 0 and clamps to 0 below.
+    return {clampByte(part(h + 85)), clampByte(part(h)), clampByte(part(h - 85))};
 }
+
+}  // namespace
+
+Hls rgbToHls(Rgb c) { return toHls(c); }
+Rgb hlsToRgb(Hls c) { return toRgb(c); }
+
+namespace {
+
+uint32_t pack(uint8_t a, uint8_t b, uint8_t c) { return uint32_t(a) | uint32_t(b) << 8 | uint32_t(c) << 16; }
+
+// The first half of the colour adjustment: the channel sliders, then hue, lightness and
+// saturation of the result, packed as h | l << 8 | s << 16.
+uint32_t pixelToHls(uint32_t pixel, const ColorSliders& s) {
+    const Hls hls = toHls({clampByte(int32_t(pixel & 0xFF) + s.red), clampByte(int32_t(pixel >> 8 & 0xFF) + s.green),
+                           clampByte(int32_t(pixel >> 16 & 0xFF) + s.blue)});
+    return pack(hls.h, hls.l, hls.s);
+}
+
+// The second half: the hue, lightness and saturation sliders, and back to the three bytes.
+uint32_t hlsToPixel(uint32_t hls, const ColorSliders& s) {
+    const Rgb c = toRgb({clampByte(int32_t(hls & 0xFF) + s.hue), clampByte(int32_t(hls >> 8 & 0xFF) + s.lightness),
+                         clampByte(int32_t(hls >> 16 & 0xFF) + s.saturation)});
+    return pack(c.r, c.g, c.b);
+}
+
+// Pictures repeat their colours (flat grounds, gradients, textures), so each part of a pass keeps
+// the results of the colours it met last in a small direct-mapped table (64 KB of keys, as many of
+// values: it stays in the second-level cache). A key carries bit 24 so the empty slot matches none.
+template <class Compute>
+void mapPixels(const uint8_t* in, uint8_t* out, size_t pixels, const Compute& compute) {
+    constexpr int CacheBits = 14;
+    std::vector<uint32_t> keys(size_t(1) << CacheBits, 0), values(size_t(1) << CacheBits);
+    uint32_t lastKey = 0, lastValue = 0;
+    for (size_t i = 0; i < pixels; ++i, in += 3, out += 3) {
+        const uint32_t pixel = pack(in[0], in[1], in[2]);
+        const uint32_t key = pixel | 1u << 24;
+        // Runs of one colour (flat grounds) skip the table.
+        if (key != lastKey) {
+            const size_t slot = (pixel * 2654435761u) >> (32 - CacheBits);
+            if (keys[slot] != key) {
+                keys[slot] = key;
+                values[slot] = compute(pixel);
+            }
+            lastKey = key, lastValue = values[slot];
+        }
+        out[0] = uint8_t(lastValue), out[1] = uint8_t(lastValue >> 8), out[2] = uint8_t(lastValue >> 16);
+    }
+}
+
+// `compute` over every three bytes of `in` into `out` (of the same size); large pictures (a full
+// image while a slider moves) are split between two threads.
+template <class Compute>
+void mapAll(const std::vector<uint8_t>& in, std::vector<uint8_t>& out, const Compute& compute) {
+    const size_t pixels = in.size() / 3;
+    constexpr size_t SplitFrom = size_t(1) << 18;
+    if (pixels < SplitFrom || std::thread::hardware_concurrency() < 2) {
+        mapPixels(in.data(), out.data(), pixels, compute);
+        return;
+    }
+    const size_t first = pixels / 2;
+    std::thread other([&] { mapPixels(in.data(), out.data(), first, compute); });
+    mapPixels(in.data() + first * 3, out.data() + first * 3, pixels - first, compute);
+    other.join();
+}
+
+bool needsHls(const ColorSliders& s) { return s.hue != 0 || s.lightness != 0 || s.saturation != 0; }
+
+}  // namespace
 
 Bitmap adjustColors(const Bitmap& picture, const ColorSliders& sliders) {
     requireConsistent(picture);
     const ColorSliders s = clamped(sliders);
+    if (s == ColorSliders{}) return picture;
+    // The slider named red acts on the first stored byte and blue on the third, and the first
+    // byte enters the conversion as red: in our blue-green-red bytes the red and blue sliders
+    // change blue and red, and the hue slider turns the other way round the colour circle.
+    // Kept so that adjusted pictures look as they always have.
+    Bitmap out{picture.width, picture.height, std::vector<uint8_t>(picture.bgr.size())};
     // The HLS round trip drifts strongly saturated colours by several steps (yellow 255,255,0
     // comes back as 255,252,1), so it runs only when a slider asks for it.
-    const bool viaHls = s.hue != 0 || s.lightness != 0 || s.saturation != 0;
-    Bitmap out = picture;
-    for (size_t i = 0; i + 2 < out.bgr.size(); i += 3) {
-        uint8_t* p = out.bgr.data() + i;
-        // The slider named red acts on the first stored byte and blue on the third, and the first
-        // byte enters the conversion as red: in our blue-green-red bytes the red and blue sliders
-        // change blue and red, and the hue slider turns the other way round the colour circle.
-        // Kept so that adjusted pictures look as they always have.
-        Rgb c{clampByte(p[0] + s.red), clampByte(p[1] + s.green), clampByte(p[2] + s.blue)};
-        if (viaHls) {
-            const Hls hls = rgbToHls(c);
-            c = hlsToRgb({clampByte(hls.h + s.hue), clampByte(hls.l + s.lightness), clampByte(hls.s + s.saturation)});
-        }
-        p[0] = c.r;
-        p[1] = c.g;
-        p[2] = c.b;
+    if (needsHls(s)) {
+        mapAll(picture.bgr, out.bgr, [&s](uint32_t pixel) { return hlsToPixel(pixelToHls(pixel, s), s); });
+    } else {
+        mapAll(picture.bgr, out.bgr, [&s](uint32_t pixel) {
+            return pack(clampByte(int32_t(pixel & 0xFF) + s.red), clampByte(int32_t(pixel >> 8 & 0xFF) + s.green),
+                        clampByte(int32_t(pixel >> 16 & 0xFF) + s.blue));
+        });
     }
     return out;
 }
@@ -171,16 +264,39 @@ Bitmap rotate(const Bitmap& picture) {
 
 void AdjustDialogState::reset(Bitmap picture) {
     requireConsistent(picture);
-    working_ = std::move(picture);
+    setWorking(std::move(picture));
     shown_ = working_;
     sliders_ = {};
     softenCount_ = rotations_ = 0;
     mirrored_ = applied_ = false;
+    steps_.clear();
 }
 
+void AdjustDialogState::setWorking(Bitmap picture) {
+    working_ = std::move(picture);
+    hls_.clear();
+}
+
+// A drag of the hue, lightness or saturation slider leaves the first half of the colour pass as
+// it was: the working picture's HLS is kept for the channel sliders it was made with, and each
+// move only turns it back. Byte for byte what adjustColors gives.
 void AdjustDialogState::changed() {
-    shown_ = adjustColors(working_, sliders_);
     applied_ = false;
+    if (!needsHls(sliders_)) {
+        shown_ = adjustColors(working_, sliders_);
+        return;
+    }
+    const bool sameChannels =
+        hlsSliders_.red == sliders_.red && hlsSliders_.green == sliders_.green && hlsSliders_.blue == sliders_.blue;
+    if (hls_.size() != working_.bgr.size() || !sameChannels) {
+        hls_.resize(working_.bgr.size());
+        const ColorSliders s = sliders_;
+        mapAll(working_.bgr, hls_, [&s](uint32_t pixel) { return pixelToHls(pixel, s); });
+        hlsSliders_ = sliders_;
+    }
+    shown_ = Bitmap{working_.width, working_.height, std::vector<uint8_t>(working_.bgr.size())};
+    const ColorSliders s = sliders_;
+    mapAll(hls_, shown_.bgr, [&s](uint32_t hls) { return hlsToPixel(hls, s); });
 }
 
 void AdjustDialogState::setSliders(const ColorSliders& sliders) {
@@ -189,47 +305,70 @@ void AdjustDialogState::setSliders(const ColorSliders& sliders) {
 }
 
 void AdjustDialogState::soften() {
-    working_ = presets::soften(working_);
+    setWorking(presets::soften(working_));
     ++softenCount_;
+    steps_.push_back({Step::Soften});
     changed();
 }
 
 void AdjustDialogState::sharpen() {
-    working_ = presets::sharpen(working_);
+    setWorking(presets::sharpen(working_));
     --softenCount_;
+    steps_.push_back({Step::Sharpen});
     changed();
 }
 
-// The replay mirrors before it turns; a turn already made before this mirror must then be made
-// the other way round (mirroring after a turn equals mirroring before the opposite turn).
-void AdjustDialogState::mirror() {
-    working_ = presets::mirror(working_);
-    mirrored_ = !mirrored_;
-    rotations_ = (4 - rotations_) % 4;
+// A mirror and turns collect as "mirror, then turn": a mirror after k turns equals a mirror before
+// 4 - k turns. The overall flag and count follow the same rule.
+void AdjustDialogState::turned(bool mirror) {
+    auto collect = [mirror](bool& mirrored, int32_t& turns) {
+        if (mirror) {
+            mirrored = !mirrored;
+            turns = (4 - turns) % 4;
+        } else {
+            turns = (turns + 1) % 4;
+        }
+    };
+    collect(mirrored_, rotations_);
+    if (steps_.empty() || steps_.back().kind != Step::Geometry) steps_.push_back({Step::Geometry});
+    Step& last = steps_.back();
+    collect(last.mirror, last.turns);
+    if (!last.mirror && last.turns == 0) steps_.pop_back();
     changed();
+}
+
+void AdjustDialogState::mirror() {
+    setWorking(presets::mirror(working_));
+    turned(true);
 }
 
 void AdjustDialogState::rotate() {
-    working_ = presets::rotate(working_);
-    rotations_ = (rotations_ + 1) % 4;
-    changed();
+    setWorking(presets::rotate(working_));
+    turned(false);
 }
 
 // The dialog's picture is the colour adjustment of the filtered and turned picture, so the full
-// image gets the filters, the mirror and the turns first and the colours last.
+// image gets the steps first and the colours last.
 bool AdjustDialogState::applyToImage(Bitmap& image) {
     if (applied_) return false;
     Bitmap result = image;
-    repeat(result, softenCount_, presets::soften);
-    repeat(result, -softenCount_, presets::sharpen);
-    if (mirrored_) result = presets::mirror(result);
-    repeat(result, rotations_, presets::rotate);
+    for (const Step& step : steps_) {
+        if (step.kind == Step::Soften) {
+            result = presets::soften(result);
+        } else if (step.kind == Step::Sharpen) {
+            result = presets::sharpen(result);
+        } else {
+            if (step.mirror) result = presets::mirror(result);
+            repeat(result, step.turns, presets::rotate);
+        }
+    }
     image = adjustColors(result, sliders_);
-    working_ = shown_;
+    setWorking(shown_);
     sliders_ = {};
     softenCount_ = rotations_ = 0;
     mirrored_ = false;
     applied_ = true;
+    steps_.clear();
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "platform/Bitmap.h"
 
@@ -69,10 +70,30 @@ public:
     // Returns false and leaves `image` alone when nothing changed since the last Apply. Otherwise
     // the shown picture becomes the working picture and sliders and counts return to zero, so
     // the next Apply does not repeat what `image` already has.
+    //
+    // The replay follows the presses in their order: every soften and sharpen once (soften then
+    // sharpen is not the identity its net count of 0 would suggest), and between them the turns
+    // and mirrors collected into one mirror and up to three turns. So a picture the size of the
+    // dialog's ends byte for byte as the dialog showed it; on a larger image the part the dialog
+    // showed matches away from the dialog picture's edges, where the filters saw other neighbours.
     bool applyToImage(Bitmap& image);
 
 private:
     void changed();
+    void turned(bool mirror);
+    void setWorking(Bitmap picture);
+
+    // One step of the replay: a filter pass, or a mirror (when set) followed by `turns` turns.
+    struct Step {
+        enum Kind : uint8_t { Soften, Sharpen, Geometry } kind;
+        bool mirror = false;
+        int32_t turns = 0;
+    };
+    std::vector<Step> steps_;
+    // The working picture's hue, lightness and saturation after the channel sliders
+    // `hlsSliders_`; empty when the working picture changed since.
+    std::vector<uint8_t> hls_;
+    ColorSliders hlsSliders_;
 
     Bitmap working_, shown_;
     ColorSliders sliders_;

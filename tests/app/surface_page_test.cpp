@@ -381,7 +381,7 @@ TEST(SurfacePage, TextureAndImprintFromTheLists) {
     EXPECT_EQ(w.text().FillKind, 0);
     EXPECT_EQ(w.text().TextureName, w.window.panels().textureList[0]);
     EXPECT_EQ(w.window.engine().BackFill.TextureName, w.window.panels().textureList[1]);
-    EXPECT_FALSE(w.find<QWidget>("TextureAlterSpeedButton")->isEnabled());
+    EXPECT_TRUE(w.find<QWidget>("TextureAlterSpeedButton")->isEnabled());
     EXPECT_EQ(w.find<QWidget>("TextureAlterSpeedButton")->toolTip(), QStringLiteral("Manipulate texture"));
 
     auto* check = w.find<QCheckBox>("SurfaceImprintCheckBox");

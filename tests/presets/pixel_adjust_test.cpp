@@ -68,6 +68,117 @@ TEST(PixelColor, ChannelSlidersAloneShiftTheStoredBytesAndZeroChangesNothing) {
     EXPECT_EQ(adjustColors(Bitmap{1, 1, {255, 0, 0}}, {85}).bgr, (std::vector<uint8_t>{1, 255, 1}));
 }
 
+// The conversions as first written, with the real-valued steps in floating point: the integer
+// forms the colour pass uses must give the same bytes for every colour.
+namespace reference {
+uint8_t clampByte(int32_t v) { return uint8_t(std::clamp(v, 0, 255)); }
+int32_t trunc32(double v) { return static_cast<int32_t>(v); }
+
+Hls rgbToHls(Rgb c) {
+    const int32_t r = c.r, g = c.g, b = c.b;
+    const int32_t most = std::max({r, g, b}), least = std::min({r, g, b});
+    const int32_t l = ((most + least) * 255 + 255) / 510;
+    if (most == least) return {170, clampByte(l), 0};
+    const int32_t d = most - least, sum = most + least;
+    const int32_t s = l > 127 ? (d * 255 + (510 - sum) / 2) / (510 - sum) : (d * 255 + sum / 2) / sum;
+    auto distance = [&](int32_t v) { return trunc32((double(most - v) * 42.5 + d / 2) / d); };
+    const int32_t rd = distance(r), gd = distance(g), bd = distance(b);
+    int32_t hue = r == most ? bd - gd : g == most ? 85 + rd - bd : 170 + gd - rd;
+    if (hue < 0) hue += 255;
+    if (hue >= 256) hue -= 255;
+    return {clampByte(hue), clampByte(l), clampByte(s)};
+}
+
+Rgb hlsToRgb(Hls c) {
+    const int32_t h = c.h, l = c.l, s = c.s;
+    if (s == 0) return {c.l, c.l, c.l};
+    const int32_t m2 = l > 127 ? l + s - trunc32((l * s + 127.5) / 255) : trunc32((l * (s + 255) + 127.5) / 255);
+    const int32_t m1 = 2 * l - m2;
+    auto part = [&](int32_t hue) {
+        if (hue < 0) hue += 255;
+        if (hue >= 256) hue -= 255;
+        if (hue < 42.5) return m1 + trunc32(((m2 - m1) * hue + 21.25) / 42.5);
+        if (hue < 127.5) return m2;
+        if (hue >= 170) return m1;
+        return m1 + trunc32(((170 - hue) * (m2 - m1) + 21.25) / 42.5);
+    };
+    auto channel = [&](int32_t hue) { return clampByte(trunc32((part(hue) * 255 + 127.5) / 255)); };
+    return {channel(h + 85), channel(h), channel(h - 85)};
+}
+
+Bitmap adjustColors(const Bitmap& picture, const ColorSliders& s) {
+    Bitmap out = picture;
+    for (size_t i = 0; i + 2 < out.bgr.size(); i += 3) {
+        uint8_t* p = out.bgr.data() + i;
+        Rgb c{clampByte(p[0] + s.red), clampByte(p[1] + s.green), clampByte(p[2] + s.blue)};
+        if (s.hue != 0 || s.lightness != 0 || s.saturation != 0) {
+            const Hls hls = reference::rgbToHls(c);
+            c = reference::hlsToRgb(
+                {clampByte(hls.h + s.hue), clampByte(hls.l + s.lightness), clampByte(hls.s + s.saturation)});
+        }
+        p[0] = c.r, p[1] = c.g, p[2] = c.b;
+    }
+    return out;
+}
+}  // namespace reference
+
+TEST(PixelColor, IntegerConversionsMatchTheRealValuedOnesForEveryColour) {
+    size_t rgbDiffer = 0, hlsDiffer = 0;
+    for (uint32_t v = 0; v < (1u << 24); ++v) {
+        const uint8_t a = uint8_t(v), b = uint8_t(v >> 8), c = uint8_t(v >> 16);
+        if (rgbToHls({a, b, c}) != reference::rgbToHls({a, b, c})) ++rgbDiffer;
+        if (hlsToRgb({a, b, c}) != reference::hlsToRgb({a, b, c})) ++hlsDiffer;
+    }
+    EXPECT_EQ(rgbDiffer, 0u);
+    EXPECT_EQ(hlsDiffer, 0u);
+}
+
+// The pass keeps results per colour and splits large pictures between threads: neither may change
+// a byte, whether colours repeat (a few, all colliding in the table, or runs) or hardly ever do.
+TEST(PixelColor, ColourPassGivesTheBytesOfThePlainLoop) {
+    uint32_t seed = 7;
+    auto next = [&seed] { return (seed = seed * 134775813u + 1) >> 24; };
+    const struct {
+        const char* what;
+        int32_t w, h;
+        std::function<uint8_t(size_t)> byte;
+    } pictures[] = {
+        {"noise, split", 700, 400, [&](size_t) { return uint8_t(next()); }},
+        {"few colours", 97, 31, [](size_t i) { return uint8_t((i / 3 % 5) * 60 + i % 3); }},
+        {"runs, split", 1024, 300, [](size_t i) { return uint8_t(i / 3 / 97 * 13 + i % 3 * 40); }},
+        {"one pixel", 1, 1, [](size_t i) { return uint8_t(200 - i * 90); }},
+    };
+    const ColorSliders sliders[] = {{30, -20, 15, 10, -10, 5}, {0, 0, 0, 0, 0, -7}, {-200, 200, -200, 0, 0, 0},
+                                    {85, 0, 0, 0, 0, 0}, {0, 0, 60, 0, 0, 0}};
+    for (const auto& p : pictures) {
+        Bitmap picture{p.w, p.h, std::vector<uint8_t>(size_t(p.w) * p.h * 3)};
+        for (size_t i = 0; i < picture.bgr.size(); ++i) picture.bgr[i] = p.byte(i);
+        for (const ColorSliders& s : sliders)
+            EXPECT_EQ(adjustColors(picture, s).bgr, reference::adjustColors(picture, s).bgr) << p.what << " hue " << s.hue;
+    }
+}
+
+// The dialog keeps the first half of the pass while only hue, lightness or saturation move: every
+// step must still show what the plain loop gives for the working picture and the sliders.
+TEST(AdjustDialogState, ShownPictureFollowsEverySliderAndPress) {
+    uint32_t seed = 3;
+    Bitmap start{600, 500, std::vector<uint8_t>(600 * 500 * 3)};  // large enough to be split
+    for (size_t i = 0; i < start.bgr.size(); ++i) start.bgr[i] = uint8_t(i % 3 == 0 ? (seed = seed * 134775813u + 1) >> 24 : i / 1800);
+    AdjustDialogState state;
+    state.reset(start);
+    const struct {
+        ColorSliders sliders;
+        void (AdjustDialogState::*press)();
+    } steps[] = {{{40}, nullptr}, {{40, 20}, nullptr}, {{40, 20, -30}, nullptr}, {{40, 20, -30, 9}, nullptr},
+                 {{-5, 20, -30, 9}, &AdjustDialogState::soften}, {{-5, 20, -30, 9, 0, -60}, nullptr},
+                 {{0, 0, 0, 9, 0, -60}, nullptr}, {{70}, &AdjustDialogState::rotate}, {{71}, nullptr}};
+    for (const auto& step : steps) {
+        state.setSliders(step.sliders);
+        if (step.press) (state.*step.press)();
+        ASSERT_EQ(state.shown().bgr, reference::adjustColors(state.working(), step.sliders).bgr) << step.sliders.hue;
+    }
+}
+
 TEST(PixelFilter, FlatStaysFlatSharpenClampsAndSoftenWrapsRound) {
     const Bitmap flat = makePicture(5, 4, [](int32_t, int32_t) { return 30; }, 110);
     EXPECT_EQ(soften(flat).bgr, flat.bgr);
@@ -111,8 +222,8 @@ TEST(AdjustDialogState, ApplyGivesTheFullImageWhatTheDialogShowsOnce) {
     const Bitmap start = makePicture(5, 3, [](int32_t x, int32_t y) { return x * 50 + y * 70; }, 90);
     const std::map<char, void (AdjustDialogState::*)()> press = {{'s', &AdjustDialogState::soften},
         {'h', &AdjustDialogState::sharpen}, {'r', &AdjustDialogState::rotate}, {'m', &AdjustDialogState::mirror}};
-    // Filters come first, as the replay does them.
-    for (const std::string ops : {"r", "rm", "mr", "rrm", "mrmr", "ssr", "hm", ""}) {
+    // Every order of presses, filters between turns and a soften undone by a sharpen included.
+    for (const std::string ops : {"r", "rm", "mr", "rrm", "mrmr", "ssr", "hm", "", "sh", "hs", "rs", "msrh", "rrrrs"}) {
         AdjustDialogState state;
         state.reset(start);
         for (const char op : ops) (state.*press.at(op))();
