@@ -1,0 +1,80 @@
+#include "installer/ScreenshotTour.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include "installer/Backdrop.h"
+#include "installer/Wizard.h"
+
+namespace vortel::installer {
+
+namespace {
+
+constexpr QSize ScreenSize(1024, 768);
+
+bool Save(const QImage& image, const QString& folder, const QString& name, int& written) {
+    const bool ok = image.save(QDir(folder).filePath(name));
+    if (ok) ++written;
+    return ok;
+}
+
+void TourLanguage(Language language, const QString& folder, int& written) {
+    const QString tag = language == German ? QStringLiteral("de") : QStringLiteral("en");
+    Backdrop backdrop(language);
+    backdrop.resize(ScreenSize);
+    const QImage screen = backdrop.grab().toImage();
+    Save(screen, folder, QStringLiteral("installer-%1-backdrop.png").arg(tag), written);
+
+    QTemporaryDir work;
+    const QString source = work.filePath(QStringLiteral("dist"));
+    QDir().mkpath(source);
+    for (const char* name : {"vortel", "vortel-cli", "libvortelres.so", "installer", "uninstall", "Handbuch.html"}) {
+        QFile file(QDir(source).filePath(QLatin1String(name)));
+        if (file.open(QIODevice::WriteOnly)) file.write(QByteArray(300 * 1024, 'v'));
+    }
+    Places places = Places::ForUser(work.filePath(QStringLiteral("home")), {}, {});
+    places.targetFolder = work.filePath(QStringLiteral("home/.local/opt/vortel"));
+
+    Wizard wizard(language, places, source);
+    wizard.openFolderHook = [](const QString&) {};
+    auto shoot = [&](int page) {
+        Save(wizard.grab().toImage(), folder, QStringLiteral("installer-%1-%2.png").arg(tag).arg(page), written);
+    };
+    wizard.show();
+    shoot(110);
+    wizard.nextClicked();
+    shoot(120);
+    wizard.nextClicked();
+    shoot(130);
+    wizard.groupCheck()->setChecked(false);
+    int copied = 0;
+    wizard.fileHook = [&](const QString&) {
+        if (++copied == 4) shoot(140);
+    };
+    wizard.nextClicked();
+    shoot(150);
+
+    QImage composite = screen;
+    QPainter painter(&composite);
+    const QImage dialog = wizard.grab().toImage();
+    painter.drawImage(QPoint((ScreenSize.width() - dialog.width()) / 2, (ScreenSize.height() - dialog.height()) / 2), dialog);
+    painter.end();
+    Save(composite, folder, QStringLiteral("installer-%1-screen.png").arg(tag), written);
+    wizard.hide();
+}
+
+}  // namespace
+
+int RunScreenshotTour(const QString& folder) {
+    QDir().mkpath(folder);
+    int written = 0;
+    TourLanguage(German, folder, written);
+    TourLanguage(English, folder, written);
+    return written;
+}
+
+}  // namespace vortel::installer
