@@ -36,11 +36,14 @@ void TourLanguage(Language language, const QString& folder, int& written) {
         QFile file(QDir(source).filePath(QLatin1String(name)));
         if (file.open(QIODevice::WriteOnly)) file.write(QByteArray(300 * 1024, 'v'));
     }
-    Places places = Places::ForUser(work.filePath(QStringLiteral("home")), {}, {});
-    places.targetFolder = work.filePath(QStringLiteral("home/.local/opt/vortel"));
+    // The pages show the default of a user "anna"; the copy itself goes into the temporary folder.
+    const Places places = Places::ForUser(QStringLiteral("/home/anna"), {}, {});
+    const QString target = work.filePath(QStringLiteral("opt/vortel"));
 
     Wizard wizard(language, places, source);
     wizard.openFolderHook = [](const QString&) {};
+    wizard.questionHook = [](const QString&, const QString&, bool) { return true; };
+    wizard.errorHook = [](const QString&, const QString&) {};
     auto shoot = [&](int page) {
         Save(wizard.grab().toImage(), folder, QStringLiteral("installer-%1-%2.png").arg(tag).arg(page), written);
     };
@@ -48,6 +51,7 @@ void TourLanguage(Language language, const QString& folder, int& written) {
     shoot(110);
     wizard.nextClicked();
     shoot(120);
+    wizard.targetEdit()->setText(target);
     wizard.nextClicked();
     shoot(130);
     wizard.groupCheck()->setChecked(false);

@@ -169,6 +169,7 @@ void Wizard::setPage(int page) {
     if (page_ == 150) {
         back_->setEnabled(false);
         cancel_->setEnabled(false);
+        next_->setEnabled(true);
         next_->setText(Text(MsgFinish, language_));
     } else if (page_ == 140) {
         back_->setEnabled(false);
@@ -252,7 +253,9 @@ bool Wizard::runCopy() {
     CopyHooks hooks;
     hooks.progress = [&](int64_t total, const QString& destination) {
         progress_->setValue(static_cast<int>(qMin<int64_t>(total, maximum)));
-        currentFile_->setText(destination);
+        // Long paths lose their middle, not the file name; the whole path is the tool tip.
+        currentFile_->setText(currentFile_->fontMetrics().elidedText(destination, Qt::ElideMiddle, currentFile_->width()));
+        currentFile_->setToolTip(destination);
         if (fileHook) fileHook(destination);
     };
     hooks.keepGoing = [this] {

@@ -1,14 +1,19 @@
 # Assembles the distribution folder: the programs with a library search path of their own folder,
-# the stock-image library and the manuals, flat, as the installer copies them.
+# the installer and uninstaller (system libraries only), the stock-image library and the manuals,
+# flat, as the installer copies them.
 file(REMOVE_RECURSE "${DIST_DIR}")
 file(MAKE_DIRECTORY "${DIST_DIR}")
 string(REPLACE "|" ";" PROGRAMS "${PROGRAMS}")
+string(REPLACE "|" ";" TOOLS "${TOOLS}")
 string(REPLACE "|" ";" LIBRARIES "${LIBRARIES}")
 string(REPLACE "|" ";" DOCUMENTS "${DOCUMENTS}")
 foreach(program IN LISTS PROGRAMS)
   get_filename_component(name "${program}" NAME)
   file(COPY "${program}" DESTINATION "${DIST_DIR}")
   file(RPATH_SET FILE "${DIST_DIR}/${name}" NEW_RPATH "$ORIGIN")
+endforeach()
+foreach(tool IN LISTS TOOLS)
+  file(COPY "${tool}" DESTINATION "${DIST_DIR}")
 endforeach()
 foreach(library IN LISTS LIBRARIES)
   file(COPY "${library}" DESTINATION "${DIST_DIR}" FOLLOW_SYMLINK_CHAIN)
