@@ -8,6 +8,7 @@ packages=(
   nlohmann-json3-dev libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-translations-l10n
   fonts-liberation fonts-dejavu-core fontconfig
+  desktop-file-utils shared-mime-info lintian dpkg-dev
 )
 
 missing=()
