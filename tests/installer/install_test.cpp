@@ -189,6 +189,26 @@ TEST(InstallerCopy, AFailingCopyGoesBackSilently) {
     Clear(Home());
 }
 
+TEST(InstallerCopy, AGroupPartThatCannotBeWrittenIsSkippedAndNamed) {
+    WizardFixture f;
+    AddDistribution(f);
+    // A file where the key file's folder must go, and the menu's folder unwritable.
+    QDir().mkpath(f.places.dataFolder);
+    QFile blocker(f.places.dataFolder + QStringLiteral("/vortel"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    testing::internal::CaptureStderr();
+    RunToCopy(f, true);
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(f.wizard->page(), 150);
+    EXPECT_TRUE(f.errors.empty());
+    EXPECT_NE(errors.find("installer: cannot write " + f.places.keyFile.toStdString()), std::string::npos) << errors;
+    const GroupFiles files = GroupFilesFor({f.places, f.places.targetFolder, f.places.groupFolder, English});
+    EXPECT_TRUE(QFile::exists(files.program));  // the rest is there
+    EXPECT_TRUE(QFile::exists(files.settings));
+    Clear(Home());
+}
+
 TEST(InstallerUninstall, TakesBackExactlyWhatWasMade) {
     Clear(Home());
     // Things of the user's that were there before: a menu entry, a MIME package, settings.
@@ -214,8 +234,13 @@ TEST(InstallerUninstall, TakesBackExactlyWhatWasMade) {
     QProcess::execute(QStringLiteral("update-mime-database"), {places.dataFolder + QStringLiteral("/mime")});
     const std::set<QString> before = Tree(Home());
 
-    for (const bool viaProgram : {false, true}) {
+    struct Case {
+        bool viaProgram, userFile;
+    };
+    for (const Case c : {Case{false, true}, Case{true, true}, Case{false, false}}) {
+        const bool viaProgram = c.viaProgram;
         SCOPED_TRACE(viaProgram ? "the uninstall program" : "Uninstall()");
+        SCOPED_TRACE(c.userFile ? "with a file of the user's" : "nothing added");
         WizardFixture f(English, true);
         AddDistribution(f);
         RunToCopy(f, true);
@@ -225,8 +250,10 @@ TEST(InstallerUninstall, TakesBackExactlyWhatWasMade) {
 
         // What the user adds afterwards stays, and so does the folder that holds it.
         QFile notes(target + QStringLiteral("/notes.txt"));
-        ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
-        notes.close();
+        if (c.userFile) {
+            ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+            notes.close();
+        }
         const QString log = target + QStringLiteral("/install.log");
         if (viaProgram) {
             QProcess process;
@@ -236,7 +263,7 @@ TEST(InstallerUninstall, TakesBackExactlyWhatWasMade) {
         } else {
             const UninstallResult result = Uninstall(log);
             EXPECT_TRUE(result.failed.isEmpty()) << result.failed.join(QLatin1Char(' ')).toStdString();
-            EXPECT_TRUE(result.kept.contains(target));
+            EXPECT_EQ(result.kept.contains(target), c.userFile);
         }
         std::set<QString> after = Tree(Home());
         std::set<QString> extra, missing;
@@ -248,9 +275,15 @@ TEST(InstallerUninstall, TakesBackExactlyWhatWasMade) {
         QStringList extras(extra.begin(), extra.end());
         // The target lives in the fixture's own folder, outside this home: nothing new stays here.
         EXPECT_TRUE(extras.isEmpty()) << extras.join(QLatin1Char(' ')).toStdString();
-        EXPECT_TRUE(QFile::exists(target + QStringLiteral("/notes.txt")));
         EXPECT_FALSE(QFile::exists(log));
-        EXPECT_EQ(QDir(target).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{QStringLiteral("notes.txt")});
+        if (c.userFile) {
+            EXPECT_EQ(QDir(target).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                      QStringList{QStringLiteral("notes.txt")});
+        } else {
+            // The target and the parents its check made are gone; the fixture's own folder stays.
+            EXPECT_FALSE(QFileInfo::exists(f.work.filePath(QStringLiteral("home"))));
+            EXPECT_TRUE(QFileInfo::exists(f.source));
+        }
     }
     Clear(Home());
 }
