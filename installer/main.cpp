@@ -12,7 +12,19 @@
 
 using namespace vortel::installer;
 
+// The icons of the packaged program, <folder>/vortel-<size>.png and the document's, drawn at build
+// time before any application object exists (shapes need none).
+int WriteIcons(const QString& folder) {
+    bool ok = true;
+    for (const int size : {48, 128}) {
+        ok = ProgramIcon(size).save(QStringLiteral("%1/vortel-%2.png").arg(folder).arg(size)) && ok;
+        ok = DocumentIcon(size).save(QStringLiteral("%1/application-x-vortel-%2.png").arg(folder).arg(size)) && ok;
+    }
+    return ok ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
+    if (argc == 3 && qstrcmp(argv[1], "--write-icons") == 0) return WriteIcons(QString::fromLocal8Bit(argv[2]));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vortel"));
     const Language language = SystemLanguage();
@@ -27,15 +39,6 @@ int main(int argc, char** argv) {
         const int written = RunScreenshotTour(args[2]);
         QTextStream(stderr) << "installer: wrote " << written << " pictures to " << args[2] << '\n';
         return written > 0 ? 0 : 1;
-    }
-    if (args.size() == 3 && args[1] == QStringLiteral("--write-icons")) {
-        // The icons of the packaged program: <folder>/vortel-<size>.png and the document's.
-        bool ok = true;
-        for (const int size : {48, 128}) {
-            ok = ProgramIcon(size).save(QStringLiteral("%1/vortel-%2.png").arg(args[2]).arg(size)) && ok;
-            ok = DocumentIcon(size).save(QStringLiteral("%1/application-x-vortel-%2.png").arg(args[2]).arg(size)) && ok;
-        }
-        return ok ? 0 : 1;
     }
 
     Backdrop backdrop(language);
