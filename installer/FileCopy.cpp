@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <cstdio>
+#include <filesystem>
 
 #include "installer/InstallLog.h"
 #include "installer/Places.h"
@@ -31,15 +31,18 @@ int64_t SumKiB(const std::vector<SourceFile>& files) {
 namespace {
 
 bool CopyOne(const QString& from, const QString& to) {
-    const QString partial = to + QStringLiteral(".part");
-    QFile::remove(partial);
-    if (!QFile::copy(from, partial)) return false;
-    QFile::setPermissions(partial, QFile::permissions(from));
-    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(to).constData()) != 0) {
-        QFile::remove(partial);
-        return false;
-    }
-    return true;
+    namespace fs = std::filesystem;
+    const fs::path source(QFile::encodeName(from).toStdString());
+    const fs::path destination(QFile::encodeName(to).toStdString());
+    fs::path partial = destination;
+    partial += ".part";
+    std::error_code error;
+    fs::copy_file(source, partial, fs::copy_options::overwrite_existing, error);
+    if (!error) fs::permissions(partial, fs::status(source, error).permissions(), error);
+    if (!error) fs::rename(partial, destination, error);
+    if (!error) return true;
+    fs::remove(partial, error);
+    return false;
 }
 
 }  // namespace
