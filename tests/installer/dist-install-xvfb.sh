@@ -43,6 +43,8 @@ echo "installed files:"; ls "$target"
 echo "menu data:"; (cd "$home" && find .local/share .config -type f | sort)
 desktop-file-validate "$home/.local/share/applications/Vortel/"*.desktop "$home/.local/share/desktop-directories/vortel.directory" && echo "desktop-file-validate: no errors"
 grep -H . "$home/.local/share/vortel/uninstall.ini" "$target/vortel.ini"
+echo "the document type:"
+grep -H "x-vortel" "$home/.local/share/mime/globs2" "$home/.local/share/applications/mimeinfo.cache"
 if [ -n "$document" ]; then
   cp "$document" "$work/doc.vtl" && chmod a+r "$work/doc.vtl"
   as_user env QT_QPA_PLATFORM=offscreen "$target/vortel" "$work/doc.vtl" --screenshot-tour "$home/opened" 2>&1 | tail -1
