@@ -1,5 +1,6 @@
 #include "installer/Backdrop.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -12,7 +13,7 @@ constexpr int Margin = 20;
 }  // namespace
 
 Backdrop::Backdrop(Language language, QWidget* parent) : QWidget(parent), language_(language) {
-    setWindowTitle(QStringLiteral("Vortel"));
+    setWindowTitle(QCoreApplication::translate("Installer", "Vortel"));
     setWindowFlag(Qt::FramelessWindowHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

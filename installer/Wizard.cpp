@@ -58,7 +58,7 @@ QString Wizard::BrowseStart(const QString& target) {
 
 Wizard::Wizard(Language language, Places places, QString sourceFolder, QWidget* parent)
     : QDialog(parent), language_(language), places_(std::move(places)), source_(std::move(sourceFolder)) {
-    setWindowTitle(QStringLiteral("Installation Vortel"));
+    setWindowTitle(QCoreApplication::translate("Installer", "Installation Vortel"));
     setFixedSize(500, 336);
     group_ = places_.groupFolder;
 
