@@ -1,11 +1,15 @@
 #include "installer/ScreenshotTour.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include "installer/Backdrop.h"
 #include "installer/Wizard.h"
@@ -24,6 +28,11 @@ bool Save(const QImage& image, const QString& folder, const QString& name, int& 
 
 void TourLanguage(Language language, const QString& folder, int& written) {
     const QString tag = language == German ? QStringLiteral("de") : QStringLiteral("en");
+    // Qt's own button texts in the boxes follow the language, as they do in a real run.
+    QTranslator qtTexts;
+    if (language == German &&
+        qtTexts.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
     Backdrop backdrop(language);
     backdrop.resize(ScreenSize);
     const QImage screen = backdrop.grab().toImage();
@@ -69,6 +78,26 @@ void TourLanguage(Language language, const QString& folder, int& written) {
     painter.end();
     Save(composite, folder, QStringLiteral("installer-%1-screen.png").arg(tag), written);
     wizard.hide();
+
+    // The three boxes of the folder page and the question of Cancel, as the wizard shows them.
+    struct Box {
+        const char* name;
+        QMessageBox::Icon icon;
+        Message text, caption;
+        bool question;
+    };
+    const Box boxes[] = {
+        {"enter-target", QMessageBox::Critical, MsgEnterTarget, MsgError, false},
+        {"target-exists", QMessageBox::Question, MsgTargetExists, MsgAttention, true},
+        {"cannot-create", QMessageBox::Critical, MsgCannotCreate, MsgError, false},
+        {"cancel", QMessageBox::Question, MsgReallyCancel, MsgCancelInstallation, true},
+    };
+    for (const Box& box : boxes) {
+        QMessageBox message(box.icon, Text(box.caption, language), Text(box.text, language),
+                            box.question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+        message.show();
+        Save(message.grab().toImage(), folder, QStringLiteral("installer-%1-box-%2.png").arg(tag, QLatin1String(box.name)), written);
+    }
 }
 
 }  // namespace

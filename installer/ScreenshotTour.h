@@ -3,8 +3,8 @@
 
 namespace vortel::installer {
 
-// Writes the backdrop, every wizard page and the wizard over the backdrop, in German and English,
-// as installer-*.png into `folder`. The copy page is taken during a real copy of a few files into
+// Writes the backdrop, every wizard page, the wizard over the backdrop and its message boxes, in
+// German and English, as installer-*.png into `folder`. The copy page is taken during a real copy of a few files into
 // a temporary folder (no program group). Returns the number of pictures written.
 int RunScreenshotTour(const QString& folder);
 
