@@ -79,7 +79,7 @@ void TourLanguage(Language language, const QString& folder, int& written) {
     Save(composite, folder, QStringLiteral("installer-%1-screen.png").arg(tag), written);
     wizard.hide();
 
-    // The three boxes of the folder page and the question of Cancel, as the wizard shows them.
+    // The three boxes of the folder page, the question of Cancel and the uninstaller's question.
     struct Box {
         const char* name;
         QMessageBox::Icon icon;
@@ -91,6 +91,7 @@ void TourLanguage(Language language, const QString& folder, int& written) {
         {"target-exists", QMessageBox::Question, MsgTargetExists, MsgAttention, true},
         {"cannot-create", QMessageBox::Critical, MsgCannotCreate, MsgError, false},
         {"cancel", QMessageBox::Question, MsgReallyCancel, MsgCancelInstallation, true},
+        {"uninstall", QMessageBox::Question, MsgReallyUninstall, MsgUninstall, true},  // the uninstaller's
     };
     for (const Box& box : boxes) {
         QMessageBox message(box.icon, Text(box.caption, language), Text(box.text, language),
