@@ -5,6 +5,7 @@
 #include <QTranslator>
 #include <QTextStream>
 
+#include "app/Help.h"
 #include "app/MainWindow.h"
 #include "app/ScreenshotTour.h"
 
@@ -15,6 +16,12 @@ int main(int argc, char** argv) {
     QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
+    // The help window on its own, for the program group's "Hilfe" entry.
+    if (argc == 2 && QCoreApplication::arguments()[1] == QStringLiteral("--help-contents")) {
+        vortel::app::Help help(nullptr);
+        help.showContents();
+        return app.exec();
+    }
     vortel::app::MainWindow::StartOptions options;
     options.programFolder = QCoreApplication::applicationDirPath().toStdString();
     QString tourFolder;

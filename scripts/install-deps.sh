@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n
   fonts-liberation fonts-dejavu-core fontconfig
   poppler-utils
+  desktop-file-utils shared-mime-info lintian dpkg-dev
 )
 
 missing=()
