@@ -18,6 +18,9 @@
 #include "controls/Controls.h"
 #include "document/Document.h"
 #include "panels/pages/BevelPage.h"
+#include "panels/pages/TransparencyDialog.h"
+
+#include <QComboBox>
 #include "panels/pages/BevelProfileEditor.h"
 #include "tests/app/AppWindow.h"
 #include "tests/common/ScratchDir.h"
@@ -272,6 +275,14 @@ TEST(BevelPage, SegmentMenuSetsLineTypeAndFill) {
     EXPECT_EQ(w.bevel().Points[1].SegmentType, 1);
     // The editor paints the segment's area in its own colour now.
     EXPECT_EQ(w.editor->image().pixelColor(inSecond), QColor(Qt::white));
+    // The transparency dialog works on the segment under the menu.
+    w.window.dialogHook = [](QDialog& dialog) {
+        if (auto* t = dynamic_cast<pages::TransparencyDialog*>(&dialog)) t->combo()->setCurrentIndex(4);
+        return int(QDialog::Accepted);
+    };
+    w.menu(inSecond, "TransparencyMenu");
+    EXPECT_EQ(w.bevel().Points[2].Transparency, 40);
+    EXPECT_EQ(w.bevel().Points[1].Transparency, 0);
 }
 
 TEST(BevelPage, RandomProfileUndoesWithCtrlZ) {

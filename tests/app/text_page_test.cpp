@@ -324,7 +324,7 @@ TEST(TextPage, OpenedDocumentIsShownWithoutBeingChanged) {
     EXPECT_EQ(find<QPlainTextEdit>(w, "FontTextMemo")->toPlainText(), QStringLiteral("Erste\nZweite"));
     EXPECT_TRUE(find<QPlainTextEdit>(w, "FontTextMemo")->font().italic());
     EXPECT_TRUE(find(w, "FontVerticalSpaceComboBox")->isEnabled());
-    EXPECT_FALSE(find(w, "TextTransparenzSpeedButton")->isEnabled());
+    EXPECT_TRUE(find(w, "TextTransparenzSpeedButton")->isEnabled());
     EXPECT_EQ(w.window.engine().Modified, 0);
 }
 
