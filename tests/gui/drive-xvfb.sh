@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program on a virtual X display (no window manager) and drives it with xdotool
 # as a user would: the Deform page, a drag inside the text that moves the guides, undo, the point
-# mode by double-click, the pop-up menu, a resize handle, and the change query on closing.
+# mode by double-click, the pop-up menu, a resize handle, the character deformation dialog, and the
+# change query on closing.
 # Screenshots of every step land in OUT (default out/xvfb). Not part of CI: it needs an X server.
 #   bash tests/gui/drive-xvfb.sh [path/to/vortel] [OUT]
 set -euo pipefail
@@ -87,6 +88,27 @@ shot resized
 read -r _ _ nw nh < <(python3 "$shot_tool" locate "$work/resized.xwd" 0 0 255)
 echo "picture after the resize: ${nw}x$nh"
 [ "$nw" -gt "$iw" ] && [ "$nh" -gt "$ih" ] || fail "the resize handle did not enlarge the picture"
+
+# Edit > character deformation: dragging the fourth point of the horizontal curve up re-spreads
+# the letters; the dialog closes with Escape and the picture shows the new spacing.
+shot before-deform
+xdotool key --window "$wid" alt+b
+sleep 0.3
+xdotool key z
+did=$(xdotool search --sync --onlyvisible --name '^Zeichen verformen$' | head -1)
+eval "$(xdotool getwindowgeometry --shell "$did")"
+shot char-deform
+px=$(( X + 11 + 67 )); py=$(( Y + 31 + 100 ))
+xdotool mousemove --sync "$px" "$py" mousedown 1
+for d in 10 20 30 40; do xdotool mousemove --sync $(( px + d )) $(( py - d )); sleep 0.05; done
+xdotool mouseup 1
+shot char-deform-dragged
+xdotool key Escape
+shot char-deform-closed
+python3 "$shot_tool" differ "$work/before-deform.xwd" "$work/char-deform-closed.xwd" "$ix" "$iy" "$nw" "$nh" \
+  || fail "the deformation dialog did not change the picture"
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+xdotool windowfocus --sync "$wid"
 
 # Closing asks about the changes. (Qt's modal boxes stay unpainted and take no input on this bare
 # X server, with or without a window manager, even in a ten-line Qt program; so the script only
