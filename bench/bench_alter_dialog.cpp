@@ -6,6 +6,7 @@
 #include <QSlider>
 
 #include "app/MainWindow.h"
+#include "bench/QuietWindow.h"
 #include "panels/pages/AlterBmpDialog.h"
 
 namespace {
@@ -14,14 +15,8 @@ using vortel::Bitmap;
 using vortel::app::MainWindow;
 using vortel::pages::AlterBmpDialog;
 
-MainWindow::StartOptions quiet() {
-    MainWindow::StartOptions o;
-    o.withoutSettings = true;
-    return o;
-}
-
 void BM_AlterSliderDrag(benchmark::State& state) {
-    MainWindow window(quiet());
+    MainWindow window(vortel::bench::quietStart());
     window.messages().quiet = true;
     constexpr int W = 1920, H = 1080;
     auto texture = std::make_shared<Bitmap>(Bitmap{W, H, std::vector<uint8_t>(size_t(W) * H * 3)});

@@ -1,4 +1,4 @@
-// The desktop program's benchmarks share one main().
+// The desktop program's and the installer's benchmarks share one main().
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

@@ -5,20 +5,15 @@
 #include <QApplication>
 
 #include "app/MainWindow.h"
+#include "bench/QuietWindow.h"
 #include "panels/pages/StylePage.h"
 
 namespace {
 
 using vortel::app::MainWindow;
 
-MainWindow::StartOptions quiet() {
-    MainWindow::StartOptions o;
-    o.withoutSettings = true;
-    return o;
-}
-
 void BM_SlideShowPicture(benchmark::State& state) {
-    MainWindow window(quiet());
+    MainWindow window(vortel::bench::quietStart());
     window.messages().quiet = true;
     window.setImageSize(int(state.range(0)), int(state.range(1)));
     window.show();
