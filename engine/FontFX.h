@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -21,15 +22,22 @@ inline constexpr uint8_t NumHorzCurvePoints = 10;
 inline constexpr uint8_t NumVertCurvePoints = 10;
 // Capacity of the outline subdivision's work arrays.
 inline constexpr int32_t MaxSubdividedPoints = 65535;
-// Capacity of a dense guide list in the warp.
-inline constexpr int64_t MaxBoundsPoints = 0xFFFF;
+// A dense guide list in the warp holds one point per tenth of a pixel along its guide. It may
+// hold this many points at least, and more on a large image: as many as a guide ten times as long
+// as the image's width and height together needs, so every guide that fits on the image passes
+// while a runaway one (thousands of points zigzagging across the picture) is still refused.
+inline constexpr int64_t MinBoundsPointsCapacity = 0xFFFF;
+inline int64_t boundsPointsCapacity(int32_t imageWidth, int32_t imageHeight) {
+    const int64_t scaled = 100 * (int64_t(std::max(imageWidth, 0)) + int64_t(std::max(imageHeight, 0)));
+    return std::max(MinBoundsPointsCapacity, scaled);
+}
 // The layout reads at most this many characters; the per-character tables hold 2000 entries.
 inline constexpr size_t MaxTextChars = 1998;
 inline constexpr size_t RandomTableSize = 2000;
 // A guide being drawn holds at most this many points.
 inline constexpr int32_t GuideCaptureCapacity = 1000;
 
-// The alternating state of the star and curl fringes: program-wide, never reset between renders,
+// The alternating state of the star and curl fringes: program-wide (one per thread), never reset between renders,
 // so a pattern keeps its phase from one render to the next.
 struct FringeToggle {
     int32_t total = 0;
@@ -44,8 +52,11 @@ struct FringeToggle {
 FringeToggle& starToggle();
 FringeToggle& curlToggle();
 
-// Remembers the bevel switch of the previous full render, program-wide.
+// Remembers the bevel switch of the previous full render, program-wide (per thread).
 bool& lastBevelEnabled();
+// Puts the fringe toggles and the remembered bevel switch back as a fresh process has them, so a
+// render gives the picture it gives in a process of its own.
+void resetRenderMemory();
 
 struct RenderOptions {
     // Set by the program while the bevel page is shown: the previous picture may stay as the base.

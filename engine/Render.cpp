@@ -11,7 +11,7 @@ constexpr ColorRef kBlack = 0x000000;
 }  // namespace
 
 bool& lastBevelEnabled() {
-    static bool value = false;
+    thread_local bool value = false;
     return value;
 }
 

@@ -37,9 +37,10 @@ struct FtLibrary {
     ~FtLibrary() { FT_Done_FreeType(lib); }
 };
 
-// Each face keeps the library alive, so the cache may be torn down in any order at exit.
+// Each face keeps the library alive, so the cache may be torn down in any order at exit. A FreeType
+// library and its faces may be used by one thread at a time: each thread has its own.
 std::shared_ptr<FtLibrary> ftLibrary() {
-    static auto library = std::make_shared<FtLibrary>();
+    thread_local auto library = std::make_shared<FtLibrary>();
     return library;
 }
 
@@ -56,7 +57,7 @@ struct LoadedFace {
 };
 
 std::shared_ptr<LoadedFace> loadFace(const std::string& file, int index) {
-    static std::map<std::pair<std::string, int>, std::shared_ptr<LoadedFace>> cache;
+    thread_local std::map<std::pair<std::string, int>, std::shared_ptr<LoadedFace>> cache;
     auto& slot = cache[{file, index}];
     if (slot) return slot;
     auto face = std::make_shared<LoadedFace>();

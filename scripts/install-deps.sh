@@ -8,6 +8,7 @@ packages=(
   nlohmann-json3-dev libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-translations-l10n
   fonts-liberation fonts-dejavu-core fontconfig
+  python3-pil python3-numpy  # bench/look.py: pictures scaled down, transparent ones over a checkerboard
 )
 
 missing=()
