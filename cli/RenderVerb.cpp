@@ -1,11 +1,11 @@
 #include <memory>
 
-#include "cli/AtomicFile.h"
 #include "cli/Errors.h"
 #include "cli/Files.h"
 #include "cli/Pipeline.h"
 #include "cli/Transparent.h"
 #include "cli/Verbs.h"
+#include "document/FileBytes.h"
 #include "document/ImagePng.h"
 
 namespace vortel::cli {
@@ -57,7 +57,7 @@ void writeTransparent(TFontFX& engine, Canvas& canvas, const std::string& path) 
     engine.BackFill = background;
     const auto rgba = unblendBackground(overBlack, overWhite);
     const auto png = encodePngRgba(overBlack.width, overBlack.height, rgba);
-    writeFileAtomically(path, std::string_view(reinterpret_cast<const char*>(png.data()), png.size()));
+    vortel::writeFileAtomically(path, png, Flush::Lazily);
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ std::vector<uint8_t> readFileBytes(const std::string& path) {
     return bytes;
 }
 
-void writeFileAtomically(const std::string& path, std::span<const uint8_t> content) {
+void writeFileAtomically(const std::string& path, std::span<const uint8_t> content, Flush flush) {
     const std::string pattern = path + ".tmp-XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
@@ -78,7 +78,8 @@ void writeFileAtomically(const std::string& path, std::span<const uint8_t> conte
     if (fd < 0) failWrite(path, errno, false);
     const std::string temp(name.data());
 
-    const bool written = ::fchmod(fd, regularFileMode()) == 0 && writeAll(fd, content) && ::fsync(fd) == 0;
+    const bool written = ::fchmod(fd, regularFileMode()) == 0 && writeAll(fd, content) &&
+                         (flush == Flush::Lazily || ::fsync(fd) == 0);
     const int writeError = errno;
     const bool closed = ::close(fd) == 0;
     const int closeError = errno;

@@ -39,8 +39,13 @@ private:
 // than any image within the limits could be.
 std::vector<uint8_t> readFileBytes(const std::string& path);
 
+// Whether a write waits until the bytes are on the disk before the rename.
+enum class Flush { ToDisk, Lazily };
+
 // Writes `content` to a temporary file beside `path` and renames it into place, so `path` holds
-// either its old content or all of the new. Throws FileWriteError naming the path.
-void writeFileAtomically(const std::string& path, std::span<const uint8_t> content);
+// either its old content or all of the new. Flush::ToDisk also survives a crash of the machine right
+// after; Flush::Lazily leaves that to the system (a rendered picture can be made again, and waiting
+// for the disk costs a whole-run render more than drawing it). Throws FileWriteError naming the path.
+void writeFileAtomically(const std::string& path, std::span<const uint8_t> content, Flush flush = Flush::ToDisk);
 
 }  // namespace vortel

@@ -1,5 +1,8 @@
 #include "document/ImageBmp.h"
 
+#include <cstring>
+#include <functional>
+
 #include <algorithm>
 #include <bit>
 
@@ -113,20 +116,19 @@ Bitmap decodeBmp(std::span<const uint8_t> bytes) {
     return image;
 }
 
-std::vector<uint8_t> encodeBmp(const Bitmap& bitmap) {
-    image_limits::checkBitmap(bitmap);
-    const size_t rowBytes = size_t(bitmap.width) * 3;
-    const uint64_t stride = rowStride(bitmap.width, 24);
-    const uint64_t imageSize = stride * uint64_t(bitmap.height);  // below 2^30 within the limits
-    ByteWriter out(HeadersSize + imageSize);
+std::vector<uint8_t> encodeBmpRows(int32_t width, int32_t height, const std::function<void(int32_t, uint8_t*)>& row) {
+    image_limits::checkDimensions(width, height);
+    const uint64_t stride = rowStride(width, 24);
+    const uint64_t imageSize = stride * uint64_t(height);  // below 2^30 within the limits
+    ByteWriter out(HeadersSize);
     out.u16(0x4D42);  // "BM"
     out.u32(uint32_t(HeadersSize + imageSize));
     out.u32(0);  // reserved
     out.u32(HeadersSize);
     out.u32(40);
-    out.u32(uint32_t(bitmap.width));
-    out.u32(uint32_t(bitmap.height));  // positive: bottom-up
-    out.u16(1);                        // planes
+    out.u32(uint32_t(width));
+    out.u32(uint32_t(height));  // positive: bottom-up
+    out.u16(1);                 // planes
     out.u16(24);
     out.u32(bmp::Rgb);
     out.u32(uint32_t(imageSize));
@@ -134,11 +136,19 @@ std::vector<uint8_t> encodeBmp(const Bitmap& bitmap) {
     out.u32(PixelsPerMetre);
     out.u32(0);  // colours used
     out.u32(0);  // colours important
-    for (int64_t y = bitmap.height - 1; y >= 0; --y) {
-        out.raw(bitmap.bgr.data() + size_t(y) * rowBytes, rowBytes);
-        out.zeros(size_t(stride) - rowBytes);
-    }
-    return out.take();
+    std::vector<uint8_t> bytes = out.take();
+    // Sized once; each row is written in place, its padding left zero.
+    bytes.resize(HeadersSize + imageSize);
+    for (int32_t y = 0; y < height; ++y) row(y, bytes.data() + HeadersSize + uint64_t(height - 1 - y) * stride);
+    return bytes;
+}
+
+std::vector<uint8_t> encodeBmp(const Bitmap& bitmap) {
+    image_limits::checkBitmap(bitmap);
+    const size_t rowBytes = size_t(bitmap.width) * 3;
+    return encodeBmpRows(bitmap.width, bitmap.height, [&](int32_t y, uint8_t* out) {
+        std::memcpy(out, bitmap.bgr.data() + size_t(y) * rowBytes, rowBytes);
+    });
 }
 
 Bitmap loadBmp(const std::string& path) {

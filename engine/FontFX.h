@@ -285,6 +285,9 @@ private:
     void smoothEdges(TPixelBuffer& buffer) const;
     bool shadowDrawsText() const;
 
+    // The pixel buffer of the full render, kept between renders so its memory is sized once.
+    TPixelBuffer workBuffer_;
+
     struct Capture {
         bool active = false;
         Canvas* canvas = nullptr;

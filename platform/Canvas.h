@@ -89,8 +89,11 @@ public:
     void andBitmap(int32_t x, int32_t y, const Bitmap& bitmap);
     // The picture as a top-down BGR bitmap, and back.
     Bitmap toBitmap() const;
+    // Row y (from the top) as 3 x width bytes blue, green, red: a picture written out without a copy.
+    void copyRowBgr(int32_t y, uint8_t* out) const;
     void setFromBitmap(const Bitmap& bitmap);
     bool pathOpen() const { return recording_; }
+    bool clipped() const { return !clip_.empty(); }
     const GdiPath& path() const { return path_; }
 
     // Text: measurement and output with the selected font (throws FontError without one).
