@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/Canvas.h"
+#include "platform/LargeBuffer.h"
 
 namespace vortel {
 
@@ -12,7 +13,7 @@ namespace vortel {
 // to a multiple of 4 bytes. Pixel (x, row) lies at Bits() + row * RowBytes + 3x; row 0 is the
 // bottom line of the image.
 struct TPixelBuffer {
-    std::vector<uint8_t> Stream;
+    std::vector<uint8_t, LargeAllocator<uint8_t>> Stream;
     int32_t HeightBytes = 0;
     int32_t RowBytes = 0;
     int32_t Width = 0;
