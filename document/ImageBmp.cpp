@@ -116,11 +116,10 @@ Bitmap decodeBmp(std::span<const uint8_t> bytes) {
     return image;
 }
 
-std::vector<uint8_t> encodeBmpRows(int32_t width, int32_t height, const std::function<void(int32_t, uint8_t*)>& row) {
-    image_limits::checkDimensions(width, height);
-    const uint64_t stride = rowStride(width, 24);
-    const uint64_t imageSize = stride * uint64_t(height);  // below 2^30 within the limits
-    ByteWriter out(HeadersSize);
+namespace {
+
+// The two headers of a 24-bit bottom-up file: 54 bytes.
+void writeHeaders(ByteWriter& out, int32_t width, int32_t height, uint64_t imageSize) {
     out.u16(0x4D42);  // "BM"
     out.u32(uint32_t(HeadersSize + imageSize));
     out.u32(0);  // reserved
@@ -136,9 +135,21 @@ std::vector<uint8_t> encodeBmpRows(int32_t width, int32_t height, const std::fun
     out.u32(PixelsPerMetre);
     out.u32(0);  // colours used
     out.u32(0);  // colours important
-    std::vector<uint8_t> bytes = out.take();
-    // Sized once; each row is written in place, its padding left zero.
-    bytes.resize(HeadersSize + imageSize);
+}
+
+}  // namespace
+
+std::vector<uint8_t, LargeAllocator<uint8_t>> encodeBmpRows(int32_t width, int32_t height,
+                                                            const std::function<void(int32_t, uint8_t*)>& row) {
+    image_limits::checkDimensions(width, height);
+    const uint64_t stride = rowStride(width, 24);
+    const uint64_t imageSize = stride * uint64_t(height);  // below 2^30 within the limits
+    ByteWriter headers(HeadersSize);
+    writeHeaders(headers, width, height, imageSize);
+    const std::vector<uint8_t> head = headers.take();
+    // Fresh memory is zero, so each row's padding already is.
+    std::vector<uint8_t, LargeAllocator<uint8_t>> bytes(HeadersSize + imageSize);
+    std::copy(head.begin(), head.end(), bytes.begin());
     for (int32_t y = 0; y < height; ++y) row(y, bytes.data() + HeadersSize + uint64_t(height - 1 - y) * stride);
     return bytes;
 }
@@ -146,9 +157,15 @@ std::vector<uint8_t> encodeBmpRows(int32_t width, int32_t height, const std::fun
 std::vector<uint8_t> encodeBmp(const Bitmap& bitmap) {
     image_limits::checkBitmap(bitmap);
     const size_t rowBytes = size_t(bitmap.width) * 3;
-    return encodeBmpRows(bitmap.width, bitmap.height, [&](int32_t y, uint8_t* out) {
-        std::memcpy(out, bitmap.bgr.data() + size_t(y) * rowBytes, rowBytes);
-    });
+    const uint64_t stride = rowStride(bitmap.width, 24);
+    const uint64_t imageSize = stride * uint64_t(bitmap.height);
+    ByteWriter out(HeadersSize + imageSize);
+    writeHeaders(out, bitmap.width, bitmap.height, imageSize);
+    for (int64_t y = bitmap.height - 1; y >= 0; --y) {
+        out.raw(bitmap.bgr.data() + size_t(y) * rowBytes, rowBytes);
+        out.zeros(size_t(stride) - rowBytes);
+    }
+    return out.take();
 }
 
 Bitmap loadBmp(const std::string& path) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Bitmap.h"
+#include "platform/LargeBuffer.h"
 
 namespace vortel {
 
@@ -18,7 +19,8 @@ Bitmap decodeBmp(std::span<const uint8_t> bytes);
 std::vector<uint8_t> encodeBmp(const Bitmap& bitmap);
 // The same file from a picture held elsewhere: `row(y, out)` writes the 3 x width bytes (blue,
 // green, red) of row y, counted from the top, to `out`.
-std::vector<uint8_t> encodeBmpRows(int32_t width, int32_t height, const std::function<void(int32_t, uint8_t*)>& row);
+std::vector<uint8_t, LargeAllocator<uint8_t>> encodeBmpRows(int32_t width, int32_t height,
+                                                            const std::function<void(int32_t, uint8_t*)>& row);
 
 Bitmap loadBmp(const std::string& path);
 // Replaces `path` only once the whole file is written.

@@ -125,7 +125,7 @@ public:
     void ZeichneText(TPixelBuffer& buffer);
     // Shadow: the cast shape into a map of the image's size, the coverage map (built only when none
     // is cached) and its blending into the buffer.
-    void CastShadow(std::vector<uint8_t>& target, int32_t width, int32_t height);
+    void CastShadow(ByteMap& target, int32_t width, int32_t height);
     void CreateShadowPointer(TPixelBuffer& buffer);
     void ZeichneShadow(TPixelBuffer& buffer);
     // Background frame: the pixel frame into the buffer (FramePixel = 1), the polygon frame on the
@@ -261,9 +261,9 @@ public:
     uint8_t Modified = 0;
 
     // Render caches: byte maps one byte a pixel, rows bottom-up, row length = image width.
-    std::vector<uint8_t> TextMask;   // 0 outside; else distance from the edge (255 = inside, not yet worked out)
-    std::vector<uint8_t> NormalMap;  // edge normal direction, 0..255 for a full turn (bevel only)
-    std::vector<uint8_t> ShadowMask;
+    ByteMap TextMask;   // 0 outside; else distance from the edge (255 = inside, not yet worked out)
+    ByteMap NormalMap;  // edge normal direction, 0..255 for a full turn (bevel only)
+    ByteMap ShadowMask;
     Rect ShadowBounds;               // marked shadow pixels widened by the blur, rows from the bottom
     Rect MaskBounds;                 // WarpedBounds as the text mask was built with them
     int32_t MaxDistance = 0;
@@ -278,7 +278,7 @@ private:
     void placeInitialGuides(bool measureOnly);
     void drawLine(Canvas& dc, std::u32string_view line, int32_t x, int32_t y, size_t& charIndex, bool kerning);
     void resizeGuide(int guide, size_t count, const char* what);
-    void buildNormals(const std::vector<uint8_t>& tangent);
+    void buildNormals(const ByteMap& tangent);
     void fillSegment(int segment, int64_t off, int64_t a, int32_t height, bool flat);
     void paintTextImage(Canvas& text);
     void drawDraft(Canvas& dc);

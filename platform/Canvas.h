@@ -7,6 +7,7 @@
 #include "platform/Bitmap.h"
 #include "platform/Font.h"
 #include "platform/Geometry.h"
+#include "platform/LargeBuffer.h"
 #include "platform/Path.h"
 
 typedef struct _cairo_surface cairo_surface_t;
@@ -130,7 +131,7 @@ private:
     struct Coverage {
         int32_t top = 0;
         int32_t bottom = 0;
-        std::vector<uint8_t> mask;
+        std::vector<uint8_t, LargeAllocator<uint8_t>> mask;
     };
     Coverage rasterize(const GdiPath& p, FillMode mode) const;
     void paintCoverage(const Coverage& cover, ColorRef color);
@@ -148,9 +149,9 @@ private:
     PointF penPos_;
     FillMode fillMode_ = FillMode::Alternate;
     bool recording_ = false;
-    std::vector<uint8_t> clip_;  // one byte a pixel, non-zero = may be drawn; empty = no clip
+    std::vector<uint8_t, LargeAllocator<uint8_t>> clip_;  // one byte a pixel, non-zero = may be drawn; empty = no clip
     struct SavedState {
-        std::vector<uint8_t> clip;
+        std::vector<uint8_t, LargeAllocator<uint8_t>> clip;
         ColorRef textColor, bkColor, penColor;
         BkMode bkMode;
         FillMode fillMode;

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n
   fonts-liberation fonts-dejavu-core fontconfig
   python3-pil python3-numpy  # bench/look.py: pictures scaled down, transparent ones over a checkerboard
+  imagemagick linux-perf     # bench/side-by-side.sh: the peer renderer, and profiles
 )
 
 missing=()
