@@ -79,8 +79,9 @@ void writeOutput(const TFontFX& engine, const Canvas& canvas, const Options& opt
         // A bitmap file is written straight from the canvas; either way the file is replaced
         // whole, without waiting for the disk (the picture can be made again).
         if (lowerExtension(path) == ".bmp") {
-            const auto bytes = encodeBmpRows(w, h, [&](int32_t y, uint8_t* row) { canvas.copyRowBgr(y, row); });
-            vortel::writeFileAtomically(path, bytes, Flush::Lazily);
+            vortel::writeFileAtomicallyInPlace(path, bmpFileSize(w, h), [&](uint8_t* file) {
+                encodeBmpRowsInto(file, w, h, [&](int32_t y, uint8_t* row) { canvas.copyRowBgr(y, row); });
+            }, Flush::Lazily);
         } else {
             vortel::writeFileAtomically(path, encodePng(canvas.toBitmap()), Flush::Lazily);
         }

@@ -139,19 +139,25 @@ void writeHeaders(ByteWriter& out, int32_t width, int32_t height, uint64_t image
 
 }  // namespace
 
-std::vector<uint8_t, LargeAllocator<uint8_t>> encodeBmpRows(int32_t width, int32_t height,
-                                                            const std::function<void(int32_t, uint8_t*)>& row) {
+uint64_t bmpFileSize(int32_t width, int32_t height) {
+    image_limits::checkDimensions(width, height);
+    return HeadersSize + rowStride(width, 24) * uint64_t(height);
+}
+
+void encodeBmpRowsInto(uint8_t* out, int32_t width, int32_t height, const std::function<void(int32_t, uint8_t*)>& row) {
     image_limits::checkDimensions(width, height);
     const uint64_t stride = rowStride(width, 24);
     const uint64_t imageSize = stride * uint64_t(height);  // below 2^30 within the limits
     ByteWriter headers(HeadersSize);
     writeHeaders(headers, width, height, imageSize);
     const std::vector<uint8_t> head = headers.take();
-    // Fresh memory is zero, so each row's padding already is.
-    std::vector<uint8_t, LargeAllocator<uint8_t>> bytes(HeadersSize + imageSize);
-    std::copy(head.begin(), head.end(), bytes.begin());
-    for (int32_t y = 0; y < height; ++y) row(y, bytes.data() + HeadersSize + uint64_t(height - 1 - y) * stride);
-    return bytes;
+    std::copy(head.begin(), head.end(), out);
+    const size_t rowBytes = size_t(width) * 3;
+    for (int32_t y = 0; y < height; ++y) {
+        uint8_t* line = out + HeadersSize + uint64_t(height - 1 - y) * stride;
+        row(y, line);
+        std::memset(line + rowBytes, 0, size_t(stride) - rowBytes);
+    }
 }
 
 std::vector<uint8_t> encodeBmp(const Bitmap& bitmap) {
