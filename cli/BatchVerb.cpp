@@ -71,7 +71,8 @@ public:
             drawn_ = true;
         } else {
             const size_t step = std::max<size_t>(1, total_ / 10);
-            if (!force && done / step == lastStep_) return;
+            if (done / step == lastStep_ && (!force || printedDone_ == done)) return;
+            printedDone_ = done;
             lastStep_ = done / step;
             char line[200];
             std::snprintf(line, sizeof line, "vortel-cli: %zu/%zu done, %.1f a second, %s left\n", done, total_, rate,
@@ -91,6 +92,7 @@ private:
     bool terminal_;
     Clock::time_point start_, lastDraw_{};
     size_t lastStep_ = 0;
+    size_t printedDone_ = size_t(-1);
     bool drawn_ = false;
 };
 
