@@ -91,6 +91,13 @@ void TFontFX::ShowText(Canvas& dc, bool draft) {
         // work image and nothing clips it; else on a canvas of its own.
         if (!dc.clipped() && ImageRect.left == 0 && ImageRect.top == 0 && ImageRect.width() == dc.width() &&
             ImageRect.height() == dc.height()) {
+            // The text image is a step of the render, not a picture to show: the view is not told.
+            struct Quiet {
+                Canvas& dc;
+                std::function<void()> listener = dc.changeListener();
+                explicit Quiet(Canvas& c) : dc(c) { dc.setChangeListener(nullptr); }
+                ~Quiet() { dc.setChangeListener(std::move(listener)); }
+            } quiet(dc);
             dc.saveDC();
             paintTextImage(dc);
             dc.restoreDC();

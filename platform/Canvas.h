@@ -110,6 +110,7 @@ public:
     // Change notification: called whenever something was drawn or the state was re-selected.
     void setChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
     void notifyChanged() const { if (listener_) listener_(); }
+    const std::function<void()>& changeListener() const { return listener_; }
 
 private:
     template <class Op>
