@@ -6,6 +6,8 @@
 #include "cli/Errors.h"
 #include "cli/SvgOutline.h"
 #include "document/Document.h"
+#include "document/FileBytes.h"
+#include "document/ImagePng.h"
 #include "document/ImageExport.h"
 #include "document/ImageBmp.h"
 #include "document/ImageFile.h"
@@ -74,7 +76,15 @@ void writeOutput(const TFontFX& engine, const Canvas& canvas, const Options& opt
     const int32_t w = engine.ImageRect.width(), h = engine.ImageRect.height();
     switch (outputKind(path)) {
     case OutputKind::Picture:
-        saveImage(path, canvas.toBitmap());
+        // A bitmap file is written straight from the canvas; either way the file is replaced
+        // whole, without waiting for the disk (the picture can be made again).
+        if (lowerExtension(path) == ".bmp") {
+            vortel::writeFileAtomicallyInPlace(path, bmpFileSize(w, h), [&](uint8_t* file) {
+                encodeBmpRowsInto(file, w, h, [&](int32_t y, uint8_t* row) { canvas.copyRowBgr(y, row); });
+            }, Flush::Lazily);
+        } else {
+            vortel::writeFileAtomically(path, encodePng(canvas.toBitmap()), Flush::Lazily);
+        }
         break;
     case OutputKind::Jpeg:
         saveJpeg(path, canvas.toBitmap(), options.jpegQuality);

@@ -97,6 +97,10 @@ Options parseOptions(const std::vector<std::string>& args) {
             options.imprint = value();
         } else if (arg == "--sheet") {
             options.sheet = value();
+        } else if (arg == "--transparent") {
+            options.transparent = true;
+        } else if (arg == "--workers") {
+            options.workers = parseIndex(arg, value(), 1, 256);
         } else if (arg == "--jpeg-quality") {
             options.jpegQuality = parseQuality0To100(value());
         } else if (arg == "--style") {
@@ -147,6 +151,9 @@ std::string usageText() {
            "                     .color .shadow (style files), .svg .pdf .emf .wmf (outline)\n"
            "  resources          list the stock images and the counts the library reports;\n"
            "                     --sheet FILE also writes them all as one .png or .bmp picture\n"
+           "  batch JOBS         render many pictures in one run on all cores; JOBS is a file of\n"
+           "                     JSON lines or a CSV file with a header (see the README); a\n"
+           "                     failing job is reported with its line number, the others go on\n"
            "  gallery -o DIR     render every main style, every deformation and 24 random effects\n"
            "                     as PNG files into DIR, with one contact sheet per group\n"
            "\n"
@@ -158,7 +165,7 @@ std::string usageText() {
            "\n"
            "options:\n"
            "  --text T           the text; newlines separate lines; a style keeps it\n"
-           "  --size WxH         work image size (default 450x200, or the document's)\n"
+           "  --size WxH         work image size, 1..10000 a side (default 450x200, or the document's)\n"
            "  --set KEY=JSON     set a state key before rendering; repeatable, applied in order\n"
            "  --json             inspect: print the state as one JSON object\n"
            "  --quality Q        render: draft, normal or smooth (the default)\n"
@@ -168,6 +175,9 @@ std::string usageText() {
            "                     FILE may be any .bmp .dib .rle .png .jpg .jif .gif .tga .pcx, or a\n"
            "                     library image: :JPG_07 (texture), *IMPRINT_07, *FARBVERL_03\n"
            "  --jpeg-quality Q   render to .jpg: quality 0..100 (default 80)\n"
+           "  --transparent      render to .png: an RGBA picture with a transparent background;\n"
+           "                     letters, bevel, shadow and frame keep their look over any colour\n"
+           "  --workers N        batch: render on N threads (default: one a core)\n"
            "  -o, --output FILE  outline: the SVG file to write; render: the image\n"
            "  -h, --help         show this help\n"
            "\n"

@@ -31,6 +31,8 @@ struct Options {
     std::optional<std::string> imprint;   // render
     std::optional<std::string> sheet;     // resources: contact sheet image
     int jpegQuality = 80;                 // render to .jpg
+    bool transparent = false;             // render to .png with a transparent background
+    std::optional<int> workers;           // batch: render threads, default one a core
     // Presets, applied in this order after the inputs and before the --set values.
     std::optional<int> style;             // main style, 0 .. 45
     bool random = false;                  // a random effect ...
@@ -47,8 +49,8 @@ struct Options {
     }
 };
 
-// The largest image side accepted; keeps the work canvas within a few hundred megabytes.
-inline constexpr int32_t MaxImageSide = 8192;
+// The largest image side accepted, the same as a document allows.
+inline constexpr int32_t MaxImageSide = 10000;
 
 // Parses the arguments after the program name; throws UsageError. A help flag anywhere wins,
 // so `vortel-cli outline --help` works without the options outline requires.

@@ -3,7 +3,10 @@
 #include "cli/Errors.h"
 #include "cli/Files.h"
 #include "cli/Pipeline.h"
+#include "cli/Transparent.h"
 #include "cli/Verbs.h"
+#include "document/FileBytes.h"
+#include "document/ImagePng.h"
 
 namespace vortel::cli {
 namespace {
@@ -18,15 +21,48 @@ void applyImages(TFontFX& engine, const Options& options) {
     }
 }
 
+bool endsWithPng(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string ext = path.substr(path.size() - 4);
+    for (char& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".png";
+}
+
 void checkRenderOptions(const Options& options) {
     if (!options.output) throw UsageError("render needs -o FILE (.png, .jpg, .vtl, ...; see --help)");
     outputKind(*options.output);
     if (options.json) throw UsageError("render writes an image; --json is not used");
+    if (options.transparent) {
+        if (!endsWithPng(*options.output)) throw UsageError("--transparent writes a .png picture");
+        if (options.quality == Quality::Draft) throw UsageError("--transparent needs the normal or smooth quality");
+    }
+}
+
+// The picture twice, over black and over white with everything else the same, and the background
+// taken out of the pair. The fringe toggles run on with every render; both renders start from the
+// same phase so the letters match.
+void writeTransparent(TFontFX& engine, Canvas& canvas, const std::string& path) {
+    const FringeToggle star = starToggle(), curl = curlToggle();
+    const FillRecord background = engine.BackFill;
+    engine.BackFill = FillRecord{};
+    engine.BackFill.FillKind = 2;
+    engine.BackFill.FillColor = 0x000000;
+    engine.ShowText(canvas, false);
+    const Bitmap overBlack = canvas.toBitmap();
+    starToggle() = star;
+    curlToggle() = curl;
+    engine.BackFill.FillColor = 0xFFFFFF;
+    engine.ShowText(canvas, false);
+    const Bitmap overWhite = canvas.toBitmap();
+    engine.BackFill = background;
+    const auto rgba = unblendBackground(overBlack, overWhite);
+    const auto png = encodePngRgba(overBlack.width, overBlack.height, rgba);
+    vortel::writeFileAtomically(path, png, Flush::Lazily);
 }
 
 }  // namespace
 
-int runRender(const Options& options, std::ostream&, std::ostream& err) {
+int renderOnce(const Options& options, std::ostream& err) {
     checkRenderOptions(options);
     TFontFX engine(imageRect(options));
     configureEngine(engine, options, err);
@@ -37,11 +73,17 @@ int runRender(const Options& options, std::ostream&, std::ostream& err) {
     Canvas canvas(engine.ImageRect.width(), engine.ImageRect.height());
     const auto refused = runPipelineKeepingRefusal(engine, canvas, err);
     // A refused warp leaves the engine without warped text; it draws the background alone.
-    engine.ShowText(canvas, quality == Quality::Draft);
-    writeOutput(engine, canvas, options, *options.output, err);
+    if (options.transparent) {
+        writeTransparent(engine, canvas, *options.output);
+    } else {
+        engine.ShowText(canvas, quality == Quality::Draft);
+        writeOutput(engine, canvas, options, *options.output, err);
+    }
     if (!refused) return 0;
     err << "vortel-cli: warning: " << *refused << '\n';
     return 3;
 }
+
+int runRender(const Options& options, std::ostream&, std::ostream& err) { return renderOnce(options, err); }
 
 }  // namespace vortel::cli

@@ -19,6 +19,7 @@ const std::map<std::string, Verb> verbs = {
     {"render", vortel::cli::runRender},
     {"resources", vortel::cli::runResources},
     {"gallery", vortel::cli::runGallery},
+    {"batch", vortel::cli::runBatch},
 };
 
 // Exactly one line per failure, whatever the message held, so scripts can rely on it.

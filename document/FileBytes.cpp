@@ -2,9 +2,11 @@
 
 #include <cerrno>
 #include <cstring>
+#include <vector>
 #include <stdexcept>
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -70,7 +72,7 @@ std::vector<uint8_t> readFileBytes(const std::string& path) {
     return bytes;
 }
 
-void writeFileAtomically(const std::string& path, std::span<const uint8_t> content) {
+void writeFileAtomically(const std::string& path, std::span<const uint8_t> content, Flush flush) {
     const std::string pattern = path + ".tmp-XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
@@ -78,12 +80,55 @@ void writeFileAtomically(const std::string& path, std::span<const uint8_t> conte
     if (fd < 0) failWrite(path, errno, false);
     const std::string temp(name.data());
 
-    const bool written = ::fchmod(fd, regularFileMode()) == 0 && writeAll(fd, content) && ::fsync(fd) == 0;
+    const bool written = ::fchmod(fd, regularFileMode()) == 0 && writeAll(fd, content) &&
+                         (flush == Flush::Lazily || ::fsync(fd) == 0);
     const int writeError = errno;
     const bool closed = ::close(fd) == 0;
     const int closeError = errno;
     if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
         const int error = !written ? writeError : !closed ? closeError : errno;
+        ::unlink(temp.c_str());
+        failWrite(path, error, true);
+    }
+}
+
+void writeFileAtomicallyInPlace(const std::string& path, uint64_t size, const std::function<void(uint8_t*)>& fill,
+                                 Flush flush) {
+    const std::string pattern = path + ".tmp-XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) failWrite(path, errno, false);
+    const std::string temp(name.data());
+    auto fail = [&](int error) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        failWrite(path, error, true);
+    };
+    // Sized first, so a full disk shows here and not as a fault while the bytes are written.
+    if (::fchmod(fd, regularFileMode()) != 0) fail(errno);
+    if (const int error = ::posix_fallocate(fd, 0, off_t(size)); error != 0) fail(error);
+    if (size > 0) {
+        void* data = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+        if (data == MAP_FAILED) fail(errno);
+        try {
+            fill(static_cast<uint8_t*>(data));
+        } catch (...) {
+            ::munmap(data, size);
+            ::close(fd);
+            ::unlink(temp.c_str());
+            throw;
+        }
+        ::munmap(data, size);
+    }
+    if (flush == Flush::ToDisk && ::fsync(fd) != 0) fail(errno);
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(temp.c_str());
+        failWrite(path, error, true);
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        const int error = errno;
         ::unlink(temp.c_str());
         failWrite(path, error, true);
     }

@@ -1,6 +1,7 @@
 #pragma once
 // Whole-file reads and writes for the image and document formats.
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -39,8 +40,17 @@ private:
 // than any image within the limits could be.
 std::vector<uint8_t> readFileBytes(const std::string& path);
 
+// Whether a write waits until the bytes are on the disk before the rename.
+enum class Flush { ToDisk, Lazily };
+
 // Writes `content` to a temporary file beside `path` and renames it into place, so `path` holds
-// either its old content or all of the new. Throws FileWriteError naming the path.
-void writeFileAtomically(const std::string& path, std::span<const uint8_t> content);
+// either its old content or all of the new. Flush::ToDisk also survives a crash of the machine right
+// after; Flush::Lazily leaves that to the system (a rendered picture can be made again, and waiting
+// for the disk costs a whole-run render more than drawing it). Throws FileWriteError naming the path.
+void writeFileAtomically(const std::string& path, std::span<const uint8_t> content, Flush flush = Flush::ToDisk);
+// The same for a file of `size` bytes that `fill` writes in place, straight into the file's pages,
+// so a large picture needs no copy of itself in memory.
+void writeFileAtomicallyInPlace(const std::string& path, uint64_t size, const std::function<void(uint8_t*)>& fill,
+                                 Flush flush = Flush::ToDisk);
 
 }  // namespace vortel

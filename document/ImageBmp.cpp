@@ -1,5 +1,8 @@
 #include "document/ImageBmp.h"
 
+#include <cstring>
+#include <functional>
+
 #include <algorithm>
 #include <bit>
 
@@ -113,20 +116,18 @@ Bitmap decodeBmp(std::span<const uint8_t> bytes) {
     return image;
 }
 
-std::vector<uint8_t> encodeBmp(const Bitmap& bitmap) {
-    image_limits::checkBitmap(bitmap);
-    const size_t rowBytes = size_t(bitmap.width) * 3;
-    const uint64_t stride = rowStride(bitmap.width, 24);
-    const uint64_t imageSize = stride * uint64_t(bitmap.height);  // below 2^30 within the limits
-    ByteWriter out(HeadersSize + imageSize);
+namespace {
+
+// The two headers of a 24-bit bottom-up file: 54 bytes.
+void writeHeaders(ByteWriter& out, int32_t width, int32_t height, uint64_t imageSize) {
     out.u16(0x4D42);  // "BM"
     out.u32(uint32_t(HeadersSize + imageSize));
     out.u32(0);  // reserved
     out.u32(HeadersSize);
     out.u32(40);
-    out.u32(uint32_t(bitmap.width));
-    out.u32(uint32_t(bitmap.height));  // positive: bottom-up
-    out.u16(1);                        // planes
+    out.u32(uint32_t(width));
+    out.u32(uint32_t(height));  // positive: bottom-up
+    out.u16(1);                 // planes
     out.u16(24);
     out.u32(bmp::Rgb);
     out.u32(uint32_t(imageSize));
@@ -134,6 +135,38 @@ std::vector<uint8_t> encodeBmp(const Bitmap& bitmap) {
     out.u32(PixelsPerMetre);
     out.u32(0);  // colours used
     out.u32(0);  // colours important
+}
+
+}  // namespace
+
+uint64_t bmpFileSize(int32_t width, int32_t height) {
+    image_limits::checkDimensions(width, height);
+    return HeadersSize + rowStride(width, 24) * uint64_t(height);
+}
+
+void encodeBmpRowsInto(uint8_t* out, int32_t width, int32_t height, const std::function<void(int32_t, uint8_t*)>& row) {
+    image_limits::checkDimensions(width, height);
+    const uint64_t stride = rowStride(width, 24);
+    const uint64_t imageSize = stride * uint64_t(height);  // below 2^30 within the limits
+    ByteWriter headers(HeadersSize);
+    writeHeaders(headers, width, height, imageSize);
+    const std::vector<uint8_t> head = headers.take();
+    std::copy(head.begin(), head.end(), out);
+    const size_t rowBytes = size_t(width) * 3;
+    for (int32_t y = 0; y < height; ++y) {
+        uint8_t* line = out + HeadersSize + uint64_t(height - 1 - y) * stride;
+        row(y, line);
+        std::memset(line + rowBytes, 0, size_t(stride) - rowBytes);
+    }
+}
+
+std::vector<uint8_t> encodeBmp(const Bitmap& bitmap) {
+    image_limits::checkBitmap(bitmap);
+    const size_t rowBytes = size_t(bitmap.width) * 3;
+    const uint64_t stride = rowStride(bitmap.width, 24);
+    const uint64_t imageSize = stride * uint64_t(bitmap.height);
+    ByteWriter out(HeadersSize + imageSize);
+    writeHeaders(out, bitmap.width, bitmap.height, imageSize);
     for (int64_t y = bitmap.height - 1; y >= 0; --y) {
         out.raw(bitmap.bgr.data() + size_t(y) * rowBytes, rowBytes);
         out.zeros(size_t(stride) - rowBytes);

@@ -13,14 +13,14 @@ namespace vortel::image_limits {
 // could sensibly tile still loads, while a forged header cannot claim an absurd side.
 inline constexpr int64_t MaxSide = 32768;
 
-// 2^26 pixels (8192 x 8192) is 192 MiB as 24-bit BGR: the most one decoded image may cost in
-// memory. A compressed file says nothing about its decoded size, so this bound is what keeps a
-// small forged file from claiming gigabytes.
-inline constexpr int64_t MaxPixels = int64_t(1) << 26;
+// 10000 x 10000 pixels, the largest work image, is 286 MiB as 24-bit BGR: the most one decoded
+// image may cost in memory. A compressed file says nothing about its decoded size, so this bound
+// is what keeps a small forged file from claiming gigabytes.
+inline constexpr int64_t MaxPixels = int64_t(10000) * 10000;
 
 // The largest file loadImage reads: an uncompressed 32-bit BMP at MaxPixels plus its headers
 // stays below this, and anything larger cannot be a valid image within the limits above.
-inline constexpr uint64_t MaxFileBytes = (uint64_t(1) << 28) + (uint64_t(1) << 20);
+inline constexpr uint64_t MaxFileBytes = uint64_t(MaxPixels) * 4 + (uint64_t(1) << 20);
 
 // Throws ImageError unless width x height is a non-empty image within the limits.
 inline void checkDimensions(int64_t width, int64_t height) {

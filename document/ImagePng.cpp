@@ -162,15 +162,16 @@ private:
     png_infop info_;
 };
 
-bool writeImage(const WriteStruct& s, const Bitmap& bitmap, std::vector<png_bytep>& rows, std::vector<uint8_t>& out) {
+bool writeImage(const WriteStruct& s, uint32_t width, uint32_t height, int colorType, bool bgr,
+                std::vector<png_bytep>& rows, std::vector<uint8_t>& out) {
     png_structp png = s.png();
     png_infop info = s.info();
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_write_fn(png, &out, writeSink, flushNothing);
-    png_set_IHDR(png, info, uint32_t(bitmap.width), uint32_t(bitmap.height), 8, PNG_COLOR_TYPE_RGB,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, width, height, 8, colorType, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
-    png_set_bgr(png);
+    if (bgr) png_set_bgr(png);
     png_write_image(png, rows.data());
     png_write_end(png, nullptr);
     return true;
@@ -203,7 +204,21 @@ std::vector<uint8_t> encodePng(const Bitmap& bitmap) {
     const size_t rowBytes = size_t(bitmap.width) * 3;
     for (size_t y = 0; y < rows.size(); ++y) rows[y] = const_cast<png_bytep>(bitmap.bgr.data() + y * rowBytes);
     std::vector<uint8_t> out;
-    if (!writeImage(writer, bitmap, rows, out)) fail(error);
+    if (!writeImage(writer, uint32_t(bitmap.width), uint32_t(bitmap.height), PNG_COLOR_TYPE_RGB, true, rows, out))
+        fail(error);
+    return out;
+}
+
+std::vector<uint8_t> encodePngRgba(int32_t width, int32_t height, std::span<const uint8_t> rgba) {
+    image_limits::checkDimensions(width, height);
+    if (rgba.size() != size_t(width) * size_t(height) * 4) throw ImageError("RGBA pixels do not match the image size");
+    ErrorText error;
+    WriteStruct writer(error);
+    std::vector<png_bytep> rows(static_cast<size_t>(height));
+    const size_t rowBytes = size_t(width) * 4;
+    for (size_t y = 0; y < rows.size(); ++y) rows[y] = const_cast<png_bytep>(rgba.data() + y * rowBytes);
+    std::vector<uint8_t> out;
+    if (!writeImage(writer, uint32_t(width), uint32_t(height), PNG_COLOR_TYPE_RGB_ALPHA, false, rows, out)) fail(error);
     return out;
 }
 

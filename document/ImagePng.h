@@ -13,6 +13,8 @@ namespace vortel {
 Bitmap decodePng(std::span<const uint8_t> bytes);
 
 std::vector<uint8_t> encodePng(const Bitmap& bitmap);
+// An 8-bit RGBA PNG (colour type 6) of top-down rows, bytes red, green, blue, alpha.
+std::vector<uint8_t> encodePngRgba(int32_t width, int32_t height, std::span<const uint8_t> rgba);
 
 // True when the bytes start with the PNG signature.
 bool hasPngSignature(std::span<const uint8_t> bytes);

@@ -30,7 +30,7 @@ uint8_t packTangent(int dx, int dy) { return static_cast<uint8_t>((dx + 4) | (dy
 // Distance and tangent propagation over one byte map, rows bottom-up.
 class Propagation {
 public:
-    Propagation(std::vector<uint8_t>& mask, std::vector<uint8_t>& tangent, int32_t width, int32_t height, int32_t addPixel)
+    Propagation(ByteMap& mask, ByteMap& tangent, int32_t width, int32_t height, int32_t addPixel)
         : mask_(mask), tangent_(tangent), w_(width), h_(height), add_(addPixel) {}
 
     void sweep(const Rect& b, int code, int dx, int dy, bool rowsUp, bool colsUp) {
@@ -115,8 +115,8 @@ private:
         }
     }
 
-    std::vector<uint8_t>& mask_;
-    std::vector<uint8_t>& tangent_;
+    ByteMap& mask_;
+    ByteMap& tangent_;
     int32_t w_, h_, add_;
 };
 
@@ -154,7 +154,7 @@ void TFontFX::CreateTextPointer(TPixelBuffer& buffer) {
     }
     const Rect wb = WarpedBounds;
     NormalMap.assign(TextMask.size(), 0);
-    std::vector<uint8_t> tangent(TextMask.size(), 0);
+    ByteMap tangent(TextMask.size(), 0);
     Propagation prop(TextMask, tangent, w, h, add);
     prop.sweep(wb, 6, -1, 0, true, true);
     prop.sweep(wb, 2, 1, 0, true, false);
@@ -190,7 +190,7 @@ static uint8_t normalCode(int sx, int sy) {
 // The normal at every pixel is the direction of the summed edge tangents of its 5 x 5 block.
 // Deep inside, the block sums come from a separable box filter (exact integer sums); the one or
 // two pixels next to the outside count only their text neighbours and are summed directly.
-void TFontFX::buildNormals(const std::vector<uint8_t>& tangent) {
+void TFontFX::buildNormals(const ByteMap& tangent) {
     const int32_t w = ImageRect.width();
     const Rect wb = WarpedBounds;
     const int32_t cols = wb.right - wb.left + 1, rows = wb.bottom - wb.top + 5;

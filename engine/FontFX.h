@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -21,15 +22,22 @@ inline constexpr uint8_t NumHorzCurvePoints = 10;
 inline constexpr uint8_t NumVertCurvePoints = 10;
 // Capacity of the outline subdivision's work arrays.
 inline constexpr int32_t MaxSubdividedPoints = 65535;
-// Capacity of a dense guide list in the warp.
-inline constexpr int64_t MaxBoundsPoints = 0xFFFF;
+// A dense guide list in the warp holds one point per tenth of a pixel along its guide. It may
+// hold this many points at least, and more on a large image: as many as a guide ten times as long
+// as the image's width and height together needs, so every guide that fits on the image passes
+// while a runaway one (thousands of points zigzagging across the picture) is still refused.
+inline constexpr int64_t MinBoundsPointsCapacity = 0xFFFF;
+inline int64_t boundsPointsCapacity(int32_t imageWidth, int32_t imageHeight) {
+    const int64_t scaled = 100 * (int64_t(std::max(imageWidth, 0)) + int64_t(std::max(imageHeight, 0)));
+    return std::max(MinBoundsPointsCapacity, scaled);
+}
 // The layout reads at most this many characters; the per-character tables hold 2000 entries.
 inline constexpr size_t MaxTextChars = 1998;
 inline constexpr size_t RandomTableSize = 2000;
 // A guide being drawn holds at most this many points.
 inline constexpr int32_t GuideCaptureCapacity = 1000;
 
-// The alternating state of the star and curl fringes: program-wide, never reset between renders,
+// The alternating state of the star and curl fringes: program-wide (one per thread), never reset between renders,
 // so a pattern keeps its phase from one render to the next.
 struct FringeToggle {
     int32_t total = 0;
@@ -44,8 +52,11 @@ struct FringeToggle {
 FringeToggle& starToggle();
 FringeToggle& curlToggle();
 
-// Remembers the bevel switch of the previous full render, program-wide.
+// Remembers the bevel switch of the previous full render, program-wide (per thread).
 bool& lastBevelEnabled();
+// Puts the fringe toggles and the remembered bevel switch back as a fresh process has them, so a
+// render gives the picture it gives in a process of its own.
+void resetRenderMemory();
 
 struct RenderOptions {
     // Set by the program while the bevel page is shown: the previous picture may stay as the base.
@@ -114,7 +125,7 @@ public:
     void ZeichneText(TPixelBuffer& buffer);
     // Shadow: the cast shape into a map of the image's size, the coverage map (built only when none
     // is cached) and its blending into the buffer.
-    void CastShadow(std::vector<uint8_t>& target, int32_t width, int32_t height);
+    void CastShadow(ByteMap& target, int32_t width, int32_t height);
     void CreateShadowPointer(TPixelBuffer& buffer);
     void ZeichneShadow(TPixelBuffer& buffer);
     // Background frame: the pixel frame into the buffer (FramePixel = 1), the polygon frame on the
@@ -252,9 +263,9 @@ public:
     uint8_t Modified = 0;
 
     // Render caches: byte maps one byte a pixel, rows bottom-up, row length = image width.
-    std::vector<uint8_t> TextMask;   // 0 outside; else distance from the edge (255 = inside, not yet worked out)
-    std::vector<uint8_t> NormalMap;  // edge normal direction, 0..255 for a full turn (bevel only)
-    std::vector<uint8_t> ShadowMask;
+    ByteMap TextMask;   // 0 outside; else distance from the edge (255 = inside, not yet worked out)
+    ByteMap NormalMap;  // edge normal direction, 0..255 for a full turn (bevel only)
+    ByteMap ShadowMask;
     Rect ShadowBounds;               // marked shadow pixels widened by the blur, rows from the bottom
     Rect MaskBounds;                 // WarpedBounds as the text mask was built with them
     int32_t MaxDistance = 0;
@@ -269,12 +280,15 @@ private:
     void placeInitialGuides(bool measureOnly);
     void drawLine(Canvas& dc, std::u32string_view line, int32_t x, int32_t y, size_t& charIndex, bool kerning);
     void resizeGuide(int guide, size_t count, const char* what);
-    void buildNormals(const std::vector<uint8_t>& tangent);
+    void buildNormals(const ByteMap& tangent);
     void fillSegment(int segment, int64_t off, int64_t a, int32_t height, bool flat);
     void paintTextImage(Canvas& text);
     void drawDraft(Canvas& dc);
     void smoothEdges(TPixelBuffer& buffer) const;
     bool shadowDrawsText() const;
+
+    // The pixel buffer of the full render, kept between renders so its memory is sized once.
+    TPixelBuffer workBuffer_;
 
     struct Capture {
         bool active = false;

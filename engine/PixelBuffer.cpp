@@ -38,8 +38,13 @@ void writeInfoHeader(uint8_t* h, int32_t width, int32_t height) {
 // device-independent-bits transfers in both directions.
 void BitmapToPixelBuffer(const Canvas& bitmap, TPixelBuffer& buffer) {
     const int32_t w = bitmap.width(), h = bitmap.height();
-    buffer.Stream.clear();
-    buffer.Stream.assign(size_t(h) * (size_t(w) + 4) * 3 + TPixelBuffer::HeaderSize, 0);
+    const size_t size = size_t(h) * (size_t(w) + 4) * 3 + TPixelBuffer::HeaderSize;
+    // A buffer of the same size is refilled in place: every row with its padding, and the slack
+    // after the last row, are written below, so nothing of the previous picture stays.
+    if (buffer.Stream.size() != size || buffer.Width != w || buffer.Height != h) {
+        buffer.Stream.clear();
+        buffer.Stream.assign(size, 0);
+    }
     buffer.Width = w;
     buffer.Height = h;
     buffer.RowBytes = paddedRowBytes(w);
@@ -50,6 +55,7 @@ void BitmapToPixelBuffer(const Canvas& bitmap, TPixelBuffer& buffer) {
     cairo_surface_flush(s);
     const uint8_t* data = cairo_image_surface_get_data(s);
     const int stride = cairo_image_surface_get_stride(s);
+    const size_t padding = size_t(buffer.RowBytes) - size_t(w) * 3;
     for (int32_t y = 0; y < h; ++y) {
         const uint32_t* src = reinterpret_cast<const uint32_t*>(data + ptrdiff_t(y) * stride);
         uint8_t* dst = buffer.pixel(0, h - 1 - y);
@@ -59,7 +65,10 @@ void BitmapToPixelBuffer(const Canvas& bitmap, TPixelBuffer& buffer) {
             dst[1] = static_cast<uint8_t>(v >> 8);
             dst[2] = static_cast<uint8_t>(v >> 16);
         }
+        std::memset(dst, 0, padding);
     }
+    const size_t used = TPixelBuffer::HeaderSize + size_t(h) * size_t(buffer.RowBytes);
+    std::memset(buffer.Stream.data() + used, 0, size - used);
 }
 
 void PixelBufferToCanvas(const TPixelBuffer& buffer, Canvas& canvas) {

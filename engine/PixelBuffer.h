@@ -4,15 +4,19 @@
 #include <vector>
 
 #include "platform/Canvas.h"
+#include "platform/LargeBuffer.h"
 
 namespace vortel {
+
+// One byte a pixel over the whole image (the text, normal and shadow maps).
+using ByteMap = std::vector<uint8_t, LargeAllocator<uint8_t>>;
 
 // The working image of a render: a 40-byte bitmap information header (24 bits a pixel, rows
 // bottom-up, no compression) followed by the pixel rows, bytes blue, green, red, each row padded
 // to a multiple of 4 bytes. Pixel (x, row) lies at Bits() + row * RowBytes + 3x; row 0 is the
 // bottom line of the image.
 struct TPixelBuffer {
-    std::vector<uint8_t> Stream;
+    std::vector<uint8_t, LargeAllocator<uint8_t>> Stream;
     int32_t HeightBytes = 0;
     int32_t RowBytes = 0;
     int32_t Width = 0;

@@ -11,7 +11,7 @@ constexpr ColorRef kBlack = 0x000000;
 }  // namespace
 
 bool& lastBevelEnabled() {
-    static bool value = false;
+    thread_local bool value = false;
     return value;
 }
 
@@ -82,10 +82,40 @@ void TFontFX::ShowText(Canvas& dc, bool draft) {
     const bool bevel = Bevel.enabled();
     const bool rebuild = TextMask.empty() || bevel != lastBevelEnabled();
     const bool repaint = rebuild || !renderOptions.bevelPageActive || BevelChanged;
-    if (repaint) PaintFill(dc, BackFill, ImageRect);
-
     const bool pixelFrame = Frame.FrameKind != 0 && Frame.FramePixel != 0;
     const bool fast = Shadow.ShadowBlur < 0 && !bevel && !SmoothFont && !isUnwarped() && !Imprint.ImprintOn && !pixelFrame;
+    TPixelBuffer& buffer = workBuffer_;
+    const bool shadowOn = Shadow.ShadowBlur >= 0;
+    bool drawShadow = shadowOn && (!renderOptions.bevelPageActive || BevelChanged);
+    if (!fast && rebuild) {
+        // The text image is painted where the background is about to go, when the canvas is the
+        // work image and nothing clips it; else on a canvas of its own.
+        if (!dc.clipped() && ImageRect.left == 0 && ImageRect.top == 0 && ImageRect.width() == dc.width() &&
+            ImageRect.height() == dc.height()) {
+            // The text image is a step of the render, not a picture to show: the view is not told.
+            struct Quiet {
+                Canvas& dc;
+                std::function<void()> listener = dc.changeListener();
+                explicit Quiet(Canvas& c) : dc(c) { dc.setChangeListener(nullptr); }
+                ~Quiet() { dc.setChangeListener(std::move(listener)); }
+            } quiet(dc);
+            dc.saveDC();
+            paintTextImage(dc);
+            dc.restoreDC();
+            BitmapToPixelBuffer(dc, buffer);
+        } else {
+            Canvas text(dc.width(), dc.height());
+            paintTextImage(text);
+            BitmapToPixelBuffer(text, buffer);
+        }
+        CreateTextPointer(buffer);
+        MaskBounds = WarpedBounds;
+        ShadowMask.clear();
+        BevelChanged = true;
+        drawShadow = shadowOn;
+    }
+    if (repaint) PaintFill(dc, BackFill, ImageRect);
+
     if (fast) {
         // Nothing needs per-pixel work: the letters are the text fill clipped to the outline.
         dc.saveDC();
@@ -95,19 +125,7 @@ void TFontFX::ShowText(Canvas& dc, bool draft) {
         PaintFill(dc, TextFill, ImageRect);
         dc.restoreDC();
     } else {
-        TPixelBuffer buffer;
-        const bool shadowOn = Shadow.ShadowBlur >= 0;
-        bool drawShadow = shadowOn && (!renderOptions.bevelPageActive || BevelChanged);
-        if (rebuild) {
-            Canvas text(dc.width(), dc.height());
-            paintTextImage(text);
-            BitmapToPixelBuffer(text, buffer);
-            CreateTextPointer(buffer);
-            MaskBounds = WarpedBounds;
-            ShadowMask.clear();
-            BevelChanged = true;
-            drawShadow = shadowOn;
-        } else {
+        if (!rebuild) {
             // A fresh warp has put the outline's own box into WarpedBounds; the cached mask was
             // measured (and, with the bevel, widened) when it was built, and its box goes with it.
             WarpedBounds = MaskBounds;

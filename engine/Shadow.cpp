@@ -70,7 +70,7 @@ GapFill gapFillOf(const ShadowParams& s) {
 // The target map with the bounds of what has been marked in it.
 class ShapeMap {
 public:
-    ShapeMap(std::vector<uint8_t>& map, int32_t w, int32_t h, Rect& bounds) : map_(map), w_(w), h_(h), bounds_(bounds) {}
+    ShapeMap(ByteMap& map, int32_t w, int32_t h, Rect& bounds) : map_(map), w_(w), h_(h), bounds_(bounds) {}
     bool inside(int64_t x, int64_t row) const { return x >= 0 && x < w_ && row >= 0 && row < h_; }
     void mark(int64_t x, int64_t row) {
         map_[size_t(row) * size_t(w_) + size_t(x)] = 255;
@@ -81,7 +81,7 @@ public:
     }
 
 private:
-    std::vector<uint8_t>& map_;
+    ByteMap& map_;
     int32_t w_, h_;
     Rect& bounds_;
 };
@@ -142,7 +142,7 @@ private:
 
 }  // namespace
 
-void TFontFX::CastShadow(std::vector<uint8_t>& target, int32_t width, int32_t height) {
+void TFontFX::CastShadow(ByteMap& target, int32_t width, int32_t height) {
     const uint8_t savedMode = DistColorMode[0];
     DistColorMode[0] = 1;  // distance 0 is outside the text and never casts
     ShadowBounds = Rect{kNoBound, kNoBound, 0, 0};
@@ -167,7 +167,7 @@ void TFontFX::CreateShadowPointer(TPixelBuffer& buffer) {
         CastShadow(ShadowMask, w, h);
         return;
     }
-    std::vector<uint8_t> shape(ShadowMask.size(), 0);
+    ByteMap shape(ShadowMask.size(), 0);
     CastShadow(shape, w, h);
     const Rect& b = ShadowBounds;
     if (b.left > b.right) return;

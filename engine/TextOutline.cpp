@@ -107,10 +107,12 @@ void TFontFX::placeInitialGuides(bool measureOnly) {
     int32_t d = 0, e = 0;
     // An empty text or a too small image has no aspect ratio to keep: use the whole inner area.
     if (cx > 0 && cy > 0 && w > 0 && h > 0) {
+        // A very long word (or a very tall block) still keeps a rectangle of one pixel across, as
+        // a text box shows it ever smaller instead of not at all.
         if (double(cx) / w >= double(cy) / h)
-            e = (h - roundEven32(double(w) / cx * cy)) / 2;
+            e = (h - std::max(roundEven32(double(w) / cx * cy), 1)) / 2;
         else
-            d = (w - roundEven32(double(h) / cy * cx)) / 2;
+            d = (w - std::max(roundEven32(double(h) / cy * cx), 1)) / 2;
     }
     GuidePoints[0] = {Point{m + d, m + e}, Point{m + w - d, m + e}};
     GuidePoints[2] = {Point{m + d, m + h - e}, Point{m + w - d, m + h - e}};

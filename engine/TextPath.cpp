@@ -8,14 +8,22 @@
 
 namespace vortel {
 
+// Program-wide in the desktop program, which renders on one thread; each render thread of a batch
+// keeps its own.
 FringeToggle& starToggle() {
-    static FringeToggle toggle;
+    thread_local FringeToggle toggle;
     return toggle;
 }
 
 FringeToggle& curlToggle() {
-    static FringeToggle toggle;
+    thread_local FringeToggle toggle;
     return toggle;
+}
+
+void resetRenderMemory() {
+    starToggle() = FringeToggle{};
+    curlToggle() = FringeToggle{};
+    lastBevelEnabled() = false;
 }
 
 namespace {

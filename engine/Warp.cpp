@@ -101,12 +101,13 @@ bool TFontFX::CalcVortel(int /*mode*/) {
 
     // Dense lists: one point per tenth of a pixel along each guide, relative to the origin.
     std::array<std::vector<Point>, 4> bounds;
+    const int64_t capacity = boundsPointsCapacity(ImageRect.width(), ImageRect.height());
     for (int gi = 0; gi < 4; ++gi) {
         const auto& pts = g[gi];
         int64_t count = 0;
         for (int i = 0; i + 1 < NumGuidePoints[gi]; ++i)
             count += lineDDACount(pts[i].x * 10, pts[i].y * 10, pts[i + 1].x * 10, pts[i + 1].y * 10);
-        if (count > MaxBoundsPoints) {
+        if (count > capacity) {
             messages().messageBox("Die Text-Begrenzungslinien bestehen aus zuvielen Punkten. Bitte kürzen Sie diese.",
                                   "Zuviele Punkte", MessageIcon::Error);
             return false;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/Angle.h"
+#include "platform/LargeBuffer.h"
 #include "platform/LineDDA.h"
 #include "platform/TextLayout.h"
 
@@ -24,10 +25,39 @@ bool needsFigureStart(const GdiPath& p) { return p.empty() || (p.types().back() 
 
 }  // namespace
 
+namespace {
+
+// The pixels of a canvas: a large block, freed when Cairo lets go of the surface.
+struct SurfaceMemory {
+    void* block;
+    size_t bytes;
+};
+const cairo_user_data_key_t kMemoryKey{};
+
+void releaseSurfaceMemory(void* data) {
+    auto* memory = static_cast<SurfaceMemory*>(data);
+    releaseLargeBlock(memory->block, memory->bytes);
+    delete memory;
+}
+
+cairo_surface_t* createSurface(int32_t width, int32_t height) {
+    const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, width);
+    const size_t bytes = stride > 0 ? size_t(stride) * size_t(height) : 0;
+    if (stride <= 0 || bytes < LargeBlockBytes) return cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    auto* memory = new SurfaceMemory{allocateLargeBlock(bytes), bytes};
+    cairo_surface_t* surface =
+        cairo_image_surface_create_for_data(static_cast<unsigned char*>(memory->block), CAIRO_FORMAT_RGB24, width, height, stride);
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS ||
+        cairo_surface_set_user_data(surface, &kMemoryKey, memory, releaseSurfaceMemory) != CAIRO_STATUS_SUCCESS) {
+        releaseSurfaceMemory(memory);
+    }
+    return surface;
+}
+
+}  // namespace
+
 Canvas::Canvas(int32_t width, int32_t height)
-    : width_(std::max(width, 0)),
-      height_(std::max(height, 0)),
-      surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_)) {
+    : width_(std::max(width, 0)), height_(std::max(height, 0)), surface_(createSurface(width_, height_)) {
     if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(surface_);
         throw std::runtime_error("cannot create a " + std::to_string(width) + "x" + std::to_string(height) +

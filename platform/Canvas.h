@@ -7,6 +7,7 @@
 #include "platform/Bitmap.h"
 #include "platform/Font.h"
 #include "platform/Geometry.h"
+#include "platform/LargeBuffer.h"
 #include "platform/Path.h"
 
 typedef struct _cairo_surface cairo_surface_t;
@@ -89,8 +90,11 @@ public:
     void andBitmap(int32_t x, int32_t y, const Bitmap& bitmap);
     // The picture as a top-down BGR bitmap, and back.
     Bitmap toBitmap() const;
+    // Row y (from the top) as 3 x width bytes blue, green, red: a picture written out without a copy.
+    void copyRowBgr(int32_t y, uint8_t* out) const;
     void setFromBitmap(const Bitmap& bitmap);
     bool pathOpen() const { return recording_; }
+    bool clipped() const { return !clip_.empty(); }
     const GdiPath& path() const { return path_; }
 
     // Text: measurement and output with the selected font (throws FontError without one).
@@ -106,6 +110,7 @@ public:
     // Change notification: called whenever something was drawn or the state was re-selected.
     void setChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
     void notifyChanged() const { if (listener_) listener_(); }
+    const std::function<void()>& changeListener() const { return listener_; }
 
 private:
     template <class Op>
@@ -127,7 +132,7 @@ private:
     struct Coverage {
         int32_t top = 0;
         int32_t bottom = 0;
-        std::vector<uint8_t> mask;
+        std::vector<uint8_t, LargeAllocator<uint8_t>> mask;
     };
     Coverage rasterize(const GdiPath& p, FillMode mode) const;
     void paintCoverage(const Coverage& cover, ColorRef color);
@@ -145,9 +150,9 @@ private:
     PointF penPos_;
     FillMode fillMode_ = FillMode::Alternate;
     bool recording_ = false;
-    std::vector<uint8_t> clip_;  // one byte a pixel, non-zero = may be drawn; empty = no clip
+    std::vector<uint8_t, LargeAllocator<uint8_t>> clip_;  // one byte a pixel, non-zero = may be drawn; empty = no clip
     struct SavedState {
-        std::vector<uint8_t> clip;
+        std::vector<uint8_t, LargeAllocator<uint8_t>> clip;
         ColorRef textColor, bkColor, penColor;
         BkMode bkMode;
         FillMode fillMode;

@@ -221,17 +221,18 @@ void Canvas::fillHatch(const Rect& r, HatchStyle style, ColorRef lineColor, Colo
 
 Bitmap Canvas::toBitmap() const {
     Bitmap b{width_, height_, std::vector<uint8_t>(size_t(width_) * size_t(height_) * 3)};
-    flushPixels();
-    uint8_t* out = b.bgr.data();
-    for (int32_t y = 0; y < height_; ++y) {
-        const uint32_t* line = row(y);
-        for (int32_t x = 0; x < width_; ++x, out += 3) {
-            out[0] = uint8_t(line[x]);
-            out[1] = uint8_t(line[x] >> 8);
-            out[2] = uint8_t(line[x] >> 16);
-        }
-    }
+    for (int32_t y = 0; y < height_; ++y) copyRowBgr(y, b.bgr.data() + size_t(y) * size_t(width_) * 3);
     return b;
+}
+
+void Canvas::copyRowBgr(int32_t y, uint8_t* out) const {
+    flushPixels();
+    const uint32_t* line = row(y);
+    for (int32_t x = 0; x < width_; ++x, out += 3) {
+        out[0] = uint8_t(line[x]);
+        out[1] = uint8_t(line[x] >> 8);
+        out[2] = uint8_t(line[x] >> 16);
+    }
 }
 
 // Replaces the picture as a whole, like handing the view a new bitmap: the clip does not apply.

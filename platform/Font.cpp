@@ -11,12 +11,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <tuple>
 #include <unordered_map>
 #include <utility>
 
 #include "platform/Angle.h"
+#include "platform/FontMatchCache.h"
 #include "platform/Numeric.h"
 
 namespace vortel {
@@ -37,9 +39,10 @@ struct FtLibrary {
     ~FtLibrary() { FT_Done_FreeType(lib); }
 };
 
-// Each face keeps the library alive, so the cache may be torn down in any order at exit.
+// Each face keeps the library alive, so the cache may be torn down in any order at exit. A FreeType
+// library and its faces may be used by one thread at a time: each thread has its own.
 std::shared_ptr<FtLibrary> ftLibrary() {
-    static auto library = std::make_shared<FtLibrary>();
+    thread_local auto library = std::make_shared<FtLibrary>();
     return library;
 }
 
@@ -56,7 +59,7 @@ struct LoadedFace {
 };
 
 std::shared_ptr<LoadedFace> loadFace(const std::string& file, int index) {
-    static std::map<std::pair<std::string, int>, std::shared_ptr<LoadedFace>> cache;
+    thread_local std::map<std::pair<std::string, int>, std::shared_ptr<LoadedFace>> cache;
     auto& slot = cache[{file, index}];
     if (slot) return slot;
     auto face = std::make_shared<LoadedFace>();
@@ -129,10 +132,33 @@ PatternPtr bestMatch(FcPattern* pattern) {
     return PatternPtr(FcFontMatch(nullptr, pattern, &result), FcPatternDestroy);
 }
 
+// What the answers of fontconfig depend on: its configuration files and folders, and every folder
+// it reads fonts from.
+std::vector<std::string> fontconfigSources() {
+    std::vector<std::string> paths = {"/etc/fonts", "/etc/fonts/conf.d"};
+    if (const char* home = std::getenv("HOME"); home && *home) {
+        for (const char* sub : {"/.config/fontconfig", "/.config/fontconfig/conf.d", "/.fonts", "/.local/share/fonts"})
+            paths.push_back(std::string(home) + sub);
+    }
+    auto collect = [&](FcStrList* list) {
+        if (!list) return;
+        while (FcChar8* item = FcStrListNext(list)) paths.emplace_back(reinterpret_cast<const char*>(item));
+        FcStrListDone(list);
+    };
+    collect(FcConfigGetConfigFiles(nullptr));
+    collect(FcConfigGetFontDirs(nullptr));
+    return paths;
+}
+
 FaceMatch matchFace(const LogFont& lf) {
-    static const FontconfigSession session;
     std::string name = lf.faceName();
     if (name.empty()) name = "Arial";
+    const std::string key = name + "|" + (lf.lfWeight >= 600 ? "bold" : "regular") + "|" +
+                            (lf.lfItalic ? "italic" : "roman") + "|" + substituteFamily(lf.lfPitchAndFamily);
+    if (const auto cached = FontMatchCache::process().find(key))
+        return FaceMatch{cached->family, cached->file, cached->index, cached->substituted};
+
+    static const FontconfigSession session;
     const PatternPtr pattern = configuredPattern(name, lf);
     std::vector<std::string> accepted = acceptedFamilies(pattern.get());
     accepted.push_back(name);
@@ -151,6 +177,7 @@ FaceMatch matchFace(const LogFont& lf) {
         throw FontError("font face \"" + name + "\" has no file");
     found.file = reinterpret_cast<const char*>(file);
     FcPatternGetInteger(match.get(), FC_INDEX, 0, &found.index);
+    FontMatchCache::process().store(key, {found.family, found.file, found.index, found.substituted}, fontconfigSources());
     return found;
 }
 

@@ -10,6 +10,8 @@ packages=(
   fonts-liberation fonts-dejavu-core fontconfig
   poppler-utils
   desktop-file-utils shared-mime-info lintian dpkg-dev
+  python3-pil python3-numpy  # bench/look.py: pictures scaled down, transparent ones over a checkerboard
+  imagemagick linux-perf     # bench/side-by-side.sh: the peer renderer, and profiles
 )
 
 missing=()

@@ -137,9 +137,9 @@ TEST(GifMalformed, SizesBeyondTheLimitsOrEmpty) {
     empty.height = 0;
     expectRejected(empty, "no pixels");
     GifSample bigFrame = diagonal(1, 1);
-    bigFrame.frames[0].width = 9000;
-    bigFrame.frames[0].height = 9000;
-    expectRejected(bigFrame, "frame: image of 9000x9000");
+    bigFrame.frames[0].width = 12000;
+    bigFrame.frames[0].height = 12000;
+    expectRejected(bigFrame, "frame: image of 12000x12000");
     GifSample emptyFrame = diagonal(1, 1);
     emptyFrame.frames[0].width = 0;
     expectRejected(emptyFrame, "frame: image has no pixels");

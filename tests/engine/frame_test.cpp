@@ -68,7 +68,7 @@ struct PixelRun {
     }
     TFontFX engine;
     TPixelBuffer buffer;
-    std::vector<uint8_t> before;
+    decltype(TPixelBuffer::Stream) before;
 };
 
 // --- stored clamps -------------------------------------------------------------------------------
@@ -176,7 +176,7 @@ TEST(PixelFrame, EachKindChangesOnlyItsBand) {
 }
 
 TEST(PixelFrame, KindsLookDifferent) {
-    std::vector<std::vector<uint8_t>> results;
+    std::vector<decltype(TPixelBuffer::Stream)> results;
     for (int kind = 1; kind <= 17; ++kind) results.push_back(PixelRun(frame(uint8_t(kind), 16, 1)).buffer.Stream);
     for (size_t a = 0; a < results.size(); ++a)
         for (size_t b = a + 1; b < results.size(); ++b) EXPECT_NE(results[a], results[b]) << a + 1 << " vs " << b + 1;

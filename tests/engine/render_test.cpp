@@ -166,7 +166,7 @@ TEST(Bevel, AddedPixelsGrowAMarginCountingUpToTheEdge) {
     grown.engine->setBevelValues(200, 100, 3, -45);
     render(plain);
     render(grown);
-    const auto count = [](const std::vector<uint8_t>& m) { return std::count_if(m.begin(), m.end(), [](uint8_t v) { return v != 0; }); };
+    const auto count = [](const ByteMap& m) { return std::count_if(m.begin(), m.end(), [](uint8_t v) { return v != 0; }); };
     EXPECT_GT(count(grown.engine->TextMask), count(plain.engine->TextMask));
     // Every former edge pixel now lies at distance 4 (three margin pixels outside it).
     EXPECT_TRUE(std::find(grown.engine->TextMask.begin(), grown.engine->TextMask.end(), 1) != grown.engine->TextMask.end());

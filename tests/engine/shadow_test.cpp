@@ -82,7 +82,8 @@ bool isText(const TFontFX& e, int32_t w, int32_t x, int32_t row) {
 }
 
 // The leftmost marked column of `row`.
-int32_t leftX(const std::vector<uint8_t>& map, int32_t w, int32_t row) {
+template <class Map>
+int32_t leftX(const Map& map, int32_t w, int32_t row) {
     const auto first = map.begin() + ptrdiff_t(row) * w;
     return int32_t(std::find_if(first, first + w, [](uint8_t v) { return v != 0; }) - first);
 }
@@ -230,7 +231,7 @@ TEST(ShadowCast, CastShadowStandsOnTheLowerGuideLeanedAndShortened) {
     // With the line moved onto the letters' foot, the lowest text row casts onto itself.
     TFontFX& moved = *rig.engine;
     moved.GuidePoints[2] = {Point{g0.x, 200 - wb.top}, Point{g1.x, 200 - wb.top}};
-    std::vector<uint8_t> onFoot(shape.size(), 0);
+    ByteMap onFoot(shape.size(), 0);
     moved.CastShadow(onFoot, 450, 200);
     EXPECT_EQ(moved.ShadowBounds.top, wb.top);
 }
@@ -367,8 +368,9 @@ TEST(ShadowBlur, MapOfARenderedWordEqualsThePlainPassOverItsCastShape) {
         EngineRig rig(160, 90);
         render(rig, shadow(-40, -30, r));  // pushed over the bottom-left corner
         TFontFX& e = *rig.engine;
-        std::vector<uint8_t> shape(size_t(160) * 90, 0);
-        e.CastShadow(shape, 160, 90);
+        ByteMap cast(size_t(160) * 90, 0);
+        e.CastShadow(cast, 160, 90);
+        const std::vector<uint8_t> shape(cast.begin(), cast.end());
         const std::vector<uint8_t> expected = referenceBlur(shape, 160, 90, r);
         ASSERT_EQ(std::vector<uint8_t>(e.ShadowMask.begin(), e.ShadowMask.begin() + 160 * 90), expected) << r;
         EXPECT_TRUE(std::all_of(e.ShadowMask.begin() + 160 * 90, e.ShadowMask.end(), [](uint8_t v) { return v == 0; }));

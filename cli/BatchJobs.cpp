@@ -1,0 +1,281 @@
+#include "cli/BatchJobs.h"
+
+#include <map>
+#include <nlohmann/json.hpp>
+
+#include "cli/Errors.h"
+
+namespace vortel::cli {
+namespace {
+
+using Json = nlohmann::json;
+
+// A job's preset names and the render option each stands for.
+const std::map<std::string, std::string>& presetOptions() {
+    static const std::map<std::string, std::string> table = {
+        {"style", "--style"},           {"random", "--random"},         {"guide", "--guide-preset"},
+        {"bevel", "--bevel-preset"},    {"outline", "--outline-preset"}, {"shadow", "--shadow-preset"},
+        {"frame", "--frame-preset"},    {"gradient", "--gradient-preset"},
+    };
+    return table;
+}
+
+// Plain options: a job's key and the render option that takes its value.
+const std::map<std::string, std::string>& valueOptions() {
+    static const std::map<std::string, std::string> table = {
+        {"output", "-o"},   {"text", "--text"},       {"size", "--size"},
+        {"quality", "--quality"}, {"imprint", "--imprint"}, {"jpeg-quality", "--jpeg-quality"},
+    };
+    return table;
+}
+
+std::string scalarText(const Json& value, const std::string& key) {
+    if (value.is_string()) return value.get<std::string>();
+    if (value.is_number_integer()) return std::to_string(value.get<int64_t>());
+    throw UsageError("'" + key + "' must be a string or a whole number");
+}
+
+bool truthy(const std::string& cell) {
+    return cell == "1" || cell == "true" || cell == "yes" || cell == "TRUE" || cell == "Yes" || cell == "YES";
+}
+
+void addPreset(std::vector<std::string>& args, const std::string& name, const std::string& value) {
+    const auto option = presetOptions().find(name);
+    if (option == presetOptions().end()) throw UsageError("unknown preset '" + name + "'");
+    args.push_back(option->second);
+    // A random effect takes an optional seed; "true" asks for a fresh one.
+    if (name == "random" && (value.empty() || truthy(value))) return;
+    args.push_back(value);
+}
+
+std::vector<std::string> jsonJobArguments(const Json& job) {
+    if (!job.is_object()) throw UsageError("a job must be a JSON object");
+    std::vector<std::string> args;
+    for (const auto& [key, value] : job.items()) {
+        if (const auto option = valueOptions().find(key); option != valueOptions().end()) {
+            if (key == "size" && value.is_array() && value.size() == 2 && value[0].is_number_integer() &&
+                value[1].is_number_integer()) {
+                args.insert(args.end(), {"--size", std::to_string(value[0].get<int64_t>()) + "x" +
+                                                       std::to_string(value[1].get<int64_t>())});
+                continue;
+            }
+            args.insert(args.end(), {option->second, scalarText(value, key)});
+        } else if (key == "inputs") {
+            if (value.is_string()) {
+                args.push_back(value.get<std::string>());
+            } else if (value.is_array()) {
+                for (const auto& input : value) {
+                    if (!input.is_string()) throw UsageError("'inputs' must list file names");
+                    args.push_back(input.get<std::string>());
+                }
+            } else {
+                throw UsageError("'inputs' must be a file name or a list of them");
+            }
+        } else if (key == "presets") {
+            if (!value.is_object()) throw UsageError("'presets' must be an object, e.g. {\"style\": 3}");
+            for (const auto& [name, preset] : value.items()) {
+                if (name == "random" && preset.is_boolean()) {
+                    if (preset.get<bool>()) addPreset(args, name, "");
+                    continue;
+                }
+                addPreset(args, name, scalarText(preset, "presets." + name));
+            }
+        } else if (key == "settings") {
+            if (value.is_object()) {
+                for (const auto& [name, setting] : value.items()) args.insert(args.end(), {"--set", name + "=" + setting.dump()});
+            } else if (value.is_array()) {
+                for (const auto& setting : value) {
+                    if (!setting.is_string()) throw UsageError("'settings' as a list holds KEY=JSON strings");
+                    args.insert(args.end(), {"--set", setting.get<std::string>()});
+                }
+            } else {
+                throw UsageError("'settings' must be an object of keys or a list of KEY=JSON strings");
+            }
+        } else if (key == "textures") {
+            if (!value.is_object()) throw UsageError("'textures' must be an object, e.g. {\"1\": \"stone.png\"}");
+            for (const auto& [surface, file] : value.items()) {
+                if (!file.is_string()) throw UsageError("'textures' must map 0 or 1 to a file name");
+                args.insert(args.end(), {"--texture", surface + "=" + file.get<std::string>()});
+            }
+        } else if (key == "transparent") {
+            if (!value.is_boolean()) throw UsageError("'transparent' must be true or false");
+            if (value.get<bool>()) args.push_back("--transparent");
+        } else {
+            throw UsageError("unknown key '" + key + "'");
+        }
+    }
+    return args;
+}
+
+std::vector<BatchJob> readJsonLines(const std::string& content) {
+    std::vector<BatchJob> jobs;
+    size_t line = 0, start = 0;
+    while (start < content.size()) {
+        size_t end = content.find('\n', start);
+        if (end == std::string::npos) end = content.size();
+        const std::string text = content.substr(start, end - start);
+        start = end + 1;
+        ++line;
+        const auto first = text.find_first_not_of(" \t\r");
+        if (first == std::string::npos || text[first] == '#') continue;
+        BatchJob job;
+        job.line = line;
+        try {
+            job.args = jsonJobArguments(Json::parse(text));
+        } catch (const Json::exception& e) {
+            job.error = std::string("not a JSON object: ") + e.what();
+        } catch (const UsageError& e) {
+            job.error = e.what();
+        }
+        jobs.push_back(std::move(job));
+    }
+    return jobs;
+}
+
+// Column kinds of a CSV job list, from the header's names.
+struct Column {
+    enum Kind { Value, Inputs, Preset, Setting, Settings, Texture, Transparent } kind;
+    std::string name;  // the option, preset, key or surface
+};
+
+Column columnFor(const std::string& header) {
+    if (const auto option = valueOptions().find(header); option != valueOptions().end())
+        return {Column::Value, option->second};
+    if (presetOptions().count(header)) return {Column::Preset, header};
+    if (header == "inputs") return {Column::Inputs, {}};
+    if (header == "settings") return {Column::Settings, {}};
+    if (header == "transparent") return {Column::Transparent, {}};
+    if (header == "texture0" || header == "texture1") return {Column::Texture, header.substr(7)};
+    if (header.starts_with("set:") && header.size() > 4) return {Column::Setting, header.substr(4)};
+    throw UsageError("unknown column '" + header + "' in the CSV header");
+}
+
+void addCell(std::vector<std::string>& args, const Column& column, const std::string& cell) {
+    switch (column.kind) {
+    case Column::Value: args.insert(args.end(), {column.name, cell}); break;
+    case Column::Preset: addPreset(args, column.name, cell); break;
+    case Column::Setting: args.insert(args.end(), {"--set", column.name + "=" + cell}); break;
+    case Column::Texture: args.insert(args.end(), {"--texture", column.name + "=" + cell}); break;
+    case Column::Transparent:
+        if (truthy(cell)) args.push_back("--transparent");
+        break;
+    case Column::Inputs: {
+        size_t from = 0;
+        while (from <= cell.size()) {
+            size_t to = cell.find(';', from);
+            if (to == std::string::npos) to = cell.size();
+            if (to > from) args.push_back(cell.substr(from, to - from));
+            from = to + 1;
+        }
+        break;
+    }
+    case Column::Settings: {
+        Json settings;
+        try {
+            settings = Json::parse(cell);
+        } catch (const Json::exception&) {
+            throw UsageError("the settings cell is not a JSON object");
+        }
+        if (!settings.is_object()) throw UsageError("the settings cell is not a JSON object");
+        for (const auto& [name, value] : settings.items()) args.insert(args.end(), {"--set", name + "=" + value.dump()});
+        break;
+    }
+    }
+}
+
+std::vector<BatchJob> readCsv(const std::string& content) {
+    const auto records = parseCsv(content);
+    if (records.empty()) return {};
+    std::vector<Column> columns;
+    bool hasOutput = false;
+    for (const auto& header : records.front().fields) {
+        columns.push_back(columnFor(header));
+        hasOutput = hasOutput || header == "output";
+    }
+    if (!hasOutput) throw UsageError("the CSV header has no 'output' column");
+    std::vector<BatchJob> jobs;
+    for (size_t r = 1; r < records.size(); ++r) {
+        const auto& record = records[r];
+        if (record.fields.size() == 1 && record.fields[0].empty()) continue;  // a blank line
+        BatchJob job;
+        job.line = record.line;
+        try {
+            if (record.fields.size() != columns.size())
+                throw UsageError(std::to_string(record.fields.size()) + " fields where the header has " +
+                                 std::to_string(columns.size()));
+            for (size_t c = 0; c < columns.size(); ++c)
+                if (!record.fields[c].empty()) addCell(job.args, columns[c], record.fields[c]);
+        } catch (const UsageError& e) {
+            job.args.clear();
+            job.error = e.what();
+        }
+        jobs.push_back(std::move(job));
+    }
+    return jobs;
+}
+
+}  // namespace
+
+std::vector<CsvRecord> parseCsv(const std::string& content) {
+    std::vector<CsvRecord> records;
+    CsvRecord record{1, {}};
+    std::string field;
+    size_t line = 1;
+    bool quoted = false, any = false;
+    for (size_t i = 0; i < content.size(); ++i) {
+        const char c = content[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < content.size() && content[i + 1] == '"') {
+                field += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                if (c == '\n') ++line;
+                field += c;
+            }
+            continue;
+        }
+        if (c == '"') {
+            quoted = true;
+            any = true;
+        } else if (c == ',') {
+            record.fields.push_back(std::move(field));
+            field.clear();
+            any = true;
+        } else if (c == '\n' || c == '\r') {
+            if (c == '\r' && i + 1 < content.size() && content[i + 1] == '\n') ++i;
+            record.fields.push_back(std::move(field));
+            field.clear();
+            records.push_back(std::move(record));
+            ++line;
+            record = CsvRecord{line, {}};
+            any = false;
+        } else {
+            field += c;
+            any = true;
+        }
+    }
+    if (quoted) throw UsageError("line " + std::to_string(record.line) + ": a quoted CSV field is not closed");
+    if (any || !field.empty()) {
+        record.fields.push_back(std::move(field));
+        records.push_back(std::move(record));
+    }
+    return records;
+}
+
+std::vector<BatchJob> readBatchJobs(const std::string& content) {
+    // The first line that is neither blank nor a comment tells the two apart.
+    size_t at = 0;
+    while (at < content.size()) {
+        const size_t first = content.find_first_not_of(" \t\r\n", at);
+        if (first == std::string::npos) return {};
+        if (content[first] == '{') return readJsonLines(content);
+        if (content[first] != '#') break;
+        at = content.find('\n', first);
+        if (at == std::string::npos) return {};
+    }
+    return readCsv(content);
+}
+
+}  // namespace vortel::cli

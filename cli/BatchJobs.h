@@ -1,0 +1,30 @@
+#pragma once
+// The job list of `vortel-cli batch`: JSON lines (one object a line) or CSV with a header line,
+// each job turned into the arguments of one `vortel-cli render`.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace vortel::cli {
+
+struct BatchJob {
+    size_t line = 0;                // where the job starts in the file, from 1
+    std::vector<std::string> args;  // render arguments, without the verb
+    std::string error;              // set when the line could not be read as a job
+};
+
+// JSON lines when the first non-blank character is '{', else CSV. Blank lines and, in JSON lines,
+// lines starting with '#' hold no job. Throws UsageError when the file as a whole cannot be read
+// (a CSV header without an output column, an unknown column); a single bad line only marks its job.
+std::vector<BatchJob> readBatchJobs(const std::string& content);
+
+// Splits CSV text into records of fields (quotes as in RFC 4180: "" is a quote, a quoted field may
+// hold commas and line breaks); each record carries the line it starts on. Throws UsageError for an
+// unterminated quote.
+struct CsvRecord {
+    size_t line = 0;
+    std::vector<std::string> fields;
+};
+std::vector<CsvRecord> parseCsv(const std::string& content);
+
+}  // namespace vortel::cli

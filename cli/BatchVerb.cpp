@@ -1,0 +1,164 @@
+// `vortel-cli batch JOBS`: every job of the list rendered in this one process, on a pool of
+// worker threads that each render one job at a time with an engine of its own.
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <mutex>
+#include <sstream>
+#include <thread>
+
+#include "cli/BatchJobs.h"
+#include "cli/Errors.h"
+#include "cli/Verbs.h"
+#include "engine/FontFX.h"
+
+namespace vortel::cli {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::string readJobFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read the job list '" + path + "'");
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad()) throw std::runtime_error("cannot read the job list '" + path + "'");
+    return text.str();
+}
+
+std::string oneLine(std::string text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    for (char& c : text)
+        if (c == '\n' || c == '\r') c = ' ';
+    return text;
+}
+
+std::string clockText(double seconds) {
+    const long s = long(seconds + 0.5);
+    char text[32];
+    if (s >= 3600) std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", s / 3600, s / 60 % 60, s % 60);
+    else std::snprintf(text, sizeof text, "%ld:%02ld", s / 60, s % 60);
+    return text;
+}
+
+// Progress on standard error: a bar redrawn in place on a terminal, otherwise a plain line about
+// every tenth of the way. All calls come with the report lock held.
+class Progress {
+public:
+    Progress(std::ostream& err, size_t total, bool terminal)
+        : err_(err), total_(total), terminal_(terminal), start_(Clock::now()) {}
+
+    void update(size_t done, size_t failed, bool force = false) {
+        const auto now = Clock::now();
+        const double elapsed = std::chrono::duration<double>(now - start_).count();
+        const double rate = elapsed > 0 ? double(done) / elapsed : 0;
+        const double left = rate > 0 ? double(total_ - done) / rate : 0;
+        if (terminal_) {
+            if (!force && now - lastDraw_ < std::chrono::milliseconds(100)) return;
+            lastDraw_ = now;
+            constexpr size_t width = 30;
+            const size_t filled = total_ ? done * width / total_ : width;
+            std::string bar(filled, '#');
+            bar.resize(width, '.');
+            char line[200];
+            std::snprintf(line, sizeof line, "\r[%s] %zu/%zu  %.1f/s  %s left%s", bar.c_str(), done, total_, rate,
+                          clockText(left).c_str(), failed ? ("  " + std::to_string(failed) + " failed").c_str() : "");
+            err_ << line << std::flush;
+            drawn_ = true;
+        } else {
+            const size_t step = std::max<size_t>(1, total_ / 10);
+            if (done / step == lastStep_ && (!force || printedDone_ == done)) return;
+            printedDone_ = done;
+            lastStep_ = done / step;
+            char line[200];
+            std::snprintf(line, sizeof line, "vortel-cli: %zu/%zu done, %.1f a second, %s left\n", done, total_, rate,
+                          clockText(left).c_str());
+            err_ << line << std::flush;
+        }
+    }
+    // Clears the bar before another line is printed beneath it.
+    void breakLine() {
+        if (terminal_ && drawn_) err_ << "\r\033[K";
+        drawn_ = false;
+    }
+
+private:
+    std::ostream& err_;
+    size_t total_;
+    bool terminal_;
+    Clock::time_point start_, lastDraw_{};
+    size_t lastStep_ = 0;
+    size_t printedDone_ = size_t(-1);
+    bool drawn_ = false;
+};
+
+}  // namespace
+
+int runBatch(const Options& options, std::ostream& out, std::ostream& err) {
+    if (options.inputs.size() != 1) throw UsageError("batch needs exactly one job list: vortel-cli batch JOBS");
+    if (options.output || options.text || options.sizeGiven || !options.settings.empty() || options.anyPreset() ||
+        options.transparent || options.json)
+        throw UsageError("batch takes its render options from the job list; only --workers may be given");
+    const std::vector<BatchJob> jobs = readBatchJobs(readJobFile(options.inputs.front()));
+
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const size_t workers = std::min<size_t>(options.workers.value_or(int(cores)), std::max<size_t>(jobs.size(), 1));
+    std::atomic<size_t> next{0};
+    std::mutex report;
+    size_t done = 0, failed = 0;
+    const auto start = Clock::now();
+    Progress progress(err, jobs.size(), &err == &std::cerr && ::isatty(STDERR_FILENO));
+
+    auto work = [&] {
+        for (size_t i = next++; i < jobs.size(); i = next++) {
+            const BatchJob& job = jobs[i];
+            std::ostringstream said;
+            std::string failure = job.error;
+            if (failure.empty()) {
+                try {
+                    std::vector<std::string> args{"render"};
+                    args.insert(args.end(), job.args.begin(), job.args.end());
+                    Options render = parseOptions(args);
+                    if (render.help) throw UsageError("--help is not a job");
+                    // Each job draws as it would in a process of its own.
+                    resetRenderMemory();
+                    if (renderOnce(render, said) != 0) failure = "the warp was refused";
+                } catch (const std::exception& e) {
+                    failure = e.what();
+                } catch (...) {
+                    failure = "unexpected failure";
+                }
+            }
+            const std::lock_guard lock(report);
+            ++done;
+            if (!failure.empty()) {
+                ++failed;
+                progress.breakLine();
+                err << "vortel-cli: line " << job.line << ": " << oneLine(failure) << '\n';
+                // What the engine said explains a refusal; repeat it under the line.
+                std::istringstream lines(said.str());
+                for (std::string line; std::getline(lines, line);) err << "  " << line << '\n';
+            }
+            progress.update(done, failed);
+        }
+    };
+    std::vector<std::thread> pool;
+    for (size_t w = 1; w < workers; ++w) pool.emplace_back(work);
+    work();
+    for (auto& thread : pool) thread.join();
+
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    progress.update(done, failed, true);
+    progress.breakLine();
+    char summary[160];
+    std::snprintf(summary, sizeof summary, "%zu done, %zu failed, %.2f s (%zu workers)\n", done - failed, failed,
+                  seconds, workers);
+    out << summary;
+    return failed == 0 ? 0 : 1;
+}
+
+}  // namespace vortel::cli

@@ -1,0 +1,126 @@
+#include "platform/FontMatchCache.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <ctime>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace vortel {
+
+namespace {
+
+constexpr const char* kHeader = "vortel font matches 1";
+
+std::vector<std::string> splitTabs(const std::string& line) {
+    std::vector<std::string> parts;
+    size_t from = 0;
+    while (true) {
+        const size_t tab = line.find('\t', from);
+        parts.push_back(line.substr(from, tab - from));
+        if (tab == std::string::npos) return parts;
+        from = tab + 1;
+    }
+}
+
+bool clean(const std::string& text) { return text.find_first_of("\t\n\r") == std::string::npos; }
+
+}  // namespace
+
+FontMatchCache& FontMatchCache::process() {
+    static FontMatchCache cache([] {
+        if (std::getenv("FONTCONFIG_FILE") || std::getenv("FONTCONFIG_PATH") || std::getenv("FONTCONFIG_SYSROOT"))
+            return std::string();
+        if (const char* own = std::getenv("VORTEL_FONT_CACHE")) return std::string(own);
+        if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg && *xdg) return std::string(xdg) + "/vortel/font-matches";
+        if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.cache/vortel/font-matches";
+        return std::string();
+    }());
+    return cache;
+}
+
+int64_t FontMatchCache::stamp(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return -1;
+    return int64_t(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+}
+
+void FontMatchCache::load() {
+    loaded_ = true;
+    if (path_.empty()) return;
+    std::ifstream in(path_);
+    std::string line;
+    if (!std::getline(in, line) || line != kHeader) return;
+    std::vector<std::pair<std::string, int64_t>> stamps;
+    std::vector<std::pair<std::string, CachedFaceMatch>> entries;
+    while (std::getline(in, line)) {
+        const auto parts = splitTabs(line);
+        if (parts.size() == 3 && parts[0] == "stamp") {
+            const int64_t recorded = std::strtoll(parts[2].c_str(), nullptr, 10);
+            if (stamp(parts[1]) != recorded) return;  // a font or the configuration changed: start afresh
+            stamps.emplace_back(parts[1], recorded);
+        } else if (parts.size() == 6 && parts[0] == "match") {
+            CachedFaceMatch m{parts[2], parts[3], std::atoi(parts[4].c_str()), parts[5] == "1"};
+            entries.emplace_back(parts[1], m);
+        } else {
+            return;
+        }
+    }
+    if (stamps.empty()) return;
+    stamps_ = std::move(stamps);
+    entries_ = std::move(entries);
+}
+
+std::optional<CachedFaceMatch> FontMatchCache::find(const std::string& key) {
+    const std::lock_guard lock(mutex_);
+    if (!loaded_) load();
+    for (const auto& [k, match] : entries_)
+        if (k == key) return match;
+    return std::nullopt;
+}
+
+void FontMatchCache::store(const std::string& key, const CachedFaceMatch& match, const std::vector<std::string>& watched) {
+    const std::lock_guard lock(mutex_);
+    if (path_.empty() || !clean(key) || !clean(match.family) || !clean(match.file) || watched.empty()) return;
+    if (!loaded_) load();
+    // Answers read under other stamps than these are dropped with them.
+    std::vector<std::pair<std::string, int64_t>> stamps;
+    // A change within the same clock tick as a stamp leaves the stamp as it was; stamps of the last
+    // two seconds are therefore not kept, and the lookup is simply made again next time.
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const int64_t recent = (int64_t(now.tv_sec) - 2) * 1'000'000'000;
+    for (const auto& path : watched) {
+        if (!clean(path)) continue;
+        const int64_t time = stamp(path);
+        if (time > recent) return;
+        stamps.emplace_back(path, time);
+    }
+    if (stamps != stamps_) entries_.clear();
+    stamps_ = std::move(stamps);
+    entries_.emplace_back(key, match);
+
+    std::ostringstream text;
+    text << kHeader << '\n';
+    for (const auto& [path, time] : stamps_) text << "stamp\t" << path << '\t' << time << '\n';
+    for (const auto& [k, m] : entries_)
+        text << "match\t" << k << '\t' << m.family << '\t' << m.file << '\t' << m.index << '\t' << (m.substituted ? 1 : 0) << '\n';
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), error);
+    const std::string temp = path_ + ".tmp-" + std::to_string(::getpid());
+    {
+        std::ofstream out(temp, std::ios::trunc);
+        out << text.str();
+        if (!out) {
+            std::remove(temp.c_str());
+            return;
+        }
+    }
+    if (std::rename(temp.c_str(), path_.c_str()) != 0) std::remove(temp.c_str());
+}
+
+}  // namespace vortel
