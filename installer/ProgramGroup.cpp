@@ -56,8 +56,6 @@ QByteArray DirectoryEntry() {
 
 QByteArray MenuFile() {
     return QByteArrayLiteral(
-        "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
-        " \"http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd\">\n"
         "<Menu>\n"
         "  <Name>Applications</Name>\n"
         "  <Menu>\n"
