@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 #include <vector>
 #include <stdexcept>
 
@@ -72,13 +73,20 @@ std::vector<uint8_t> readFileBytes(const std::string& path) {
     return bytes;
 }
 
-void writeFileAtomically(const std::string& path, std::span<const uint8_t> content, Flush flush) {
+// A new temporary file in the folder of `path`, opened for writing: its descriptor and name.
+static std::pair<int, std::string> openTemporaryBeside(const std::string& path) {
     const std::string pattern = path + ".tmp-XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
     if (fd < 0) failWrite(path, errno, false);
-    const std::string temp(name.data());
+    return {fd, std::string(name.data())};
+}
+
+void writeFileAtomically(const std::string& path, std::span<const uint8_t> content, Flush flush) {
+    const auto opened = openTemporaryBeside(path);
+    const int fd = opened.first;
+    const std::string& temp = opened.second;
 
     const bool written = ::fchmod(fd, regularFileMode()) == 0 && writeAll(fd, content) &&
                          (flush == Flush::Lazily || ::fsync(fd) == 0);
@@ -94,12 +102,9 @@ void writeFileAtomically(const std::string& path, std::span<const uint8_t> conte
 
 void writeFileAtomicallyInPlace(const std::string& path, uint64_t size, const std::function<void(uint8_t*)>& fill,
                                  Flush flush) {
-    const std::string pattern = path + ".tmp-XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0) failWrite(path, errno, false);
-    const std::string temp(name.data());
+    const auto opened = openTemporaryBeside(path);
+    const int fd = opened.first;
+    const std::string& temp = opened.second;
     auto fail = [&](int error) {
         ::close(fd);
         ::unlink(temp.c_str());
