@@ -71,6 +71,8 @@ OutputKind outputKind(const std::string& path) {
                      ".color, .shadow, .svg, .pdf, .emf or .wmf");
 }
 
+bool writesFromPictureBuffer(const std::string& path) { return lowerExtension(path) == ".bmp"; }
+
 void writeOutput(const TFontFX& engine, const Canvas& canvas, const Options& options, const std::string& path,
                  std::ostream& err) {
     const int32_t w = engine.ImageRect.width(), h = engine.ImageRect.height();
@@ -78,7 +80,14 @@ void writeOutput(const TFontFX& engine, const Canvas& canvas, const Options& opt
     case OutputKind::Picture:
         // A bitmap file is written straight from the canvas; either way the file is replaced
         // whole, without waiting for the disk (the picture can be made again).
-        if (lowerExtension(path) == ".bmp") {
+        if (writesFromPictureBuffer(path) && engine.pictureBuffer()) {
+            // The render's own buffer already holds the rows as the file stores them.
+            const TPixelBuffer& picture = *engine.pictureBuffer();
+            const std::vector<uint8_t> headers = bmpHeaders(w, h);
+            const std::span<const uint8_t> pieces[] = {
+                headers, {picture.Bits(), size_t(picture.RowBytes) * size_t(picture.Height)}};
+            vortel::writeFileAtomically(path, pieces, Flush::Lazily);
+        } else if (lowerExtension(path) == ".bmp") {
             vortel::writeFileAtomicallyInPlace(path, bmpFileSize(w, h), [&](uint8_t* file) {
                 encodeBmpRowsInto(file, w, h, [&](int32_t y, uint8_t* row) { canvas.copyRowBgr(y, row); });
             }, Flush::Lazily);

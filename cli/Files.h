@@ -24,6 +24,9 @@ enum class OutputKind { Picture, Jpeg, Document, Style, Svg, Pdf, Metafile };
 // The kind the name's extension asks for; throws UsageError for an unknown one.
 OutputKind outputKind(const std::string& path);
 
+// Whether writeOutput takes the picture from the engine's pixel buffer where a render left it there
+// (renderOptions.pictureToBufferOnly), so the render may leave the canvas behind.
+bool writesFromPictureBuffer(const std::string& path);
 // Writes the engine (and the rendered picture on `canvas`, for pictures and documents) to
 // `path`; tells on `err` where a metafile went when its name had to change.
 void writeOutput(const TFontFX& engine, const Canvas& canvas, const Options& options, const std::string& path,

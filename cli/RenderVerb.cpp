@@ -76,6 +76,8 @@ int renderOnce(const Options& options, std::ostream& err) {
     if (options.transparent) {
         writeTransparent(engine, canvas, *options.output);
     } else {
+        // A bitmap file is written from the render's own buffer; the canvas is not needed then.
+        engine.renderOptions.pictureToBufferOnly = writesFromPictureBuffer(*options.output);
         engine.ShowText(canvas, quality == Quality::Draft);
         writeOutput(engine, canvas, options, *options.output, err);
     }

@@ -84,12 +84,17 @@ static std::pair<int, std::string> openTemporaryBeside(const std::string& path) 
 }
 
 void writeFileAtomically(const std::string& path, std::span<const uint8_t> content, Flush flush) {
+    writeFileAtomically(path, std::span<const std::span<const uint8_t>>(&content, 1), flush);
+}
+
+void writeFileAtomically(const std::string& path, std::span<const std::span<const uint8_t>> pieces, Flush flush) {
     const auto opened = openTemporaryBeside(path);
     const int fd = opened.first;
     const std::string& temp = opened.second;
 
-    const bool written = ::fchmod(fd, regularFileMode()) == 0 && writeAll(fd, content) &&
-                         (flush == Flush::Lazily || ::fsync(fd) == 0);
+    bool written = ::fchmod(fd, regularFileMode()) == 0;
+    for (size_t i = 0; written && i < pieces.size(); ++i) written = writeAll(fd, pieces[i]);
+    written = written && (flush == Flush::Lazily || ::fsync(fd) == 0);
     const int writeError = errno;
     const bool closed = ::close(fd) == 0;
     const int closeError = errno;

@@ -48,6 +48,9 @@ enum class Flush { ToDisk, Lazily };
 // after; Flush::Lazily leaves that to the system (a rendered picture can be made again, and waiting
 // for the disk costs a whole-run render more than drawing it). Throws FileWriteError naming the path.
 void writeFileAtomically(const std::string& path, std::span<const uint8_t> content, Flush flush = Flush::ToDisk);
+// The same for content that lies in several pieces, written one after the other.
+void writeFileAtomically(const std::string& path, std::span<const std::span<const uint8_t>> pieces,
+                         Flush flush = Flush::ToDisk);
 // The same for a file of `size` bytes that `fill` writes in place, straight into the file's pages,
 // so a large picture needs no copy of itself in memory.
 void writeFileAtomicallyInPlace(const std::string& path, uint64_t size, const std::function<void(uint8_t*)>& fill,

@@ -144,13 +144,16 @@ uint64_t bmpFileSize(int32_t width, int32_t height) {
     return HeadersSize + rowStride(width, 24) * uint64_t(height);
 }
 
-void encodeBmpRowsInto(uint8_t* out, int32_t width, int32_t height, const std::function<void(int32_t, uint8_t*)>& row) {
+std::vector<uint8_t> bmpHeaders(int32_t width, int32_t height) {
     image_limits::checkDimensions(width, height);
-    const uint64_t stride = rowStride(width, 24);
-    const uint64_t imageSize = stride * uint64_t(height);  // below 2^30 within the limits
     ByteWriter headers(HeadersSize);
-    writeHeaders(headers, width, height, imageSize);
-    const std::vector<uint8_t> head = headers.take();
+    writeHeaders(headers, width, height, rowStride(width, 24) * uint64_t(height));  // below 2^30 within the limits
+    return headers.take();
+}
+
+void encodeBmpRowsInto(uint8_t* out, int32_t width, int32_t height, const std::function<void(int32_t, uint8_t*)>& row) {
+    const std::vector<uint8_t> head = bmpHeaders(width, height);
+    const uint64_t stride = rowStride(width, 24);
     std::copy(head.begin(), head.end(), out);
     const size_t rowBytes = size_t(width) * 3;
     for (int32_t y = 0; y < height; ++y) {

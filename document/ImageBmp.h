@@ -19,6 +19,8 @@ std::vector<uint8_t> encodeBmp(const Bitmap& bitmap);
 // The same file from a picture held elsewhere, written into `out` (bmpFileSize bytes): `row(y, line)`
 // writes the 3 x width bytes (blue, green, red) of row y, counted from the top, to `line`.
 uint64_t bmpFileSize(int32_t width, int32_t height);
+// The 54 bytes before the rows; the rows follow bottom-up, each padded with zeros to four bytes.
+std::vector<uint8_t> bmpHeaders(int32_t width, int32_t height);
 void encodeBmpRowsInto(uint8_t* out, int32_t width, int32_t height, const std::function<void(int32_t, uint8_t*)>& row);
 
 Bitmap loadBmp(const std::string& path);

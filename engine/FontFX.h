@@ -61,6 +61,10 @@ void resetRenderMemory();
 struct RenderOptions {
     // Set by the program while the bevel page is shown: the previous picture may stay as the base.
     bool bevelPageActive = false;
+    // Set by a caller that only writes the finished picture out (the command line): the last
+    // copy from the pixel buffer back onto the canvas is left out where the buffer holds the
+    // whole picture. The canvas then does not show the render; pictureBuffer() does.
+    bool pictureToBufferOnly = false;
 };
 
 // One-level undo of the guide editor and of a few panel changes. Actions: 1 guide replaced, 2 guides
@@ -118,6 +122,9 @@ public:
 
     // --- renderer ---
     void ShowText(Canvas& dc, bool draft);
+    // The finished picture of the last ShowText with renderOptions.pictureToBufferOnly, or null
+    // when that render ended on the canvas (the fast path, a polygon frame, a draft).
+    const TPixelBuffer* pictureBuffer() const { return pictureInBuffer_ ? &workBuffer_ : nullptr; }
     // Begins a path on dc, adds the warped outline with its fringe, closes each figure, ends it.
     void BuildTextPath(Canvas& dc);
     void CreateTextPointer(TPixelBuffer& buffer);
@@ -289,6 +296,7 @@ private:
 
     // The pixel buffer of the full render, kept between renders so its memory is sized once.
     TPixelBuffer workBuffer_;
+    bool pictureInBuffer_ = false;
 
     struct Capture {
         bool active = false;

@@ -73,6 +73,7 @@ void TFontFX::paintTextImage(Canvas& text) {
 }
 
 void TFontFX::ShowText(Canvas& dc, bool draft) {
+    pictureInBuffer_ = false;
     if (draft) {
         drawDraft(dc);
         UpdateTextDC(dc);
@@ -138,7 +139,10 @@ void TFontFX::ShowText(Canvas& dc, bool draft) {
         }
         if (pixelFrame) ZeichneBGFrame(buffer);
         if (!shadowDrawsText()) ZeichneText(buffer);
-        PixelBufferToCanvas(buffer, dc);
+        const bool polygonFrame = Frame.FrameKind != 0 && Frame.FramePixel == 0;
+        pictureInBuffer_ = renderOptions.pictureToBufferOnly && !polygonFrame && buffer.Width == dc.width() &&
+                           buffer.Height == dc.height();
+        if (!pictureInBuffer_) PixelBufferToCanvas(buffer, dc);
     }
     if (Frame.FrameKind != 0 && Frame.FramePixel == 0) ZeichneBGFramePolygon(dc, dc.width(), dc.height());
     lastBevelEnabled() = bevel;
