@@ -132,6 +132,19 @@ void shading(benchmark::State& state, bool smooth) {
 void BM_StageShading(benchmark::State& state) { shading(state, false); }
 void BM_StageShadingAndSmoothing(benchmark::State& state) { shading(state, true); }
 
+// The whole-image copies between the canvas and the pixel buffer, both ways.
+void BM_CanvasToPixelBuffer(benchmark::State& state) {
+    vortel::Canvas canvas(int(state.range(0)), int(state.range(1)));
+    vortel::TPixelBuffer buffer;
+    for (auto _ : state) vortel::BitmapToPixelBuffer(canvas, buffer);
+}
+void BM_PixelBufferToCanvas(benchmark::State& state) {
+    vortel::Canvas canvas(int(state.range(0)), int(state.range(1)));
+    vortel::TPixelBuffer buffer;
+    vortel::BitmapToPixelBuffer(canvas, buffer);
+    for (auto _ : state) vortel::PixelBufferToCanvas(buffer, canvas);
+}
+
 void sizes(benchmark::internal::Benchmark* b) {
     b->Args({640, 480})->Args({1920, 1080})->Unit(benchmark::kMillisecond);
 }
@@ -146,3 +159,5 @@ BENCHMARK(BM_StageDistancesAndNormals)->Apply(sizes);
 BENCHMARK(BM_StageProfileTable)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_StageShading)->Apply(sizes);
 BENCHMARK(BM_StageShadingAndSmoothing)->Apply(sizes);
+BENCHMARK(BM_CanvasToPixelBuffer)->Apply(sizes);
+BENCHMARK(BM_PixelBufferToCanvas)->Apply(sizes);

@@ -2,6 +2,8 @@
 #include <cmath>
 #include <limits>
 
+#include <cairo.h>
+
 #include "engine/FontFX.h"
 #include "platform/Numeric.h"
 
@@ -122,27 +124,41 @@ private:
 
 }  // namespace
 
-void TFontFX::CreateTextPointer(TPixelBuffer& buffer) {
-    const int32_t w = buffer.Width, h = buffer.Height;
+namespace {
+
+// Sets the mask to 255 where `isText(row, x)` holds, rows counted from the bottom, and returns the
+// box of those pixels. A border of two pixels never counts as text: the bevel's neighbourhoods
+// reach that far.
+template <class RowReader>
+Rect markTextPixels(ByteMap& mask, int32_t w, int32_t h, RowReader&& rowReader) {
+    constexpr int32_t big = std::numeric_limits<int32_t>::max();
+    Rect b{big, big, 0, 0};
+    for (int32_t row = 2; row < h - 2; ++row) {
+        uint8_t* m = &mask[size_t(row) * w];
+        int32_t first = -1, last = -1;
+        rowReader(row, [&](int32_t x) {
+            m[x] = 255;
+            if (first < 0) first = x;
+            last = x;
+        });
+        if (first < 0) continue;
+        b.left = std::min(b.left, first);
+        b.right = std::max(b.right, last);
+        b.top = std::min(b.top, row);
+        b.bottom = std::max(b.bottom, row);
+    }
+    return b;
+}
+
+}  // namespace
+
+template <class RowReader>
+void TFontFX::createTextPointer(int32_t w, int32_t h, RowReader&& rowReader) {
     const int32_t add = std::clamp(Bevel.BevelAddPixel, 0, 250);
     TextMask.assign(size_t(add + h + 1) * w + 4, 0);
     NormalMap.clear();
     MaxDistance = 0;
-    constexpr int32_t big = std::numeric_limits<int32_t>::max();
-    Rect b{big, big, 0, 0};
-    // A border of two pixels never counts as text: the bevel's neighbourhoods reach that far.
-    for (int32_t row = 2; row < h - 2; ++row) {
-        const uint8_t* px = buffer.pixel(2, row);
-        uint8_t* m = &TextMask[size_t(row) * w];
-        for (int32_t x = 2; x < w - 2; ++x, px += 3) {
-            if ((px[0] | px[1] | px[2]) == 0) continue;
-            m[x] = 255;
-            b.left = std::min(b.left, x);
-            b.right = std::max(b.right, x);
-            b.top = std::min(b.top, row);
-            b.bottom = std::max(b.bottom, row);
-        }
-    }
+    const Rect b = markTextPixels(TextMask, w, h, rowReader);
     WarpedBounds = b;
     if (!Bevel.enabled()) return;
 
@@ -165,6 +181,27 @@ void TFontFX::CreateTextPointer(TPixelBuffer& buffer) {
     prop.sweep(wb, 7, -1, 1, false, true);
     prop.sweep(wb, 3, 1, -1, true, true);
     buildNormals(tangent);
+}
+
+void TFontFX::CreateTextPointer(TPixelBuffer& buffer) {
+    createTextPointer(buffer.Width, buffer.Height, [&](int32_t row, auto&& mark) {
+        const uint8_t* px = buffer.pixel(2, row);
+        for (int32_t x = 2; x < buffer.Width - 2; ++x, px += 3)
+            if ((px[0] | px[1] | px[2]) != 0) mark(x);
+    });
+}
+
+void TFontFX::CreateTextPointer(const Canvas& text) {
+    cairo_surface_t* surface = text.surface();
+    cairo_surface_flush(surface);
+    const uint8_t* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    const int32_t w = text.width(), h = text.height();
+    createTextPointer(w, h, [&](int32_t row, auto&& mark) {
+        const uint32_t* line = reinterpret_cast<const uint32_t*>(data + ptrdiff_t(h - 1 - row) * stride);
+        for (int32_t x = 2; x < w - 2; ++x)
+            if ((line[x] & 0xFFFFFF) != 0) mark(x);
+    });
 }
 
 // The normal code for every pair of tangent sums: each sum of 25 components in -4..4 lies in

@@ -128,6 +128,8 @@ public:
     // Begins a path on dc, adds the warped outline with its fringe, closes each figure, ends it.
     void BuildTextPath(Canvas& dc);
     void CreateTextPointer(TPixelBuffer& buffer);
+    // The same from the white-on-black text picture still on its canvas.
+    void CreateTextPointer(const Canvas& text);
     void UpdateBevelFunc();
     void ZeichneText(TPixelBuffer& buffer);
     // Shadow: the cast shape into a map of the image's size, the coverage map (built only when none
@@ -292,6 +294,8 @@ private:
     void paintTextImage(Canvas& text);
     void drawDraft(Canvas& dc);
     void smoothEdges(TPixelBuffer& buffer) const;
+    template <class RowReader>
+    void createTextPointer(int32_t w, int32_t h, RowReader&& rowReader);
     bool shadowDrawsText() const;
 
     // The pixel buffer of the full render, kept between renders so its memory is sized once.

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/PixelRows.h"
+
 namespace vortel {
 
 namespace {
@@ -59,13 +61,8 @@ void BitmapToPixelBuffer(const Canvas& bitmap, TPixelBuffer& buffer) {
     for (int32_t y = 0; y < h; ++y) {
         const uint32_t* src = reinterpret_cast<const uint32_t*>(data + ptrdiff_t(y) * stride);
         uint8_t* dst = buffer.pixel(0, h - 1 - y);
-        for (int32_t x = 0; x < w; ++x, dst += 3) {
-            const uint32_t v = src[x];  // native 0x00RRGGBB
-            dst[0] = static_cast<uint8_t>(v);
-            dst[1] = static_cast<uint8_t>(v >> 8);
-            dst[2] = static_cast<uint8_t>(v >> 16);
-        }
-        std::memset(dst, 0, padding);
+        packBgrRow(src, dst, w);
+        std::memset(dst + size_t(w) * 3, 0, padding);
     }
     const size_t used = TPixelBuffer::HeaderSize + size_t(h) * size_t(buffer.RowBytes);
     std::memset(buffer.Stream.data() + used, 0, size - used);
@@ -79,8 +76,7 @@ void PixelBufferToCanvas(const TPixelBuffer& buffer, Canvas& canvas) {
     const int stride = cairo_image_surface_get_stride(s);
     for (int32_t y = 0; y < h; ++y) {
         uint32_t* dst = reinterpret_cast<uint32_t*>(data + ptrdiff_t(y) * stride);
-        const uint8_t* src = buffer.pixel(0, buffer.Height - 1 - y);
-        for (int32_t x = 0; x < w; ++x, src += 3) dst[x] = uint32_t(src[0]) | uint32_t(src[1]) << 8 | uint32_t(src[2]) << 16;
+        unpackBgrRow(buffer.pixel(0, buffer.Height - 1 - y), dst, w);
     }
     cairo_surface_mark_dirty(s);
 }

@@ -103,13 +103,12 @@ void TFontFX::ShowText(Canvas& dc, bool draft) {
             dc.saveDC();
             paintTextImage(dc);
             dc.restoreDC();
-            BitmapToPixelBuffer(dc, buffer);
+            CreateTextPointer(dc);
         } else {
             Canvas text(dc.width(), dc.height());
             paintTextImage(text);
-            BitmapToPixelBuffer(text, buffer);
+            CreateTextPointer(text);
         }
-        CreateTextPointer(buffer);
         MaskBounds = WarpedBounds;
         ShadowMask.clear();
         BevelChanged = true;

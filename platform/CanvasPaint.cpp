@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/Canvas.h"
+#include "platform/PixelRows.h"
 #include "platform/Numeric.h"
 
 namespace vortel {
@@ -227,12 +228,7 @@ Bitmap Canvas::toBitmap() const {
 
 void Canvas::copyRowBgr(int32_t y, uint8_t* out) const {
     flushPixels();
-    const uint32_t* line = row(y);
-    for (int32_t x = 0; x < width_; ++x, out += 3) {
-        out[0] = uint8_t(line[x]);
-        out[1] = uint8_t(line[x] >> 8);
-        out[2] = uint8_t(line[x] >> 16);
-    }
+    packBgrRow(row(y), out, width_);
 }
 
 // Replaces the picture as a whole, like handing the view a new bitmap: the clip does not apply.
@@ -241,9 +237,7 @@ void Canvas::setFromBitmap(const Bitmap& bitmap) {
     if (!o.empty()) {
         flushPixels();
         for (int32_t y = 0; y < o.bottom; ++y) {
-            const uint8_t* src = bitmap.bgr.data() + size_t(y) * size_t(bitmap.width) * 3;
-            uint32_t* line = row(y);
-            for (int32_t x = 0; x < o.right; ++x, src += 3) line[x] = nativeFromBgr(src);
+            unpackBgrRow(bitmap.bgr.data() + size_t(y) * size_t(bitmap.width) * 3, row(y), o.right);
         }
         markPixelsDirty();
     }
