@@ -149,7 +149,7 @@ Rgb FillSampler::gradient(int64_t position, int32_t length) const {
                          fill_.GradientRepeat);
 }
 
-Rgb FillSampler::at(int32_t x, int32_t row) const {
+Rgb FillSampler::atAnyPlace(int32_t x, int32_t row) const {
     const int64_t ox = int64_t(x) - box_.left, oy = int64_t(row) - box_.top;
     switch (mode_) {
     case Mode::Solid:

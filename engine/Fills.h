@@ -25,9 +25,22 @@ Rgb GradientColor(const ColorRef* colors, int32_t count, int32_t position, int32
 class FillSampler {
 public:
     FillSampler(const FillRecord& fill, const Rect& box);
-    Rgb at(int32_t x, int32_t row) const;
+    // Solid colours and texture pixels inside the box are answered here, inline in the letters'
+    // pixel loop; everything else by the general case.
+    Rgb at(int32_t x, int32_t row) const {
+        if (mode_ == Mode::Solid) return solid_;
+        if (mode_ == Mode::Texture) {
+            const uint64_t ox = uint64_t(int64_t(x) - box_.left), oy = uint64_t(int64_t(row) - box_.top);
+            if (ox < texColumn_.size() && oy < texRow_.size()) {
+                const uint8_t* px = texture_.Bits() + texRow_[oy] + texColumn_[ox];
+                return {px[2], px[1], px[0]};
+            }
+        }
+        return atAnyPlace(x, row);
+    }
 
 private:
+    Rgb atAnyPlace(int32_t x, int32_t row) const;
     enum class Mode : uint8_t { Solid, Vertical, Horizontal, Box, Radial, AngledLow, AngledHigh, Texture };
     void chooseGradient();
     void chooseAngled();

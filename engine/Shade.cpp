@@ -102,45 +102,47 @@ void TFontFX::smoothEdges(TPixelBuffer& buffer) const {
     }
     if (Bevel.enabled() && count > 0 && BevelWidth >= 1 && BevelWidth <= 256) joints.set(size_t(BevelWidth - 1));
 
-    const int32_t cw = wb.right - wb.left + 1, ch = wb.bottom - wb.top + 1;
-    std::vector<uint8_t> counts(size_t(cw) * ch, 0);
-    // Text pixels in each 3-wide run, for the rows of the bounds and one beyond on each side.
-    std::vector<uint8_t> runs(size_t(cw) * (ch + 2));
-    for (int32_t r = 0; r < ch + 2; ++r) {
-        const uint8_t* m = &TextMask[size_t(wb.top - 1 + r) * w];
+    // Text pixels in each 3-wide run, for three rows at a time (the row and one on each side).
+    // The counts come from the mask alone, so each row is counted just before it is smoothed.
+    const int32_t cw = wb.right - wb.left + 1;
+    std::vector<uint8_t> runs(size_t(cw) * 3), counts(static_cast<size_t>(cw));
+    auto countRuns = [&](int32_t maskRow, uint8_t* out) {
+        const uint8_t* m = &TextMask[size_t(maskRow) * w];
         for (int32_t c = 0; c < cw; ++c) {
             const int32_t x = wb.left + c;
-            runs[size_t(r) * cw + c] = uint8_t((m[x - 1] != 0) + (m[x] != 0) + (m[x + 1] != 0));
+            out[c] = uint8_t((m[x - 1] != 0) + (m[x] != 0) + (m[x + 1] != 0));
         }
-    }
+    };
+    countRuns(wb.top - 1, &runs[0]);
+    countRuns(wb.top, &runs[size_t(cw)]);
+    const ptrdiff_t up = buffer.RowBytes;
     for (int32_t row = wb.top; row <= wb.bottom; ++row) {
-        const int32_t r = row - wb.top + 1;
+        const uint8_t* above = &runs[size_t((row - wb.top) % 3) * cw];
+        const uint8_t* here = &runs[size_t((row - wb.top + 1) % 3) * cw];
+        uint8_t* below = &runs[size_t((row - wb.top + 2) % 3) * cw];
+        countRuns(row + 1, below);
         for (int32_t x = wb.left; x <= wb.right; ++x) {
             const int32_t c = x - wb.left;
-            const int text = runs[size_t(r - 1) * cw + c] + runs[size_t(r) * cw + c] + runs[size_t(r + 1) * cw + c];
+            const int text = above[c] + here[c] + below[c];
             const int d = TextMask[size_t(row) * w + x];
             int count = d == 0 ? text : 9 - text;
             if (d != 0 && (joints.test(size_t(d - 1)) || joints.test(size_t(d)))) {
                 // A profile joint: count the neighbours on either side of this distance.
-                int below = 0, above = 0;
+                int under = 0, over = 0;
                 for (int j = -1; j <= 1; ++j) {
                     const uint8_t* m = &TextMask[size_t(row + j) * w + x - 1];
                     for (int i = 0; i < 3; ++i) {
-                        below += m[i] < d;
-                        above += m[i] > d;
+                        under += m[i] < d;
+                        over += m[i] > d;
                     }
                 }
-                if (joints.test(size_t(d - 1)) && below > 0) count = below;
-                if (joints.test(size_t(d)) && above > 0) count = above;
+                if (joints.test(size_t(d - 1)) && under > 0) count = under;
+                if (joints.test(size_t(d)) && over > 0) count = over;
             }
-            counts[size_t(c) + size_t(row - wb.top) * cw] = static_cast<uint8_t>(count);
+            counts[size_t(c)] = static_cast<uint8_t>(count);
         }
-    }
-    const ptrdiff_t up = buffer.RowBytes;
-    for (int32_t row = wb.top; row <= wb.bottom; ++row) {
-        const uint8_t* rowCounts = &counts[size_t(row - wb.top) * cw];
         for (int32_t x = wb.left; x <= wb.right; ++x) {
-            const int c = rowCounts[x - wb.left];
+            const int c = counts[size_t(x - wb.left)];
             if (c <= 3) continue;
             const int32_t weight = c == 4 ? 4 : 9;
             uint8_t* centre = buffer.pixel(x, row);
