@@ -155,7 +155,7 @@ Rect markTextPixels(ByteMap& mask, int32_t w, int32_t h, RowReader&& rowReader) 
 template <class RowReader>
 void TFontFX::createTextPointer(int32_t w, int32_t h, RowReader&& rowReader) {
     const int32_t add = std::clamp(Bevel.BevelAddPixel, 0, 250);
-    TextMask.assign(size_t(add + h + 1) * w + 4, 0);
+    assignZeros(TextMask, size_t(add + h + 1) * w + 4);
     NormalMap.clear();
     MaxDistance = 0;
     const Rect b = markTextPixels(TextMask, w, h, rowReader);
@@ -169,8 +169,8 @@ void TFontFX::createTextPointer(int32_t w, int32_t h, RowReader&& rowReader) {
         return;
     }
     const Rect wb = WarpedBounds;
-    NormalMap.assign(TextMask.size(), 0);
-    ByteMap tangent(TextMask.size(), 0);
+    assignZeros(NormalMap, TextMask.size());
+    ByteMap tangent(TextMask.size());
     Propagation prop(TextMask, tangent, w, h, add);
     prop.sweep(wb, 6, -1, 0, true, true);
     prop.sweep(wb, 2, 1, 0, true, false);

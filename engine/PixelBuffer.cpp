@@ -44,8 +44,7 @@ void BitmapToPixelBuffer(const Canvas& bitmap, TPixelBuffer& buffer) {
     // A buffer of the same size is refilled in place: every row with its padding, and the slack
     // after the last row, are written below, so nothing of the previous picture stays.
     if (buffer.Stream.size() != size || buffer.Width != w || buffer.Height != h) {
-        buffer.Stream.clear();
-        buffer.Stream.assign(size, 0);
+        assignZeros(buffer.Stream, size);
     }
     buffer.Width = w;
     buffer.Height = h;

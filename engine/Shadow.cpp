@@ -162,12 +162,12 @@ void TFontFX::CastShadow(ByteMap& target, int32_t width, int32_t height) {
 
 void TFontFX::CreateShadowPointer(TPixelBuffer& buffer) {
     const int32_t w = std::max(buffer.Width, 0), h = std::max(buffer.Height, 0);
-    ShadowMask.assign((size_t(h) + 1) * size_t(w) + 4, 0);
+    assignZeros(ShadowMask, (size_t(h) + 1) * size_t(w) + 4);
     if (Shadow.ShadowBlur <= 0) {
         CastShadow(ShadowMask, w, h);
         return;
     }
-    ByteMap shape(ShadowMask.size(), 0);
+    ByteMap shape(ShadowMask.size());
     CastShadow(shape, w, h);
     const Rect& b = ShadowBounds;
     if (b.left > b.right) return;
