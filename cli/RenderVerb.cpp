@@ -70,7 +70,8 @@ int renderOnce(const Options& options, std::ostream& err) {
     const Quality quality = options.quality.value_or(Quality::Smooth);
     if (options.quality && quality != Quality::Draft) engine.setSmoothFont(quality == Quality::Smooth);
 
-    Canvas canvas(engine.ImageRect.width(), engine.ImageRect.height());
+    // Every render paints the whole work image (the text picture, then the background).
+    Canvas canvas(engine.ImageRect.width(), engine.ImageRect.height(), Canvas::Start::Black);
     const auto refused = runPipelineKeepingRefusal(engine, canvas, err);
     // A refused warp leaves the engine without warped text; it draws the background alone.
     if (options.transparent) {

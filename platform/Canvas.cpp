@@ -56,13 +56,14 @@ cairo_surface_t* createSurface(int32_t width, int32_t height) {
 
 }  // namespace
 
-Canvas::Canvas(int32_t width, int32_t height)
+Canvas::Canvas(int32_t width, int32_t height, Start start)
     : width_(std::max(width, 0)), height_(std::max(height, 0)), surface_(createSurface(width_, height_)) {
     if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(surface_);
         throw std::runtime_error("cannot create a " + std::to_string(width) + "x" + std::to_string(height) +
                                  " canvas");
     }
+    if (start == Start::Black) return;  // both surface allocations hand out zeroed memory
     flushPixels();
     for (int32_t y = 0; y < height_; ++y) std::fill_n(row(y), width_, toNative(0xFFFFFF));
     markPixelsDirty();

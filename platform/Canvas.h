@@ -37,7 +37,10 @@ enum class HatchStyle : int32_t { Horizontal = 0, Vertical = 1, ForwardDiagonal 
 // a change notification that tells the view to repaint.
 class Canvas {
 public:
-    Canvas(int32_t width, int32_t height);
+    // A new canvas is white, like a new bitmap. One that its first drawing covers whole may start
+    // black instead: its fresh memory already is, so no pass is made over it.
+    enum class Start { White, Black };
+    Canvas(int32_t width, int32_t height, Start start = Start::White);
     ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;

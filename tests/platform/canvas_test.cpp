@@ -43,6 +43,23 @@ TEST(CanvasPixels, StartsWhiteAndFillRectIsExclusiveAndClipped) {
     EXPECT_EQ(countPixels(c, 0), 20 * 2);
 }
 
+// Small surfaces come from cairo, large ones from fresh mappings: a black start relies on both
+// being zeroed.
+TEST(CanvasPixels, StartsWhiteOrBlackAtEverySize) {
+    const struct {
+        int32_t w, h;
+        Canvas::Start start;
+        ColorRef colour;
+    } cases[] = {
+        {20, 10, Canvas::Start::White, 0xFFFFFF}, {20, 10, Canvas::Start::Black, 0},
+        {700, 500, Canvas::Start::White, 0xFFFFFF}, {700, 500, Canvas::Start::Black, 0},
+    };
+    for (const auto& c : cases) {
+        const Canvas canvas(c.w, c.h, c.start);
+        EXPECT_EQ(countPixels(canvas, c.colour), c.w * c.h) << c.w << "x" << c.h;
+    }
+}
+
 TEST(CanvasLines, LineToIsPixelExactAndExcludesTheEnd) {
     Canvas c(20, 20);
     const ColorRef red = rgb(255, 0, 0);
