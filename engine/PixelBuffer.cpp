@@ -45,6 +45,7 @@ void BitmapToPixelBuffer(const Canvas& bitmap, TPixelBuffer& buffer) {
     // after the last row, are written below, so nothing of the previous picture stays.
     if (buffer.Stream.size() != size || buffer.Width != w || buffer.Height != h) {
         assignZeros(buffer.Stream, size);
+        prefaultForWriting(buffer.Stream.data(), size);  // every row is written below
     }
     buffer.Width = w;
     buffer.Height = h;

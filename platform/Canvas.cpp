@@ -45,6 +45,7 @@ cairo_surface_t* createSurface(int32_t width, int32_t height) {
     const size_t bytes = stride > 0 ? size_t(stride) * size_t(height) : 0;
     if (stride <= 0 || bytes < LargeBlockBytes) return cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
     auto* memory = new SurfaceMemory{allocateLargeBlock(bytes), bytes};
+    prefaultForWriting(memory->block, bytes);  // every pixel is painted
     cairo_surface_t* surface =
         cairo_image_surface_create_for_data(static_cast<unsigned char*>(memory->block), CAIRO_FORMAT_RGB24, width, height, stride);
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS ||

@@ -28,6 +28,12 @@ void* allocateLargeBlock(size_t bytes) {
     return block;
 }
 
+void prefaultForWriting(void* data, size_t bytes) {
+    const uintptr_t start = (reinterpret_cast<uintptr_t>(data) + kPage - 1) & ~uintptr_t(kPage - 1);
+    const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + bytes) & ~uintptr_t(kPage - 1);
+    if (end > start) ::madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE);
+}
+
 void releaseLargeBlock(void* block, size_t bytes) {
     if (block) ::munmap(block, wholePages(bytes));
 }

@@ -19,6 +19,9 @@ inline constexpr size_t LargeBlockBytes = size_t(1) << 20;
 // Throws std::bad_alloc. The block is zero-filled.
 void* allocateLargeBlock(size_t bytes);
 void releaseLargeBlock(void* block, size_t bytes);
+// Backs the whole pages within [data, data + bytes) at once, for memory about to be written whole:
+// one call instead of a fault on every page. A hint; it does nothing where the kernel cannot.
+void prefaultForWriting(void* data, size_t bytes);
 
 // Every block this allocator hands out is zero-filled (large ones by the kernel, page by page as
 // they are first touched), so elements made without a value are left as they are: a map made
