@@ -5,10 +5,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMimeData>
 
 #include "app/MainWindow.h"
 #include "bench/QuietWindow.h"
-#include "engine/Transparent.h"
 
 namespace {
 

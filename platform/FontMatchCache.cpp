@@ -69,12 +69,12 @@ void FontMatchCache::load() {
     if (path_.empty()) return;
     // Any line that is not exactly what store() writes drops the whole file: the answers are a
     // shortcut, and the lookup is simply made again and written afresh.
-    std::ifstream in(path_, std::ios::binary);
-    if (!in) return;
-    std::string text(size_t(kMaxFileBytes) + 1, '\0');
-    in.read(text.data(), kMaxFileBytes + 1);
-    text.resize(size_t(in.gcount()));
-    if (text.size() > size_t(kMaxFileBytes)) return;
+    std::ifstream in(path_, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in ? std::streamoff(in.tellg()) : -1;
+    if (size <= 0 || size > kMaxFileBytes) return;
+    std::string text(size_t(size), '\0');
+    in.seekg(0);
+    if (!in.read(text.data(), size)) return;
     // A file cut short (a full disk, a copy broken off) lacks its last newline; NUL and carriage
     // returns are never written.
     if (text.empty() || text.back() != '\n' || text.find('\0') != std::string::npos ||
