@@ -1035,7 +1035,7 @@ QByteArray MainWindow::transparentPng() {
         curlToggle() = renderCurl_;
         Canvas aside(canvas_->width(), canvas_->height());
         const std::vector<uint8_t> rgba = renderTransparent(*engine_, aside);
-        const std::vector<uint8_t> png = encodePngRgba(aside.width(), aside.height(), rgba);
+        const std::vector<uint8_t> png = encodePngRgba(aside.width(), aside.height(), rgba, PngEffort::Fast);
         return QByteArray(reinterpret_cast<const char*>(png.data()), qsizetype(png.size()));
     } catch (const std::exception&) {
         // The bitmap alone is still a useful copy.

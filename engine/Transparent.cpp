@@ -16,6 +16,18 @@ std::vector<uint8_t> unblendBackground(const Bitmap& overBlack, const Bitmap& ov
     const uint8_t* w = overWhite.bgr.data();
     uint8_t* out = rgba.data();
     for (size_t i = 0; i < pixels; ++i, b += 3, w += 3, out += 4) {
+        // Most pixels are letters, which cover the background, or background alone.
+        if (b[0] == w[0] && b[1] == w[1] && b[2] == w[2]) {
+            out[0] = b[2];
+            out[1] = b[1];
+            out[2] = b[0];
+            out[3] = 255;
+            continue;
+        }
+        if ((b[0] | b[1] | b[2]) == 0 && (w[0] & w[1] & w[2]) == 255) {
+            out[0] = out[1] = out[2] = out[3] = 0;
+            continue;
+        }
         // Each stage rounds its own blend, so the channels may disagree by a step on how much of
         // the background shows. Of the coverages they allow, take the one that lays the colour
         // back over black and over white closest to the two renders.
