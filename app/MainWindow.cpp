@@ -55,7 +55,9 @@
 #include "document/Document.h"
 #include "document/ImageBmp.h"
 #include "document/ImageFile.h"
+#include "document/ImagePng.h"
 #include "document/Metafile.h"
+#include "engine/Transparent.h"
 #include "document/StockResources.h"
 
 namespace vortel::app {
@@ -605,9 +607,14 @@ bool MainWindow::newCommand() {
 void MainWindow::recalculate() {
     if (!engine_ || !canvas_) return;
     engine_->ImageRect = Rect{0, 0, canvas_->width(), canvas_->height()};
+    pictureRendered_ = false;
     try {
-        if (engine_->GetPointsAndTypes(*canvas_, false) && engine_->CalcVortel(0)) engine_->GetMiddleOfGuides();
+        const bool warped = engine_->GetPointsAndTypes(*canvas_, false) && engine_->CalcVortel(0);
+        if (warped) engine_->GetMiddleOfGuides();
+        renderStar_ = starToggle();
+        renderCurl_ = curlToggle();
         engine_->ShowText(*canvas_, quality_ == Quality::Draft);
+        pictureRendered_ = warped && quality_ != Quality::Draft;
     } catch (const std::exception& e) {
         messages_.messageBox(e.what(), "Fehler", MessageIcon::Error);
     }
@@ -673,6 +680,7 @@ bool MainWindow::pageShown(presets::Page page) const { return notebook_->current
 Bitmap MainWindow::picture() { return canvas_->toBitmap(); }
 
 void MainWindow::paintOnPicture(const std::function<void(QPainter&)>& paint) {
+    pictureRendered_ = false;
     controls::PaintOnCanvas(*canvas_, paint);
     view_->repaint();  // at once: the slide show's next picture may follow without a pause
 }
@@ -1009,7 +1017,30 @@ void MainWindow::copyCommand() {
         return;
     }
     if (guideEditing_) hideGuides();
-    QApplication::clipboard()->setImage(controls::ToQImage(canvas_->toBitmap()));
+    // Both in one QMimeData: the bitmap for readers of images, and the explicit "image/png" that
+    // Qt hands to a reader of that type in preference to a PNG made from the bitmap.
+    auto* data = new QMimeData;
+    data->setImageData(controls::ToQImage(canvas_->toBitmap()));
+    if (const QByteArray png = transparentPng(); !png.isEmpty()) data->setData(QStringLiteral("image/png"), png);
+    QApplication::clipboard()->setMimeData(data);
+}
+
+QByteArray MainWindow::transparentPng() {
+    if (quality_ == Quality::Draft || !pictureRendered_ || delayedCalc_->isActive()) return {};
+    try {
+        // The pair is rendered on a canvas of its own from the phase the picture was rendered from;
+        // the keeper puts the engine's maps, tables, bounds and the program-wide render memory back.
+        const RenderStateKeeper keep(*engine_);
+        starToggle() = renderStar_;
+        curlToggle() = renderCurl_;
+        Canvas aside(canvas_->width(), canvas_->height());
+        const std::vector<uint8_t> rgba = renderTransparent(*engine_, aside);
+        const std::vector<uint8_t> png = encodePngRgba(aside.width(), aside.height(), rgba, PngEffort::Fast);
+        return QByteArray(reinterpret_cast<const char*>(png.data()), qsizetype(png.size()));
+    } catch (const std::exception&) {
+        // The bitmap alone is still a useful copy.
+        return {};
+    }
 }
 
 bool MainWindow::pasteEnabled() const {

@@ -140,8 +140,15 @@ public:
     // Edit menu.
     QString undoCaption() const;
     void undoCommand();
+    // Copy: the picture as a bitmap and, after a full render, the picture without its background
+    // as "image/png" beside it.
     void copyCommand();
     void pasteCommand();
+    // The RGBA PNG Copy offers: the picture shown rendered again aside, over black and white, with
+    // the background taken out. Empty in draft quality, after a refused render, when the picture
+    // was painted over since or a recalculation is still pending, and when the render fails. The
+    // picture, the engine's caches and its state stay as they are.
+    QByteArray transparentPng();
     bool pasteEnabled() const;
 
     // Typing, sliders: recalculates once they pause for half of `milliseconds`.
@@ -260,6 +267,10 @@ private:
     int drawMode_ = DrawMove;
     int zone_ = ZoneNone;
     bool guideEditing_ = false;
+    // The picture is a full render of the engine's current state, and the fringe phase it was
+    // rendered from: what the transparent copy must render again.
+    bool pictureRendered_ = false;
+    FringeToggle renderStar_, renderCurl_;
     enum class Capture { None, Upper, WaitLower, Lower, Redraw } capture_ = Capture::None;
     std::vector<unsigned char> clean_;  // the picture without guides, while they are shown
     QPoint popupPress_;

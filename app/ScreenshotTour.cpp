@@ -6,12 +6,15 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QSlider>
@@ -368,6 +371,29 @@ int WriteDialogScreenshots(MainWindow& window, const QString& folder) {
 
 }  // namespace
 
+// A style with a bevel and a soft shadow.
+constexpr int ClipboardStyle = 12;
+
+// What Copy offers a reader of "image/png": the picture without its background, laid over a
+// checkerboard so the transparent parts show.
+int WriteClipboardScreenshot(MainWindow& window, const QString& folder, int style) {
+    window.panels().ApplyMainStyle(style);
+    window.recalculate();
+    window.copyCommand();
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (!data) return 0;
+    const QImage png = QImage::fromData(data->data(QStringLiteral("image/png")), "PNG");
+    if (png.isNull()) return 0;
+    QImage sheet(png.size(), QImage::Format_RGB32);
+    QPainter painter(&sheet);
+    for (int y = 0; y < sheet.height(); y += 8)
+        for (int x = 0; x < sheet.width(); x += 8)
+            painter.fillRect(x, y, 8, 8, (x / 8 + y / 8) % 2 ? QColor(204, 204, 204) : QColor(255, 255, 255));
+    painter.drawImage(0, 0, png);
+    painter.end();
+    return sheet.save(QDir(folder).filePath(QStringLiteral("clipboard-png-checker.png"))) ? 1 : 0;
+}
+
 int RunScreenshotTour(MainWindow& window, const QString& folder) {
     if (!QDir().mkpath(folder)) return -1;
     static const char* const pages[] = {"style", "text", "deform", "surface", "bevel", "outline", "shadow", "frame"};
@@ -419,6 +445,7 @@ int RunScreenshotTour(MainWindow& window, const QString& folder) {
     written += WriteSurfaceScreenshots(window, folder);
     written += WriteEffectScreenshots(window, folder);
     written += WriteStyleScreenshots(window, folder);
+    written += WriteClipboardScreenshot(window, folder, ClipboardStyle);
     window.notebook()->setCurrentIndex(MainWindow::StylePage);
     // New's text input, as it opens over the default effect.
     TextInputDialog input(QStringLiteral("Vortel"), false, &window);

@@ -3,10 +3,10 @@
 #include "cli/Errors.h"
 #include "cli/Files.h"
 #include "cli/Pipeline.h"
-#include "cli/Transparent.h"
 #include "cli/Verbs.h"
 #include "document/FileBytes.h"
 #include "document/ImagePng.h"
+#include "engine/Transparent.h"
 
 namespace vortel::cli {
 namespace {
@@ -38,25 +38,10 @@ void checkRenderOptions(const Options& options) {
     }
 }
 
-// The picture twice, over black and over white with everything else the same, and the background
-// taken out of the pair. The fringe toggles run on with every render; both renders start from the
-// same phase so the letters match.
+// The picture twice, over black and over white, and the background taken out of the pair.
 void writeTransparent(TFontFX& engine, Canvas& canvas, const std::string& path) {
-    const FringeToggle star = starToggle(), curl = curlToggle();
-    const FillRecord background = engine.BackFill;
-    engine.BackFill = FillRecord{};
-    engine.BackFill.FillKind = 2;
-    engine.BackFill.FillColor = 0x000000;
-    engine.ShowText(canvas, false);
-    const Bitmap overBlack = canvas.toBitmap();
-    starToggle() = star;
-    curlToggle() = curl;
-    engine.BackFill.FillColor = 0xFFFFFF;
-    engine.ShowText(canvas, false);
-    const Bitmap overWhite = canvas.toBitmap();
-    engine.BackFill = background;
-    const auto rgba = unblendBackground(overBlack, overWhite);
-    const auto png = encodePngRgba(overBlack.width, overBlack.height, rgba);
+    const auto rgba = renderTransparent(engine, canvas);
+    const auto png = encodePngRgba(canvas.width(), canvas.height(), rgba);
     vortel::writeFileAtomically(path, png, Flush::Lazily);
 }
 

@@ -13,8 +13,13 @@ namespace vortel {
 Bitmap decodePng(std::span<const uint8_t> bytes);
 
 std::vector<uint8_t> encodePng(const Bitmap& bitmap);
+// How hard the encoder works: Small is libpng's default (adaptive filters, zlib level 6), for
+// files; Fast is one filter and zlib's fastest level, for data handed over at once (the clipboard).
+enum class PngEffort { Small, Fast };
+
 // An 8-bit RGBA PNG (colour type 6) of top-down rows, bytes red, green, blue, alpha.
-std::vector<uint8_t> encodePngRgba(int32_t width, int32_t height, std::span<const uint8_t> rgba);
+std::vector<uint8_t> encodePngRgba(int32_t width, int32_t height, std::span<const uint8_t> rgba,
+                                   PngEffort effort = PngEffort::Small);
 
 // True when the bytes start with the PNG signature.
 bool hasPngSignature(std::span<const uint8_t> bytes);

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <cstdio>
 #include <ctime>
 #include <cstdlib>
@@ -27,7 +28,21 @@ std::vector<std::string> splitTabs(const std::string& line) {
     }
 }
 
-bool clean(const std::string& text) { return text.find_first_of("\t\n\r") == std::string::npos; }
+bool clean(const std::string& text) { return text.find('\0') == std::string::npos && text.find_first_of("\t\n\r") == std::string::npos; }
+
+// The whole text must be the number, within the type's range.
+template <typename Number>
+std::optional<Number> parseNumber(const std::string& text) {
+    Number value{};
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+    return value;
+}
+
+// The file as this class writes it: a few hundred lines at most. Anything much larger did not
+// come from here and is not read into memory.
+constexpr std::streamsize kMaxFileBytes = 1 << 20;
 
 }  // namespace
 
@@ -52,20 +67,43 @@ int64_t FontMatchCache::stamp(const std::string& path) {
 void FontMatchCache::load() {
     loaded_ = true;
     if (path_.empty()) return;
-    std::ifstream in(path_);
-    std::string line;
-    if (!std::getline(in, line) || line != kHeader) return;
+    // Any line that is not exactly what store() writes drops the whole file: the answers are a
+    // shortcut, and the lookup is simply made again and written afresh.
+    std::ifstream in(path_, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in ? std::streamoff(in.tellg()) : -1;
+    if (size <= 0 || size > kMaxFileBytes) return;
+    std::string text(size_t(size), '\0');
+    in.seekg(0);
+    if (!in.read(text.data(), size)) return;
+    // A file cut short (a full disk, a copy broken off) lacks its last newline; NUL and carriage
+    // returns are never written.
+    if (text.empty() || text.back() != '\n' || text.find('\0') != std::string::npos ||
+        text.find('\r') != std::string::npos)
+        return;
     std::vector<std::pair<std::string, int64_t>> stamps;
     std::vector<std::pair<std::string, CachedFaceMatch>> entries;
-    while (std::getline(in, line)) {
+    size_t from = 0;
+    bool header = true;
+    while (from < text.size()) {
+        const size_t end = text.find('\n', from);
+        const std::string line = text.substr(from, end - from);
+        from = end + 1;
+        if (header) {
+            if (line != kHeader) return;
+            header = false;
+            continue;
+        }
         const auto parts = splitTabs(line);
-        if (parts.size() == 3 && parts[0] == "stamp") {
-            const int64_t recorded = std::strtoll(parts[2].c_str(), nullptr, 10);
-            if (stamp(parts[1]) != recorded) return;  // a font or the configuration changed: start afresh
-            stamps.emplace_back(parts[1], recorded);
-        } else if (parts.size() == 6 && parts[0] == "match") {
-            CachedFaceMatch m{parts[2], parts[3], std::atoi(parts[4].c_str()), parts[5] == "1"};
-            entries.emplace_back(parts[1], m);
+        if (parts.size() == 3 && parts[0] == "stamp" && !parts[1].empty()) {
+            // -1 stands for a path that did not exist; any other negative time is not ours.
+            const auto recorded = parseNumber<int64_t>(parts[2]);
+            if (!recorded || *recorded < -1) return;
+            if (stamp(parts[1]) != *recorded) return;  // a font or the configuration changed: start afresh
+            stamps.emplace_back(parts[1], *recorded);
+        } else if (parts.size() == 6 && parts[0] == "match" && !parts[1].empty() && !parts[3].empty()) {
+            const auto index = parseNumber<int>(parts[4]);
+            if (!index || *index < 0 || (parts[5] != "0" && parts[5] != "1")) return;
+            entries.emplace_back(parts[1], CachedFaceMatch{parts[2], parts[3], *index, parts[5] == "1"});
         } else {
             return;
         }
@@ -85,7 +123,9 @@ std::optional<CachedFaceMatch> FontMatchCache::find(const std::string& key) {
 
 void FontMatchCache::store(const std::string& key, const CachedFaceMatch& match, const std::vector<std::string>& watched) {
     const std::lock_guard lock(mutex_);
-    if (path_.empty() || !clean(key) || !clean(match.family) || !clean(match.file) || watched.empty()) return;
+    if (path_.empty() || key.empty() || !clean(key) || !clean(match.family) || match.file.empty() || !clean(match.file) ||
+        match.index < 0 || watched.empty())
+        return;
     if (!loaded_) load();
     // Answers read under other stamps than these are dropped with them.
     std::vector<std::pair<std::string, int64_t>> stamps;
@@ -95,13 +135,14 @@ void FontMatchCache::store(const std::string& key, const CachedFaceMatch& match,
     ::clock_gettime(CLOCK_REALTIME, &now);
     const int64_t recent = (int64_t(now.tv_sec) - 2) * 1'000'000'000;
     for (const auto& path : watched) {
-        if (!clean(path)) continue;
+        if (path.empty() || !clean(path)) continue;
         const int64_t time = stamp(path);
         if (time > recent) return;
         stamps.emplace_back(path, time);
     }
     if (stamps != stamps_) entries_.clear();
     stamps_ = std::move(stamps);
+    std::erase_if(entries_, [&](const auto& entry) { return entry.first == key; });
     entries_.emplace_back(key, match);
 
     std::ostringstream text;

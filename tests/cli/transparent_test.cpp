@@ -1,48 +1,19 @@
-// The transparent picture: the background taken out of a render over black and one over white,
-// checked on made-up pixels and end to end against the ordinary render over a solid colour.
+// The transparent picture of the command line, checked end to end against the ordinary render over
+// a solid colour.
 #include <gtest/gtest.h>
 #include <png.h>
 
 #include <cstdio>
 
-#include "cli/Transparent.h"
+#include "engine/Transparent.h"
 #include "document/ImageFile.h"
 #include "tests/cli/CliBinary.h"
 
 using vortel::Bitmap;
-using vortel::cli::compositeOver;
-using vortel::cli::unblendBackground;
+using vortel::compositeOver;
 using vortel::testing::Outcome;
 
 namespace {
-
-Bitmap onePixel(uint8_t b, uint8_t g, uint8_t r) { return Bitmap{1, 1, {b, g, r}}; }
-
-TEST(Unblend, RecoversColourAndCoverage) {
-    struct Case {
-        const char* name;
-        Bitmap black, white;
-        std::array<uint8_t, 4> rgba;
-    };
-    const std::vector<Case> cases = {
-        {"background only", onePixel(0, 0, 0), onePixel(255, 255, 255), {0, 0, 0, 0}},
-        {"opaque red letter", onePixel(32, 48, 224), onePixel(32, 48, 224), {224, 48, 32, 255}},
-        {"half black shadow", onePixel(0, 0, 0), onePixel(128, 128, 128), {0, 0, 0, 127}},
-        {"quarter red over the background", onePixel(0, 0, 64), onePixel(191, 191, 255), {255, 0, 0, 64}},
-        // Rounded blends may disagree by one between channels: the coverage that gives both
-        // renders back best is taken.
-        {"channels off by one", onePixel(10, 10, 10), onePixel(137, 138, 137), {20, 20, 20, 128}},
-        {"shadow edge off by one", onePixel(0, 0, 68), onePixel(77, 77, 146), {97, 0, 0, 178}},
-        // A render over white never lies below the one over black; if it did, nothing shows through.
-        {"white darker than black", onePixel(200, 100, 50), onePixel(190, 90, 40), {50, 100, 200, 255}},
-    };
-    for (const auto& c : cases) {
-        const auto rgba = unblendBackground(c.black, c.white);
-        ASSERT_EQ(rgba.size(), 4u) << c.name;
-        for (int i = 0; i < 4; ++i) EXPECT_EQ(int(rgba[i]), int(c.rgba[i])) << c.name << " byte " << i;
-    }
-    EXPECT_THROW(unblendBackground(onePixel(0, 0, 0), Bitmap{2, 1, std::vector<uint8_t>(6)}), std::invalid_argument);
-}
 
 // Decodes the RGBA PNG the command line wrote, without any compositing.
 std::vector<uint8_t> readRgba(const std::string& path, int32_t& width, int32_t& height) {

@@ -76,4 +76,70 @@ TEST(FontMatchCache, AnswersUntilAWatchedPathChanges) {
     EXPECT_FALSE(none.find("Arial|bold|roman|sans-serif"));
 }
 
+TEST(FontMatchCache, IgnoresAMalformedFileAndAnswersAfterwards) {
+    const fs::path dir = fs::temp_directory_path() / ("vortel-font-cache-bad-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    const fs::path fonts = dir / "fonts", file = dir / "matches";
+    fs::create_directories(fonts);
+    fs::last_write_time(fonts, fs::file_time_type::clock::now() - std::chrono::minutes(5));
+    const std::string key = "Arial|bold|roman|sans-serif";
+    const std::string head = "vortel font matches 1\n";
+    const std::string stamp = "stamp\t" + fonts.string() + "\t" + std::to_string(FontMatchCache::stamp(fonts.string())) + "\n";
+    const std::string match = "match\t" + key + "\tDejaVu Sans\t/fonts/DejaVuSans-Bold.ttf\t";
+    struct Case {
+        const char* name;
+        std::string text;
+        bool read;  // the file is taken as it stands
+    };
+    const std::vector<Case> cases = {
+        {"as written", head + stamp + match + "3\t1\n", true},
+        {"wrong header", "vortel font matches 2\n" + stamp + match + "3\t1\n", false},
+        {"no header", stamp + match + "3\t1\n", false},
+        {"truncated line", head + stamp + match + "3\t", false},
+        {"last newline missing", head + stamp + match + "3\t1", false},
+        {"too many tabs", head + stamp + match + "3\t1\textra\n", false},
+        {"too few tabs", head + stamp + "match\t" + key + "\tDejaVu Sans\t3\t1\n", false},
+        {"huge index", head + stamp + match + "99999999999999999999\t1\n", false},
+        {"negative index", head + stamp + match + "-1\t1\n", false},
+        {"index with trailing text", head + stamp + match + "3x\t1\n", false},
+        {"substitution flag not 0 or 1", head + stamp + match + "3\t2\n", false},
+        {"huge stamp", head + "stamp\t" + fonts.string() + "\t99999999999999999999999\n" + match + "3\t1\n", false},
+        {"negative stamp", head + "stamp\t" + fonts.string() + "\t-5\n" + match + "3\t1\n", false},
+        {"empty font file", head + stamp + "match\t" + key + "\tDejaVu Sans\t\t3\t1\n", false},
+        {"embedded NUL", head + stamp + match.substr(0, match.size() - 5) + std::string(1, '\0') + "evil.ttf\t3\t1\n", false},
+        {"carriage returns", "vortel font matches 1\r\n" + stamp + match + "3\t1\r\n", false},
+        {"very long line", head + stamp + "match\t" + key + "\t" + std::string(2 << 20, 'x') + "\t/f.ttf\t3\t1\n", false},
+        {"stale stamp",
+         head + "stamp\t" + fonts.string() + "\t" + std::to_string(FontMatchCache::stamp(fonts.string()) + 1) + "\n" + match +
+             "3\t1\n",
+         false},
+        {"no stamp at all", head + match + "3\t1\n", false},
+    };
+    const CachedFaceMatch fresh{"Liberation Sans", "/fonts/LiberationSans-Bold.ttf", 0, true};
+    for (const auto& c : cases) {
+        {
+            std::ofstream out(file, std::ios::binary | std::ios::trunc);
+            out.write(c.text.data(), std::streamsize(c.text.size()));
+        }
+        FontMatchCache cache(file.string());
+        const auto found = cache.find(key);
+        ASSERT_EQ(found.has_value(), c.read) << c.name;
+        if (found) {
+            EXPECT_EQ(found->file, "/fonts/DejaVuSans-Bold.ttf");
+            EXPECT_EQ(found->index, 3);
+            EXPECT_TRUE(found->substituted);
+        }
+        // The lookup's next answer replaces what was there and reads back as stored.
+        cache.store(key, fresh, {fonts.string()});
+        const auto again = FontMatchCache(file.string()).find(key);
+        ASSERT_TRUE(again.has_value()) << c.name;
+        EXPECT_EQ(again->family, fresh.family) << c.name;
+        EXPECT_EQ(again->file, fresh.file) << c.name;
+        EXPECT_EQ(again->index, 0) << c.name;
+        EXPECT_TRUE(again->substituted) << c.name;
+        EXPECT_LT(fs::file_size(file), 1000u) << c.name << ": one answer, written once";
+    }
+    fs::remove_all(dir);
+}
+
 }  // namespace

@@ -1,10 +1,10 @@
-#include "cli/Transparent.h"
+#include "engine/Transparent.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 
-namespace vortel::cli {
+namespace vortel {
 
 std::vector<uint8_t> unblendBackground(const Bitmap& overBlack, const Bitmap& overWhite) {
     if (overBlack.width != overWhite.width || overBlack.height != overWhite.height ||
@@ -16,6 +16,18 @@ std::vector<uint8_t> unblendBackground(const Bitmap& overBlack, const Bitmap& ov
     const uint8_t* w = overWhite.bgr.data();
     uint8_t* out = rgba.data();
     for (size_t i = 0; i < pixels; ++i, b += 3, w += 3, out += 4) {
+        // Most pixels are letters, which cover the background, or background alone.
+        if (b[0] == w[0] && b[1] == w[1] && b[2] == w[2]) {
+            out[0] = b[2];
+            out[1] = b[1];
+            out[2] = b[0];
+            out[3] = 255;
+            continue;
+        }
+        if ((b[0] | b[1] | b[2]) == 0 && (w[0] & w[1] & w[2]) == 255) {
+            out[0] = out[1] = out[2] = out[3] = 0;
+            continue;
+        }
         // Each stage rounds its own blend, so the channels may disagree by a step on how much of
         // the background shows. Of the coverages they allow, take the one that lays the colour
         // back over black and over white closest to the two renders.
@@ -68,4 +80,68 @@ Bitmap compositeOver(const std::vector<uint8_t>& rgba, int32_t width, int32_t he
     return out;
 }
 
-}  // namespace vortel::cli
+std::vector<uint8_t> renderTransparent(TFontFX& engine, Canvas& canvas) {
+    struct Restore {
+        TFontFX& engine;
+        FillRecord background = engine.BackFill;
+        RenderOptions options = engine.renderOptions;
+        ~Restore() {
+            engine.BackFill = std::move(background);
+            engine.renderOptions = options;
+        }
+    } restore{engine};
+    const FringeToggle star = starToggle(), curl = curlToggle();
+    // With the bevel page shown, a render may keep the previous picture as its base and skip the
+    // background; here both backgrounds must really be painted.
+    engine.renderOptions.bevelPageActive = false;
+    engine.BackFill = FillRecord{};
+    engine.BackFill.FillKind = 2;
+    engine.BackFill.FillColor = 0x000000;
+    engine.ShowText(canvas, false);
+    const Bitmap overBlack = canvas.toBitmap();
+    starToggle() = star;
+    curlToggle() = curl;
+    engine.BackFill.FillColor = 0xFFFFFF;
+    engine.ShowText(canvas, false);
+    return unblendBackground(overBlack, canvas.toBitmap());
+}
+
+RenderStateKeeper::RenderStateKeeper(TFontFX& engine)
+    : engine_(engine),
+      textMask_(engine.TextMask),
+      normalMap_(engine.NormalMap),
+      shadowMask_(engine.ShadowMask),
+      shadowBounds_(engine.ShadowBounds),
+      maskBounds_(engine.MaskBounds),
+      warpedBounds_(engine.WarpedBounds),
+      maxDistance_(engine.MaxDistance),
+      bevelWidth_(engine.BevelWidth),
+      bevelChanged_(engine.BevelChanged),
+      lastBevel_(lastBevelEnabled()),
+      slopeTable_(engine.SlopeTable),
+      distColorMode_(engine.DistColorMode),
+      distSegment_(engine.DistSegment),
+      modified_(engine.Modified),
+      star_(starToggle()),
+      curl_(curlToggle()) {}
+
+RenderStateKeeper::~RenderStateKeeper() {
+    engine_.TextMask = std::move(textMask_);
+    engine_.NormalMap = std::move(normalMap_);
+    engine_.ShadowMask = std::move(shadowMask_);
+    engine_.ShadowBounds = shadowBounds_;
+    engine_.MaskBounds = maskBounds_;
+    engine_.WarpedBounds = warpedBounds_;
+    engine_.MaxDistance = maxDistance_;
+    engine_.BevelWidth = bevelWidth_;
+    engine_.BevelChanged = bevelChanged_;
+    lastBevelEnabled() = lastBevel_;
+    engine_.SlopeTable = slopeTable_;
+    engine_.DistColorMode = distColorMode_;
+    engine_.DistSegment = distSegment_;
+    engine_.Modified = modified_;
+    starToggle() = star_;
+    curlToggle() = curl_;
+}
+
+}  // namespace vortel
