@@ -9,25 +9,11 @@
 
 #include "app/MainWindow.h"
 #include "bench/QuietWindow.h"
+#include "tests/common/SampleEffects.h"
 
 namespace {
 
 using vortel::app::MainWindow;
-
-void bevelAndSoftShadow(vortel::TFontFX& e) {
-    std::array<vortel::BevelPoint, 11> pts{};
-    pts[0] = {0, 1, 0, 0, 0, 0};
-    pts[1] = {0, 3, 0, 400, 600, 0};
-    pts[2] = {0, 1, 0, 1000, 1000, 0};
-    e.setBevelProfile(pts, 2);
-    e.setBevelEnabled(true);
-    e.setBevelValues(200, 100, 0, -45);
-    vortel::ShadowParams s = e.Shadow;
-    s.ShadowBlur = 6;
-    s.ShadowX = 6;
-    s.ShadowY = 6;
-    e.setShadow(s);
-}
 
 // Arguments: width, height, effect (0 the default, 1 bevel and soft shadow), quality (0 draft:
 // the bitmap alone, 2 smoothed).
@@ -35,7 +21,7 @@ void BM_Copy(benchmark::State& state) {
     MainWindow window(vortel::bench::quietStart());
     window.messages().quiet = true;
     window.setImageSize(int(state.range(0)), int(state.range(1)));
-    if (state.range(2) == 1) bevelAndSoftShadow(window.engine());
+    if (state.range(2) == 1) vortel::test::setSampleBevelAndSoftShadow(window.engine());
     window.setQuality(MainWindow::Quality(state.range(3)));
     window.show();
     QApplication::processEvents();

@@ -11,26 +11,12 @@
 #include "controls/QtImages.h"
 #include "engine/Transparent.h"
 #include "tests/app/AppWindow.h"
+#include "tests/common/SampleEffects.h"
 
 namespace vortel::app {
 namespace {
 
 using apptest::Window;
-
-void bevelAndSoftShadow(TFontFX& e) {
-    std::array<BevelPoint, 11> pts{};
-    pts[0] = {0, 1, 0, 0, 0, 0};
-    pts[1] = {0, 3, 0, 400, 600, 0};
-    pts[2] = {0, 1, 0, 1000, 1000, 0};
-    e.setBevelProfile(pts, 2);
-    e.setBevelEnabled(true);
-    e.setBevelValues(200, 100, 0, -45);
-    ShadowParams s = e.Shadow;
-    s.ShadowBlur = 6;
-    s.ShadowX = 6;
-    s.ShadowY = 6;
-    e.setShadow(s);
-}
 
 // The RGBA bytes of the clipboard's "image/png", top-down rows, as a reader of that type gets them.
 std::vector<uint8_t> clipboardRgba(int& width, int& height) {
@@ -58,18 +44,18 @@ TEST(Clipboard, CopyOffersTheBitmapAndTheTransparentPng) {
         int worst;  // the largest step of the PNG over the background against the picture
     };
     const std::vector<Case> cases = {
-        {"bevel and soft shadow", MainWindow::Quality::Normal, [](MainWindow& w) { bevelAndSoftShadow(w.engine()); },
+        {"bevel and soft shadow", MainWindow::Quality::Normal, [](MainWindow& w) { test::setSampleBevelAndSoftShadow(w.engine()); },
          true, 1},
         // Edge smoothing averages with a truncating division, a step more where it meets the shadow.
         {"bevel and soft shadow, smoothed", MainWindow::Quality::Smooth,
-         [](MainWindow& w) { bevelAndSoftShadow(w.engine()); }, true, 2},
+         [](MainWindow& w) { test::setSampleBevelAndSoftShadow(w.engine()); }, true, 2},
         // Drawn straight from the outline each time: the fringe must start from the phase the
         // picture was drawn from.
         {"star fringe", MainWindow::Quality::Normal, [](MainWindow& w) { w.engine().setFringe(0, 7, 4, 4, 1); }, true, 1},
         // A refused warp leaves the background alone in the picture: nothing to take out.
         {"warp refused", MainWindow::Quality::Normal,
          [](MainWindow& w) { w.engine().GuidePoints[0].back().x = 20'000'000; }, false, 0},
-        {"draft quality", MainWindow::Quality::Draft, [](MainWindow& w) { bevelAndSoftShadow(w.engine()); }, false, 0},
+        {"draft quality", MainWindow::Quality::Draft, [](MainWindow& w) { test::setSampleBevelAndSoftShadow(w.engine()); }, false, 0},
         {"recalculation pending", MainWindow::Quality::Normal, [](MainWindow& w) { w.startDelayedCalc(500); }, false, 0},
     };
     for (const auto& c : cases) {

@@ -6,6 +6,7 @@
 
 #include "EngineFixture.h"
 #include "engine/Transparent.h"
+#include "tests/common/SampleEffects.h"
 
 namespace vortel::test {
 
@@ -39,16 +40,6 @@ TEST(Unblend, RecoversColourAndCoverage) {
     EXPECT_THROW(unblendBackground(onePixel(0, 0, 0), Bitmap{2, 1, std::vector<uint8_t>(6)}), std::invalid_argument);
 }
 
-void setBevel(TFontFX& e) {
-    std::array<BevelPoint, 11> pts{};
-    pts[0] = {0, 1, 0, 0, 0, 0};
-    pts[1] = {0, 3, 0, 400, 600, 0};
-    pts[2] = {0, 1, 0, 1000, 1000, 0};
-    e.setBevelProfile(pts, 2);
-    e.setBevelEnabled(true);
-    e.setBevelValues(200, 100, 0, -45);
-}
-
 TEST(RenderTransparent, TakesOutTheBackgroundInEveryRenderState) {
     struct Case {
         const char* name;
@@ -66,7 +57,7 @@ TEST(RenderTransparent, TakesOutTheBackgroundInEveryRenderState) {
         TFontFX& e = *rig.engine;
         e.Text = "Vortel";
         e.BackFill.FillColor = 0x3060C0;
-        if (c.bevel) setBevel(e);
+        if (c.bevel) test::setSampleBevel(e);
         if (c.shadow) {
             ShadowParams s = e.Shadow;
             s.ShadowBlur = 6;
@@ -97,7 +88,7 @@ TEST(RenderStateKeeper, PutsBackWhatARenderAsideChanged) {
     EngineRig rig(240, 120);
     TFontFX& e = *rig.engine;
     e.Text = "Vortel";
-    setBevel(e);
+    test::setSampleBevel(e);
     ShadowParams s = e.Shadow;
     s.ShadowBlur = 4;
     e.setShadow(s);
