@@ -1,6 +1,7 @@
 #include "document/FileBytes.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -73,6 +74,22 @@ std::vector<uint8_t> readFileBytes(const std::string& path) {
     return bytes;
 }
 
+// Puts the finished temporary file in place of `path`; false with errno set when it cannot. A
+// lazily written file swaps places with an old regular file, which is then removed under the
+// temporary name: on ext4 a rename over an existing file starts writing the new one out at once,
+// and the next replacement of that file then waits for the disk. The swap is as atomic as the
+// rename: `path` names the old file or the new one at every moment.
+static bool putInPlace(const std::string& temp, const std::string& path, Flush flush) {
+    struct stat old {};
+    if (flush == Flush::Lazily && ::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) &&
+        ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) == 0) {
+        ::unlink(temp.c_str());
+        return true;
+    }
+    // No old file, another kind of file, or a file system that cannot swap: an ordinary rename.
+    return ::rename(temp.c_str(), path.c_str()) == 0;
+}
+
 // A new temporary file in the folder of `path`, opened for writing: its descriptor and name.
 static std::pair<int, std::string> openTemporaryBeside(const std::string& path) {
     const std::string pattern = path + ".tmp-XXXXXX";
@@ -98,7 +115,7 @@ void writeFileAtomically(const std::string& path, std::span<const std::span<cons
     const int writeError = errno;
     const bool closed = ::close(fd) == 0;
     const int closeError = errno;
-    if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
+    if (!written || !closed || !putInPlace(temp, path, flush)) {
         const int error = !written ? writeError : !closed ? closeError : errno;
         ::unlink(temp.c_str());
         failWrite(path, error, true);
@@ -137,7 +154,7 @@ void writeFileAtomicallyInPlace(const std::string& path, uint64_t size, const st
         ::unlink(temp.c_str());
         failWrite(path, error, true);
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
+    if (!putInPlace(temp, path, flush)) {
         const int error = errno;
         ::unlink(temp.c_str());
         failWrite(path, error, true);

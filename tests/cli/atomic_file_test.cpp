@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/AtomicFile.h"
+#include "document/FileBytes.h"
 
 namespace fs = std::filesystem;
 using vortel::cli::writeFileAtomically;
@@ -49,4 +50,42 @@ TEST_F(AtomicFile, FailureLeavesNoTemporaryBehind) {
     EXPECT_TRUE(fs::is_directory(blocked));
     EXPECT_EQ(entries(), 1u);
     EXPECT_THROW(writeFileAtomically(dir / "missing" / "out.svg", "data"), std::runtime_error);
+}
+
+// Either way of flushing replaces what stood at the path as a rename would: a regular file (a
+// lazily written one by swapping places with it), a symbolic link (the link itself, not what it
+// points at); a folder is refused and kept. No temporary file is left behind.
+TEST_F(AtomicFile, EveryFlushReplacesLikeARename) {
+    using vortel::Flush;
+    enum class Before { Nothing, File, Link, Folder };
+    const struct {
+        Before before;
+        Flush flush;
+        bool written;
+    } cases[] = {
+        {Before::Nothing, Flush::Lazily, true}, {Before::File, Flush::Lazily, true},
+        {Before::Link, Flush::Lazily, true},    {Before::Folder, Flush::Lazily, false},
+        {Before::File, Flush::ToDisk, true},    {Before::Folder, Flush::ToDisk, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.before) * 10 + int(c.flush));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        const fs::path target = dir / "out.bmp", aside = dir / "aside";
+        std::ofstream(aside) << "kept";
+        if (c.before == Before::File) std::ofstream(target) << "old";
+        if (c.before == Before::Link) fs::create_symlink(aside, target);
+        if (c.before == Before::Folder) fs::create_directory(target);
+        const std::vector<uint8_t> bytes{'n', 'e', 'w'};
+        if (c.written) {
+            vortel::writeFileAtomically(target.string(), bytes, c.flush);
+            EXPECT_EQ(read(target), "new");
+            EXPECT_FALSE(fs::is_symlink(target));
+        } else {
+            EXPECT_THROW(vortel::writeFileAtomically(target.string(), bytes, c.flush), std::runtime_error);
+            EXPECT_TRUE(fs::is_directory(target));
+        }
+        EXPECT_EQ(read(aside), "kept");
+        EXPECT_EQ(entries(), 2u);
+    }
 }
