@@ -25,6 +25,7 @@ const std::map<std::string, std::string>& valueOptions() {
     static const std::map<std::string, std::string> table = {
         {"output", "-o"},   {"text", "--text"},       {"size", "--size"},
         {"quality", "--quality"}, {"imprint", "--imprint"}, {"jpeg-quality", "--jpeg-quality"},
+        {"png-effort", "--png-effort"},
     };
     return table;
 }

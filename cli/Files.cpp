@@ -92,7 +92,8 @@ void writeOutput(const TFontFX& engine, const Canvas& canvas, const Options& opt
                 encodeBmpRowsInto(file, w, h, [&](int32_t y, uint8_t* row) { canvas.copyRowBgr(y, row); });
             }, Flush::Lazily);
         } else {
-            vortel::writeFileAtomically(path, encodePng(canvas.toBitmap()), Flush::Lazily);
+            const PngEffort effort = options.fastPng ? PngEffort::Fast : PngEffort::Small;
+            vortel::writeFileAtomically(path, encodePng(canvas.toBitmap(), effort), Flush::Lazily);
         }
         break;
     case OutputKind::Jpeg:

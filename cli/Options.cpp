@@ -101,6 +101,11 @@ Options parseOptions(const std::vector<std::string>& args) {
             options.transparent = true;
         } else if (arg == "--workers") {
             options.workers = parseIndex(arg, value(), 1, 256);
+        } else if (arg == "--png-effort") {
+            const std::string effort = value();
+            if (effort != "small" && effort != "fast")
+                throw UsageError("--png-effort: expected small or fast, got '" + effort + "'");
+            options.fastPng = effort == "fast";
         } else if (arg == "--jpeg-quality") {
             options.jpegQuality = parseQuality0To100(value());
         } else if (arg == "--style") {
@@ -175,6 +180,8 @@ std::string usageText() {
            "                     FILE may be any .bmp .dib .rle .png .jpg .jif .gif .tga .pcx, or a\n"
            "                     library image: :JPG_07 (texture), *IMPRINT_07, *FARBVERL_03\n"
            "  --jpeg-quality Q   render to .jpg: quality 0..100 (default 80)\n"
+           "  --png-effort E     render to .png: small (the default: the smaller file) or fast\n"
+           "                     (several times quicker to write, a larger file; the same picture)\n"
            "  --transparent      render to .png: an RGBA picture with a transparent background;\n"
            "                     letters, bevel, shadow and frame keep their look over any colour\n"
            "  --workers N        batch: render on N threads (default: one a core)\n"

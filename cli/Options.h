@@ -32,6 +32,7 @@ struct Options {
     std::optional<std::string> sheet;     // resources: contact sheet image
     int jpegQuality = 80;                 // render to .jpg
     bool transparent = false;             // render to .png with a transparent background
+    bool fastPng = false;                 // render to .png: --png-effort fast
     std::optional<int> workers;           // batch: render threads, default one a core
     // Presets, applied in this order after the inputs and before the --set values.
     std::optional<int> style;             // main style, 0 .. 45

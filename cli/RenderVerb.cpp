@@ -39,9 +39,9 @@ void checkRenderOptions(const Options& options) {
 }
 
 // The picture twice, over black and over white, and the background taken out of the pair.
-void writeTransparent(TFontFX& engine, Canvas& canvas, const std::string& path) {
+void writeTransparent(TFontFX& engine, Canvas& canvas, const std::string& path, PngEffort effort) {
     const auto rgba = renderTransparent(engine, canvas);
-    const auto png = encodePngRgba(canvas.width(), canvas.height(), rgba);
+    const auto png = encodePngRgba(canvas.width(), canvas.height(), rgba, effort);
     vortel::writeFileAtomically(path, png, Flush::Lazily);
 }
 
@@ -60,7 +60,7 @@ int renderOnce(const Options& options, std::ostream& err) {
     const auto refused = runPipelineKeepingRefusal(engine, canvas, err);
     // A refused warp leaves the engine without warped text; it draws the background alone.
     if (options.transparent) {
-        writeTransparent(engine, canvas, *options.output);
+        writeTransparent(engine, canvas, *options.output, options.fastPng ? PngEffort::Fast : PngEffort::Small);
     } else {
         // A bitmap file is written from the render's own buffer; the canvas is not needed then.
         engine.renderOptions.pictureToBufferOnly = writesFromPictureBuffer(*options.output);

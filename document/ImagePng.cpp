@@ -201,7 +201,7 @@ Bitmap decodePng(std::span<const uint8_t> bytes) {
     return toBitmap(decoded, pixels);
 }
 
-std::vector<uint8_t> encodePng(const Bitmap& bitmap) {
+std::vector<uint8_t> encodePng(const Bitmap& bitmap, PngEffort effort) {
     image_limits::checkBitmap(bitmap);
     ErrorText error;
     WriteStruct writer(error);
@@ -210,7 +210,7 @@ std::vector<uint8_t> encodePng(const Bitmap& bitmap) {
     const size_t rowBytes = size_t(bitmap.width) * 3;
     for (size_t y = 0; y < rows.size(); ++y) rows[y] = const_cast<png_bytep>(bitmap.bgr.data() + y * rowBytes);
     std::vector<uint8_t> out;
-    if (!writeImage(writer, uint32_t(bitmap.width), uint32_t(bitmap.height), PNG_COLOR_TYPE_RGB, true, rows, out))
+    if (!writeImage(writer, uint32_t(bitmap.width), uint32_t(bitmap.height), PNG_COLOR_TYPE_RGB, true, rows, out, effort))
         fail(error);
     return out;
 }

@@ -12,11 +12,12 @@ namespace vortel {
 // pixels are composited over white, the colour of an empty work image. Throws ImageError.
 Bitmap decodePng(std::span<const uint8_t> bytes);
 
-std::vector<uint8_t> encodePng(const Bitmap& bitmap);
 // How hard the encoder works: Small is libpng's default (adaptive filters, zlib level 6), for
-// files; Fast is one filter and zlib's fastest level, for data handed over at once (the clipboard).
+// files; Fast is one filter and zlib's fastest level, for data handed over at once (the clipboard)
+// or pictures wanted quickly rather than small (the command line's --png-effort fast).
 enum class PngEffort { Small, Fast };
 
+std::vector<uint8_t> encodePng(const Bitmap& bitmap, PngEffort effort = PngEffort::Small);
 // An 8-bit RGBA PNG (colour type 6) of top-down rows, bytes red, green, blue, alpha.
 std::vector<uint8_t> encodePngRgba(int32_t width, int32_t height, std::span<const uint8_t> rgba,
                                    PngEffort effort = PngEffort::Small);

@@ -77,6 +77,7 @@ TEST(BatchJobs, TurnEachLineIntoRenderArguments) {
            "Shadow={\"ShadowBlur\":4}", "a.vtl", "b.deform"},
           {"-o", "e.png"}},
          {false, false}},
+        {"CSV PNG effort", "output,png-effort\nh.png,fast\n", {2}, {{"-o", "h.png", "--png-effort", "fast"}}, {false}},
         {"CSV short record", "output,text\nf.png\ng.png,x\n", {2, 3}, {{}, {"-o", "g.png", "--text", "x"}}, {true, false}},
     };
     for (const auto& c : cases) {

@@ -31,6 +31,8 @@ TEST(ParseOptions, ReadsTheRenderOptions) {
     EXPECT_EQ(o.textures[1].file, "=odd.bmp");
     EXPECT_EQ(o.imprint, "i.bmp");
     EXPECT_FALSE(parseOptions({"render"}).quality);
+    EXPECT_FALSE(parseOptions({"render"}).fastPng);
+    EXPECT_TRUE(parseOptions({"render", "--png-effort", "small", "--png-effort", "fast"}).fastPng);
 }
 
 TEST(ParseOptions, RejectsBadRenderOptions) {
@@ -41,6 +43,9 @@ TEST(ParseOptions, RejectsBadRenderOptions) {
         EXPECT_THROW(parseOptions({"render", "--texture", texture}), UsageError) << texture;
     }
     EXPECT_THROW(parseOptions({"render", "--imprint"}), UsageError);
+    for (const std::string effort : {"", "Fast", "best"}) {
+        EXPECT_THROW(parseOptions({"render", "--png-effort", effort}), UsageError) << effort;
+    }
 }
 
 TEST(ParseOptions, DefaultsToTheStandardImage) {

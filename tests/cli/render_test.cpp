@@ -84,6 +84,19 @@ TEST_F(CliRender, NormalQualityHasNoSmoothedEdges) {
     EXPECT_EQ(colours(render({})), smooth);
 }
 
+// The quick PNG holds the same picture as the small one, opaque or transparent, in other bytes.
+TEST_F(CliRender, FastPngHoldsTheSamePicture) {
+    for (const bool transparent : {false, true}) {
+        std::vector<std::string> args{"--size", "301x97", "--bevel-preset", "3", "--shadow-preset", "3"};
+        if (transparent) args.push_back("--transparent");
+        const Bitmap small = render(args, "small.png");
+        args.insert(args.end(), {"--png-effort", "fast"});
+        const Bitmap fast = render(args, "fast.png");
+        EXPECT_TRUE(small.bgr == fast.bgr) << transparent;
+        EXPECT_NE(slurp(dir / "small.png"), slurp(dir / "fast.png")) << transparent;
+    }
+}
+
 TEST_F(CliRender, TextureFileFillsTheText) {
     Bitmap green{4, 4, {}};
     for (int i = 0; i < 16; ++i) green.bgr.insert(green.bgr.end(), {0x00, 0xFF, 0x00});
