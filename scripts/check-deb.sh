@@ -5,7 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset release >/dev/null
-cmake --build --preset release --target vortel vortel-cli vortelres vortel_icons vortel_changelog
+targets=(vortel vortel-cli vortelres vortel_icons vortel_changelog)
+# The packaged command line, built against the shared libraries where the build tree's is static.
+ninja -C build -t targets all | grep -q '^vortel-cli-shared:' && targets+=(vortel-cli-shared)
+cmake --build --preset release --target "${targets[@]}"
 (cd build && cpack -G DEB >/dev/null)
 deb=$(ls -t build/vortel_*_amd64.deb | head -1)
 echo "checking $deb"
