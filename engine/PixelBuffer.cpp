@@ -34,25 +34,34 @@ void writeInfoHeader(uint8_t* h, int32_t width, int32_t height) {
     putU32(h + 36, 0);  // important colours
 }
 
-}  // namespace
-
-// The canvas surface stands in for the device-dependent bitmap; these two functions are the
-// device-independent-bits transfers in both directions.
-void BitmapToPixelBuffer(const Canvas& bitmap, TPixelBuffer& buffer) {
-    const int32_t w = bitmap.width(), h = bitmap.height();
+// Sizes the buffer for a w x h picture and writes its header. A buffer of the same size is refilled
+// in place: the caller writes every row with its padding, and the slack after the last row is
+// cleared by finishRows, so nothing of the previous picture stays.
+void prepare(TPixelBuffer& buffer, int32_t w, int32_t h) {
     const size_t size = size_t(h) * (size_t(w) + 4) * 3 + TPixelBuffer::HeaderSize;
-    // A buffer of the same size is refilled in place: every row with its padding, and the slack
-    // after the last row, are written below, so nothing of the previous picture stays.
     if (buffer.Stream.size() != size || buffer.Width != w || buffer.Height != h) {
         assignZeros(buffer.Stream, size);
-        prefaultForWriting(buffer.Stream.data(), size);  // every row is written below
+        prefaultForWriting(buffer.Stream.data(), size);  // every row is written
     }
     buffer.Width = w;
     buffer.Height = h;
     buffer.RowBytes = paddedRowBytes(w);
     buffer.HeightBytes = paddedRowBytes(h);
     writeInfoHeader(buffer.Stream.data(), w, h);
+}
 
+void finishRows(TPixelBuffer& buffer) {
+    const size_t used = TPixelBuffer::HeaderSize + size_t(buffer.Height) * size_t(buffer.RowBytes);
+    std::memset(buffer.Stream.data() + used, 0, buffer.Stream.size() - used);
+}
+
+}  // namespace
+
+// The canvas surface stands in for the device-dependent bitmap; these two functions are the
+// device-independent-bits transfers in both directions.
+void BitmapToPixelBuffer(const Canvas& bitmap, TPixelBuffer& buffer) {
+    const int32_t w = bitmap.width(), h = bitmap.height();
+    prepare(buffer, w, h);
     cairo_surface_t* s = bitmap.surface();
     cairo_surface_flush(s);
     const uint8_t* data = cairo_image_surface_get_data(s);
@@ -64,8 +73,19 @@ void BitmapToPixelBuffer(const Canvas& bitmap, TPixelBuffer& buffer) {
         packBgrRow(src, dst, w);
         std::memset(dst + size_t(w) * 3, 0, padding);
     }
-    const size_t used = TPixelBuffer::HeaderSize + size_t(h) * size_t(buffer.RowBytes);
-    std::memset(buffer.Stream.data() + used, 0, size - used);
+    finishRows(buffer);
+}
+
+void FillPixelBuffer(TPixelBuffer& buffer, int32_t w, int32_t h, ColorRef color) {
+    prepare(buffer, w, h);
+    if (w <= 0 || h <= 0) return finishRows(buffer);
+    const uint8_t bgr[3] = {uint8_t(color >> 16), uint8_t(color >> 8), uint8_t(color)};
+    // The first row is built pixel by pixel, the others are copies of it.
+    uint8_t* first = buffer.pixel(0, 0);
+    for (int32_t x = 0; x < w; ++x) std::memcpy(first + 3 * size_t(x), bgr, 3);
+    std::memset(first + size_t(w) * 3, 0, size_t(buffer.RowBytes) - size_t(w) * 3);
+    for (int32_t row = 1; row < h; ++row) std::memcpy(buffer.pixel(0, row), first, size_t(buffer.RowBytes));
+    finishRows(buffer);
 }
 
 void PixelBufferToCanvas(const TPixelBuffer& buffer, Canvas& canvas) {

@@ -34,6 +34,9 @@ inline int32_t paddedRowBytes(int32_t width) { return (width * 3 + 3) & ~3; }
 
 // Fills the buffer from the canvas: header, then the rows bottom-up.
 void BitmapToPixelBuffer(const Canvas& bitmap, TPixelBuffer& buffer);
+// Fills the buffer with a w x h picture of one colour: what BitmapToPixelBuffer gives for a canvas
+// filled with it.
+void FillPixelBuffer(TPixelBuffer& buffer, int32_t w, int32_t h, ColorRef color);
 // Writes the buffer's pixels back onto a canvas of the same size.
 void PixelBufferToCanvas(const TPixelBuffer& buffer, Canvas& canvas);
 

@@ -88,11 +88,17 @@ void TFontFX::ShowText(Canvas& dc, bool draft) {
     TPixelBuffer& buffer = workBuffer_;
     const bool shadowOn = Shadow.ShadowBlur >= 0;
     bool drawShadow = shadowOn && (!renderOptions.bevelPageActive || BevelChanged);
+    const bool wholeCanvas = !dc.clipped() && ImageRect.left == 0 && ImageRect.top == 0 &&
+                             ImageRect.width() == dc.width() && ImageRect.height() == dc.height();
+    const bool polygonFrame = Frame.FrameKind != 0 && Frame.FramePixel == 0;
+    // A plain background of a picture that ends in the buffer goes straight into the buffer: the
+    // canvas would only be filled to be copied.
+    const bool plainBackInBuffer = renderOptions.pictureToBufferOnly && !fast && repaint && wholeCanvas &&
+                                   !polygonFrame && BackFill.FillKind == 2;
     if (!fast && rebuild) {
         // The text image is painted where the background is about to go, when the canvas is the
         // work image and nothing clips it; else on a canvas of its own.
-        if (!dc.clipped() && ImageRect.left == 0 && ImageRect.top == 0 && ImageRect.width() == dc.width() &&
-            ImageRect.height() == dc.height()) {
+        if (wholeCanvas) {
             // The text image is a step of the render, not a picture to show: the view is not told.
             struct Quiet {
                 Canvas& dc;
@@ -114,7 +120,7 @@ void TFontFX::ShowText(Canvas& dc, bool draft) {
         BevelChanged = true;
         drawShadow = shadowOn;
     }
-    if (repaint) PaintFill(dc, BackFill, ImageRect);
+    if (repaint && !plainBackInBuffer) PaintFill(dc, BackFill, ImageRect);
 
     if (fast) {
         // Nothing needs per-pixel work: the letters are the text fill clipped to the outline.
@@ -131,14 +137,14 @@ void TFontFX::ShowText(Canvas& dc, bool draft) {
             WarpedBounds = MaskBounds;
         }
         if (BevelChanged) UpdateBevelFunc();
-        BitmapToPixelBuffer(dc, buffer);
+        if (plainBackInBuffer) FillPixelBuffer(buffer, dc.width(), dc.height(), BackFill.FillColor);
+        else BitmapToPixelBuffer(dc, buffer);
         if (drawShadow) {
             if (ShadowMask.empty()) CreateShadowPointer(buffer);
             ZeichneShadow(buffer);
         }
         if (pixelFrame) ZeichneBGFrame(buffer);
         if (!shadowDrawsText()) ZeichneText(buffer);
-        const bool polygonFrame = Frame.FrameKind != 0 && Frame.FramePixel == 0;
         pictureInBuffer_ = renderOptions.pictureToBufferOnly && !polygonFrame && buffer.Width == dc.width() &&
                            buffer.Height == dc.height();
         if (!pictureInBuffer_) PixelBufferToCanvas(buffer, dc);
