@@ -190,11 +190,17 @@ int WritePrintAndSizeScreenshots(MainWindow& window, const QString& folder) {
 // showing the letters they spread.
 int WriteSmallDialogScreenshots(MainWindow& window, const QString& folder) {
     int written = 0;
+    TFontFX& e = window.engine();
+    // Opened for all points over text without a bevel, the dialog starts a flat one, which Cancel
+    // keeps; the pictures after this one show the default effect, so the bevel is taken back.
+    const BevelParams bevel = e.Bevel;
     pages::TransparencyDialog transparency(window, pages::TransparencyDialog::AllPoints, [] {}, &window);
     transparency.show();
     written += Save(transparency, folder, QStringLiteral("dialog-transparency.png"));
     transparency.reject();
-    TFontFX& e = window.engine();
+    e.setBevelProfile(bevel.Points, bevel.SegmentCount);
+    e.setBevelValues(bevel.BevelHeight, bevel.BevelSize, bevel.BevelAddPixel, bevel.BevelAngle);
+    e.setBevelEnabled(bevel.enabled());
     const std::vector<Point> horz = e.HorzCurve, vert = e.VertCurve;
     e.HorzCurve[2] = Point{-210, 150}, e.HorzCurve[6] = Point{220, -140};
     e.VertCurve[4] = Point{160, 90};
