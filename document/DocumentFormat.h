@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "document/ImageLimits.h"
+
 namespace vortel::document_format {
 
 inline constexpr size_t HeaderSize = 100;
@@ -21,6 +23,15 @@ inline constexpr int EditedTextureQuality = 98;
 inline constexpr std::string_view EditBitmapName = "EDITBITMAP";
 // Our optional section between the images and the preview: the text as UTF-8.
 inline constexpr std::string_view Utf8Tag = "UTF8";
+// The longest text a document keeps, in UTF-8 bytes: pages of text, far more than a picture shows.
+inline constexpr size_t MaxTextBytes = size_t(256) << 10;
+// The largest document: the fixed part, the text, the preview, and two textures and an imprint,
+// each an uncompressed picture of the largest size an image may have. Writer and reader both keep
+// to it, so every document that can be saved can be opened again.
+inline constexpr uint64_t MaxDocumentBytes =
+    3 * (uint64_t(image_limits::MaxPixels) * 3 + (uint64_t(1) << 20)) + (uint64_t(2) << 20);
+// Style files are a few hundred bytes; anything far larger is not one.
+inline constexpr uint64_t MaxStyleBytes = uint64_t(1) << 20;
 // A stored picture side of this or more leaves the image view's size alone.
 inline constexpr int32_t MaxStoredSide = 10000;
 // The preview length a reader accepts.

@@ -30,4 +30,14 @@ inline std::string writeFailed(const std::string& reason) {
     return "Beim Schreiben der Datei ist ein Fehler aufgetreten.\r" + reason;
 }
 
+// A save refused before anything is replaced.
+inline std::string textTooLong(size_t maxBytes) {
+    return "Der Text ist zu lang, um gespeichert zu werden.\rEin Dokument nimmt höchstens " +
+           std::to_string(maxBytes / 1024) + " KB Text auf; die Datei wurde nicht verändert.";
+}
+inline std::string documentTooLarge(uint64_t bytes) {
+    return "Das Dokument wäre mit " + std::to_string(bytes >> 20) +
+           " MB zu groß, um wieder geöffnet zu werden.\rVerwenden Sie kleinere Texturen; die Datei wurde nicht verändert.";
+}
+
 }  // namespace vortel::document_messages

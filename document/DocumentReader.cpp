@@ -146,8 +146,9 @@ void readTexture(DocumentSource& in, FillRecord& fill, int32_t record) {
     in.CheckZeroRun(LongRun);
 }
 
-// The full text when our UTF-8 section is there and agrees with the fixed field; otherwise the
-// fixed field's characters.
+// The full text when our UTF-8 section is there and its first characters agree with the fixed
+// field; otherwise the fixed field's characters. (Files of earlier versions hold only those first
+// characters in the section.)
 std::string readText(DocumentSource& in, const std::string& fixed, size_t previewOffset) {
     const std::string fallback = cp1252ToUtf8(fixed);
     if (in.position() >= previewOffset || !in.peekTag(Utf8Tag)) return fallback;
@@ -157,8 +158,7 @@ std::string readText(DocumentSource& in, const std::string& fixed, size_t previe
     in.CheckZeroRun(LongRun);
     const std::string text(bytes.begin(), bytes.end());
     if (u32ToUtf8(utf8ToU32(text)) != text) return fallback;  // not valid UTF-8
-    return utf8ToCp1252(firstCharacters(text, TextFieldSize)) == fixed ? firstCharacters(text, TextFieldSize)
-                                                                        : fallback;
+    return utf8ToCp1252(firstCharacters(text, TextFieldSize)) == fixed ? text : fallback;
 }
 
 Staged readDocument(DocumentSource& in) {
@@ -264,9 +264,9 @@ void apply(TFontFX& engine, Staged& s) {
     engine.Modified = 0;
 }
 
-std::vector<uint8_t> readWhole(const std::string& path) {
+std::vector<uint8_t> readWhole(const std::string& path, uint64_t maxBytes) {
     try {
-        return readFileBytes(path);
+        return readFileBytes(path, maxBytes);
     } catch (const FileReadError& e) {
         throw DocumentError(document_messages::openFailed(path, e.reason()));
     }
@@ -284,7 +284,7 @@ ViewSize decodeDocument(TFontFX& engine, std::span<const uint8_t> bytes, const s
 }
 
 ViewSize ReadDocument(TFontFX& engine, const std::string& path) {
-    return decodeDocument(engine, readWhole(path), path);
+    return decodeDocument(engine, readWhole(path, MaxDocumentBytes), path);
 }
 
 void decodeStyle(TFontFX& engine, std::span<const uint8_t> bytes, StyleKind kind, const std::string& name) {
@@ -334,7 +334,7 @@ void decodeStyle(TFontFX& engine, std::span<const uint8_t> bytes, StyleKind kind
 }
 
 void ReadStyleFile(TFontFX& engine, const std::string& path, StyleKind kind) {
-    decodeStyle(engine, readWhole(path), kind, path);
+    decodeStyle(engine, readWhole(path, MaxStyleBytes), kind, path);
 }
 
 std::optional<Bitmap> decodeDocumentPreview(std::span<const uint8_t> bytes) {
@@ -355,7 +355,7 @@ std::optional<Bitmap> decodeDocumentPreview(std::span<const uint8_t> bytes) {
 
 std::optional<Bitmap> ReadDocumentPreview(const std::string& path) {
     try {
-        return decodeDocumentPreview(readFileBytes(path));
+        return decodeDocumentPreview(readFileBytes(path, MaxDocumentBytes));
     } catch (const ImageError&) {
         return std::nullopt;
     }

@@ -133,16 +133,16 @@ void writeBlocks(DocumentSink& out, const TFontFX& engine) {
     out.zeroRun(ShortRun);
 }
 
-// Only a text that Windows-1252 cannot hold gets the UTF-8 section; its characters are the same
-// first ones the fixed field holds.
+// A text that the fixed field holds whole, in Windows-1252, is all there; any other (longer, or
+// with characters beyond that set) gets the UTF-8 section with the whole text, which begins with
+// the characters the fixed field holds.
 void writeUtf8Text(DocumentSink& out, const std::string& text) {
-    const std::string kept = firstCharacters(text, TextFieldSize);
     bool lossless = true;
-    utf8ToCp1252(kept, &lossless);
-    if (lossless) return;
+    utf8ToCp1252(text, &lossless);
+    if (lossless && firstCharacters(text, TextFieldSize).size() == text.size()) return;
     out.WriteBlock(Utf8Tag.data(), Utf8Tag.size());
-    out.write(uint32_t(kept.size()));
-    out.WriteBlock(kept.data(), kept.size());
+    out.write(uint32_t(text.size()));
+    out.WriteBlock(text.data(), text.size());
     out.zeroRun(LongRun);
 }
 
@@ -167,6 +167,7 @@ void writeFile(const std::string& path, std::span<const uint8_t> bytes) {
 }  // namespace
 
 std::vector<uint8_t> encodeDocument(const TFontFX& engine, const Bitmap& picture) {
+    if (engine.Text.size() > MaxTextBytes) throw DocumentError(document_messages::textTooLong(MaxTextBytes));
     DocumentSink out;
     writeHeader(out);
     writeText(out, engine.Text);
@@ -192,6 +193,7 @@ std::vector<uint8_t> encodeDocument(const TFontFX& engine, const Bitmap& picture
     }
     writeUtf8Text(out, engine.Text);
     writePreview(out, picture);
+    if (out.position() > MaxDocumentBytes) throw DocumentError(document_messages::documentTooLarge(out.position()));
     return out.take();
 }
 

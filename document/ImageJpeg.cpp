@@ -55,6 +55,24 @@ void prepare(ErrorManager& error) {
 
 constexpr long MaxWarnings = 1000;
 
+// Every progressive scan is a pass over all of the picture's coefficients, so a small file of many
+// (empty) scans costs minutes. Encoders write about ten; a file with more than this is refused.
+constexpr int MaxScans = 300;
+
+// Called by the library between passes and rows while it reads the scans: refuses a file with too
+// many scans, or a warning storm, before it has read the rest of them.
+void onProgress(j_common_ptr info) {
+    auto* error = reinterpret_cast<ErrorManager*>(info->err);
+    const char* refusal = nullptr;
+    if (info->is_decompressor && reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > MaxScans)
+        refusal = "the picture has more scans than any encoder writes";
+    else if (error->warnings > MaxWarnings)
+        refusal = "too much of the data is damaged";
+    if (!refusal) return;
+    std::snprintf(error->text.data(), error->text.size(), "%s", refusal);
+    std::longjmp(error->jump, 1);
+}
+
 // Reads the header and tells the size; returns false with error.text set on failure.
 bool readHeader(jpeg_decompress_struct& info, ErrorManager& error, std::span<const uint8_t> bytes) {
     if (setjmp(error.jump)) return false;
@@ -70,6 +88,9 @@ bool readHeader(jpeg_decompress_struct& info, ErrorManager& error, std::span<con
 
 // Decodes into `out` (width * height * 3 bytes for BGR, * 4 for CMYK), one scanline at a time.
 bool readPixels(jpeg_decompress_struct& info, ErrorManager& error, uint8_t* out, size_t rowBytes) {
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = onProgress;
+    info.progress = &progress;
     if (setjmp(error.jump)) return false;
     jpeg_start_decompress(&info);
     while (info.output_scanline < info.output_height) {

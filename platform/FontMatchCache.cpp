@@ -1,5 +1,7 @@
 #include "platform/FontMatchCache.h"
 
+#include "platform/FileGate.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,7 +44,7 @@ std::optional<Number> parseNumber(const std::string& text) {
 
 // The file as this class writes it: a few hundred lines at most. Anything much larger did not
 // come from here and is not read into memory.
-constexpr std::streamsize kMaxFileBytes = 1 << 20;
+constexpr uint64_t kMaxFileBytes = 1 << 20;
 
 }  // namespace
 
@@ -69,12 +71,12 @@ void FontMatchCache::load() {
     if (path_.empty()) return;
     // Any line that is not exactly what store() writes drops the whole file: the answers are a
     // shortcut, and the lookup is simply made again and written afresh.
-    std::ifstream in(path_, std::ios::binary | std::ios::ate);
-    const std::streamoff size = in ? std::streamoff(in.tellg()) : -1;
-    if (size <= 0 || size > kMaxFileBytes) return;
-    std::string text(size_t(size), '\0');
-    in.seekg(0);
-    if (!in.read(text.data(), size)) return;
+    std::string text;
+    try {
+        text = readGatedText(path_, kMaxFileBytes);
+    } catch (const FileGateError&) {
+        return;
+    }
     // A file cut short (a full disk, a copy broken off) lacks its last newline; NUL and carriage
     // returns are never written.
     if (text.empty() || text.back() != '\n' || text.find('\0') != std::string::npos ||
@@ -152,16 +154,12 @@ void FontMatchCache::store(const std::string& key, const CachedFaceMatch& match,
         text << "match\t" << k << '\t' << m.family << '\t' << m.file << '\t' << m.index << '\t' << (m.substituted ? 1 : 0) << '\n';
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), error);
-    const std::string temp = path_ + ".tmp-" + std::to_string(::getpid());
-    {
-        std::ofstream out(temp, std::ios::trunc);
-        out << text.str();
-        if (!out) {
-            std::remove(temp.c_str());
-            return;
-        }
+    const std::string bytes = text.str();
+    try {
+        writeFileAtomically(path_, {reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()}, Flush::Lazily);
+    } catch (const FileWriteError&) {
+        // A cache that cannot be written is simply not kept.
     }
-    if (std::rename(temp.c_str(), path_.c_str()) != 0) std::remove(temp.c_str());
 }
 
 }  // namespace vortel

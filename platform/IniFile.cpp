@@ -1,13 +1,11 @@
 #include "platform/IniFile.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
+
+#include "platform/FileGate.h"
 
 namespace vortel {
 namespace {
@@ -39,12 +37,11 @@ std::string oneLine(std::string_view s) {
 }  // namespace
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
-    std::ifstream in(path_, std::ios::binary);
-    if (!in) return;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (!in.good() && !in.eof()) return;
-    lines_ = parse(bytes.str()).lines_;
+    try {
+        lines_ = parse(readGatedText(path_, MaxFileBytes)).lines_;
+    } catch (const FileGateError&) {
+        // Missing, unreadable, not a file, or far larger than any settings file: nothing is read.
+    }
 }
 
 IniFile IniFile::parse(std::string_view text) {
@@ -85,21 +82,10 @@ std::string IniFile::text() const {
 
 bool IniFile::save() const {
     if (path_.empty()) return false;
-    const std::string temp = path_ + ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        const std::string bytes = text();
-        out.write(bytes.data(), std::streamsize(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temp.c_str(), path_.c_str()) != 0) {
-        std::remove(temp.c_str());
+    const std::string bytes = text();
+    try {
+        writeFileAtomically(path_, {reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()});
+    } catch (const FileWriteError&) {
         return false;
     }
     return true;

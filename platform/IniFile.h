@@ -15,7 +15,12 @@ namespace vortel {
 class IniFile {
 public:
     IniFile() = default;
-    // Reads `path`; an unreadable file leaves the object empty, bound to that path for saving.
+    // The largest settings file read: far beyond what the program writes, far below what would
+    // keep a start waiting.
+    static constexpr uint64_t MaxFileBytes = uint64_t(4) << 20;
+
+    // Reads `path`; an unreadable file (or one that is not a regular file, or is larger than
+    // MaxFileBytes) leaves the object empty, bound to that path for saving.
     explicit IniFile(std::string path);
 
     // The text form, both ways. Section and key names compare without regard to ASCII case; the
@@ -25,7 +30,8 @@ public:
     std::string text() const;
 
     const std::string& path() const { return path_; }
-    // Writes the whole file to its path through a temporary file; false when that fails.
+    // Writes the whole file to its path through a temporary file (through to the target of a
+    // symbolic link); false when that fails, the old file then untouched.
     bool save() const;
 
     std::optional<std::string> value(std::string_view section, std::string_view key) const;

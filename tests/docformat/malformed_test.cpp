@@ -153,7 +153,8 @@ TEST(DocumentFiles, FailedWritesLeaveTheOldFileAndNoLitter) {
         WriteDocument(engine, gradientPicture(30, 30), dir.file("taken.vtl"));
         ADD_FAILURE() << "a write over a folder succeeded";
     } catch (const DocumentError& e) {
-        EXPECT_EQ(std::string(e.what()).rfind("Beim Schreiben der Datei ist ein Fehler aufgetreten.\r", 0), 0u);
+        const std::string expected = "Fehler beim Schreiben der Datei\r\"" + dir.file("taken.vtl") + "\".\r";
+        EXPECT_EQ(std::string(e.what()).rfind(expected, 0), 0u) << e.what();
     }
     try {
         WriteStyleFile(engine, dir.file("missing/x.color"), StyleKind::Color);

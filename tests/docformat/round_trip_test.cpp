@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "document/Document.h"
+#include "document/DocumentFormat.h"
 #include "document/ImageBmp.h"
 #include "document/ImageJpeg.h"
 #include "document/Real48.h"
@@ -109,12 +110,20 @@ TEST(DocumentRoundTrip, EditedTextureIsStoredLosslessly) {
     EXPECT_EQ(back.TextFill.Texture->bgr, edited.bgr);
 }
 
-TEST(DocumentRoundTrip, TextKeepsAtMost452CharactersAndEveryCharacter) {
+TEST(DocumentRoundTrip, TextKeepsEveryCharacterBeyondTheFixedField) {
     TFontFX engine(testRect());
-    engine.Text = std::string(500, 'x');
     TFontFX back(testRect());
-    decodeDocument(back, encodeDocument(engine, gradientPicture(20, 20)), "t.vtl");
-    EXPECT_EQ(back.Text, std::string(452, 'x'));
+    // The fixed field holds the first 452 characters; the rest lives in the UTF-8 section, and a
+    // file of an earlier version (whose section holds only those 452) still reads.
+    for (const std::string& text : {std::string(452, 'x'), std::string(727, 'y'), std::string(600, 'z') + "ä€日"}) {
+        engine.Text = text;
+        auto file = encodeDocument(engine, gradientPicture(20, 20));
+        EXPECT_EQ(std::string(file.begin(), file.end()).find("UTF8") != std::string::npos, text.size() > 452);
+        decodeDocument(back, file, "t.vtl");
+        EXPECT_EQ(back.Text, text);
+    }
+    engine.Text = std::string(document_format::MaxTextBytes + 1, 'x');
+    EXPECT_THROW(encodeDocument(engine, gradientPicture(20, 20)), DocumentError);
 
     engine.Text = "Preis: 5 €";  // Windows-1252 holds the euro sign: no extra section
     auto file = encodeDocument(engine, gradientPicture(20, 20));
