@@ -1,14 +1,19 @@
 #include "cli/BatchJobs.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <map>
 #include <nlohmann/json.hpp>
 
 #include "cli/Errors.h"
+#include "cli/JsonConvert.h"
+#include "document/Cp1252.h"
 
 namespace vortel::cli {
 namespace {
 
-using Json = nlohmann::json;
+// A job line longer than this is not a job a person or a program meant to write.
+constexpr size_t MaxJobLineBytes = size_t(4) << 20;
 
 // A job's preset names and the render option each stands for.
 const std::map<std::string, std::string>& presetOptions() {
@@ -36,8 +41,23 @@ std::string scalarText(const Json& value, const std::string& key) {
     throw UsageError("'" + key + "' must be a string or a whole number");
 }
 
-bool truthy(const std::string& cell) {
-    return cell == "1" || cell == "true" || cell == "yes" || cell == "TRUE" || cell == "Yes" || cell == "YES";
+std::string lowerAscii(std::string text) {
+    for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// A yes/no cell as spreadsheets and people write it, in English or German, in any case; anything
+// else is refused rather than taken as no.
+bool yesNo(const std::string& cell, const std::string& column) {
+    static const std::map<std::string, bool> words = {
+        {"1", true},     {"0", false},     {"true", true}, {"false", false}, {"yes", true},   {"no", false},
+        {"ja", true},    {"nein", false},  {"wahr", true}, {"falsch", false}, {"on", true},   {"off", false},
+        {"y", true},     {"n", false},     {"j", true},
+    };
+    const auto word = words.find(lowerAscii(cell));
+    if (word == words.end())
+        throw UsageError("'" + column + "' must be yes or no (1/0, true/false, ja/nein), got '" + cell + "'");
+    return word->second;
 }
 
 void addPreset(std::vector<std::string>& args, const std::string& name, const std::string& value) {
@@ -45,7 +65,9 @@ void addPreset(std::vector<std::string>& args, const std::string& name, const st
     if (option == presetOptions().end()) throw UsageError("unknown preset '" + name + "'");
     args.push_back(option->second);
     // A random effect takes an optional seed; "true" asks for a fresh one.
-    if (name == "random" && (value.empty() || truthy(value))) return;
+    if (name == "random" && (value.empty() || lowerAscii(value) == "true" || lowerAscii(value) == "yes" ||
+                             lowerAscii(value) == "ja"))
+        return;
     args.push_back(value);
 }
 
@@ -122,7 +144,9 @@ std::vector<BatchJob> readJsonLines(const std::string& content) {
         BatchJob job;
         job.line = line;
         try {
-            job.args = jsonJobArguments(Json::parse(text));
+            if (text.size() > MaxJobLineBytes)
+                throw UsageError("the line is longer than " + std::to_string(MaxJobLineBytes >> 20) + " MiB");
+            job.args = jsonJobArguments(parseBoundedJson(text));
         } catch (const Json::exception& e) {
             job.error = std::string("not a JSON object: ") + e.what();
         } catch (const UsageError& e) {
@@ -158,7 +182,7 @@ void addCell(std::vector<std::string>& args, const Column& column, const std::st
     case Column::Setting: args.insert(args.end(), {"--set", column.name + "=" + cell}); break;
     case Column::Texture: args.insert(args.end(), {"--texture", column.name + "=" + cell}); break;
     case Column::Transparent:
-        if (truthy(cell)) args.push_back("--transparent");
+        if (yesNo(cell, "transparent")) args.push_back("--transparent");
         break;
     case Column::Inputs: {
         size_t from = 0;
@@ -173,7 +197,7 @@ void addCell(std::vector<std::string>& args, const Column& column, const std::st
     case Column::Settings: {
         Json settings;
         try {
-            settings = Json::parse(cell);
+            settings = parseBoundedJson(cell);
         } catch (const Json::exception&) {
             throw UsageError("the settings cell is not a JSON object");
         }
@@ -184,12 +208,41 @@ void addCell(std::vector<std::string>& args, const Column& column, const std::st
     }
 }
 
+// The separator of a CSV job list: the one of comma, semicolon and tab that splits the header
+// line into names we know (German spreadsheets write semicolons, some programs tabs).
+char csvSeparator(const std::string& content) {
+    const std::string header = content.substr(0, content.find_first_of("\r\n"));
+    char best = ',';
+    size_t bestKnown = 0;
+    for (const char separator : {',', ';', '\t'}) {
+        size_t known = 0;
+        try {
+            const auto records = parseCsv(header, separator);
+            if (records.empty()) return best;
+            for (const auto& name : records.front().fields) {
+                try {
+                    columnFor(name);
+                    ++known;
+                } catch (const UsageError&) {
+                }
+            }
+        } catch (const UsageError&) {
+        }
+        if (known > bestKnown) best = separator, bestKnown = known;
+    }
+    return best;
+}
+
 std::vector<BatchJob> readCsv(const std::string& content) {
-    const auto records = parseCsv(content);
+    const auto records = parseCsv(content, csvSeparator(content));
     if (records.empty()) return {};
     std::vector<Column> columns;
     bool hasOutput = false;
-    for (const auto& header : records.front().fields) {
+    const auto& headers = records.front().fields;
+    for (size_t c = 0; c < headers.size(); ++c) {
+        const auto& header = headers[c];
+        if (std::find(headers.begin(), headers.begin() + std::ptrdiff_t(c), header) != headers.begin() + std::ptrdiff_t(c))
+            throw UsageError("the CSV header names the column '" + header + "' twice");
         columns.push_back(columnFor(header));
         hasOutput = hasOutput || header == "output";
     }
@@ -217,7 +270,7 @@ std::vector<BatchJob> readCsv(const std::string& content) {
 
 }  // namespace
 
-std::vector<CsvRecord> parseCsv(const std::string& content) {
+std::vector<CsvRecord> parseCsv(const std::string& content, char separator) {
     std::vector<CsvRecord> records;
     CsvRecord record{1, {}};
     std::string field;
@@ -240,7 +293,7 @@ std::vector<CsvRecord> parseCsv(const std::string& content) {
         if (c == '"') {
             quoted = true;
             any = true;
-        } else if (c == ',') {
+        } else if (c == separator) {
             record.fields.push_back(std::move(field));
             field.clear();
             any = true;
@@ -265,7 +318,9 @@ std::vector<CsvRecord> parseCsv(const std::string& content) {
     return records;
 }
 
-std::vector<BatchJob> readBatchJobs(const std::string& content) {
+namespace {
+
+std::vector<BatchJob> readJobs(const std::string& content) {
     // The first line that is neither blank nor a comment tells the two apart.
     size_t at = 0;
     while (at < content.size()) {
@@ -277,6 +332,50 @@ std::vector<BatchJob> readBatchJobs(const std::string& content) {
         if (at == std::string::npos) return {};
     }
     return readCsv(content);
+}
+
+// The output a job writes, as the file system will see it.
+std::string outputOf(const BatchJob& job) {
+    std::string output;
+    for (size_t i = 0; i + 1 < job.args.size(); ++i)
+        if (job.args[i] == "-o") output = job.args[i + 1];
+    if (output.empty()) return output;
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(output, error);
+    return (error ? std::filesystem::path(output) : absolute).lexically_normal().string();
+}
+
+}  // namespace
+
+std::vector<BatchJob> readBatchJobs(const std::string& bytes, std::vector<std::string>* warnings) {
+    // Spreadsheets start their UTF-8 files with a byte-order mark, and many here save in
+    // Windows-1252: a file that is not UTF-8 is read as that, and said so.
+    std::string_view text = bytes;
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    bool converted = false;
+    const std::string content = utf8OrCp1252(text, &converted);
+    if (converted && warnings) warnings->push_back("the job list is not UTF-8; it is read as Windows-1252");
+
+    auto jobs = readJobs(content);
+    // Two jobs writing one file would leave one picture and report both done.
+    std::map<std::string, std::vector<size_t>> writers;
+    for (const auto& job : jobs)
+        if (const std::string output = outputOf(job); !output.empty() && job.error.empty())
+            writers[output].push_back(job.line);
+    std::string clashes;
+    size_t shown = 0;
+    for (const auto& [output, lines] : writers) {
+        if (lines.size() < 2) continue;
+        if (++shown > 3) {
+            clashes += "; and more";
+            break;
+        }
+        clashes += (shown > 1 ? "; " : "") + output + " by lines";
+        for (size_t i = 0; i < lines.size() && i < 5; ++i) clashes += (i ? ", " : " ") + std::to_string(lines[i]);
+        if (lines.size() > 5) clashes += " and " + std::to_string(lines.size() - 5) + " more";
+    }
+    if (!clashes.empty()) throw UsageError("several jobs write the same file, so nothing was rendered: " + clashes);
+    return jobs;
 }
 
 }  // namespace vortel::cli

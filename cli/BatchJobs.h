@@ -13,18 +13,20 @@ struct BatchJob {
     std::string error;              // set when the line could not be read as a job
 };
 
-// JSON lines when the first non-blank character is '{', else CSV. Blank lines and, in JSON lines,
-// lines starting with '#' hold no job. Throws UsageError when the file as a whole cannot be read
-// (a CSV header without an output column, an unknown column); a single bad line only marks its job.
-std::vector<BatchJob> readBatchJobs(const std::string& content);
+// JSON lines when the first non-blank character is '{', else CSV. A leading byte-order mark is
+// skipped; a file that is not UTF-8 is read as Windows-1252, with a warning. Blank lines and, in
+// JSON lines, lines starting with '#' hold no job. Throws UsageError when the file as a whole
+// cannot be read (a CSV header without an output column, an unknown or repeated column, two jobs
+// writing one file); a single bad line only marks its job.
+std::vector<BatchJob> readBatchJobs(const std::string& content, std::vector<std::string>* warnings = nullptr);
 
 // Splits CSV text into records of fields (quotes as in RFC 4180: "" is a quote, a quoted field may
-// hold commas and line breaks); each record carries the line it starts on. Throws UsageError for an
-// unterminated quote.
+// hold separators and line breaks); each record carries the line it starts on. Throws UsageError
+// for an unterminated quote.
 struct CsvRecord {
     size_t line = 0;
     std::vector<std::string> fields;
 };
-std::vector<CsvRecord> parseCsv(const std::string& content);
+std::vector<CsvRecord> parseCsv(const std::string& content, char separator = ',');
 
 }  // namespace vortel::cli

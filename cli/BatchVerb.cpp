@@ -4,10 +4,11 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <mutex>
+#include <new>
 #include <sstream>
 #include <thread>
 
@@ -15,20 +16,57 @@
 #include "cli/Errors.h"
 #include "cli/Verbs.h"
 #include "engine/FontFX.h"
+#include "platform/FileGate.h"
 
 namespace vortel::cli {
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// A job list of a million jobs is some hundred megabytes; far beyond that is not a job list.
+constexpr uint64_t MaxJobFileBytes = uint64_t(1) << 30;
+
 std::string readJobFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read the job list '" + path + "'");
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) throw std::runtime_error("cannot read the job list '" + path + "'");
-    return text.str();
+    try {
+        return readGatedText(path, MaxJobFileBytes);
+    } catch (const FileGateError& e) {
+        throw std::runtime_error("cannot read the job list '" + path + "': " + e.reason());
+    }
 }
+
+// What a job may take in memory at its peak: the render's buffers per pixel (measured: a
+// 10000 x 10000 smooth render with a bevel and a shadow peaks at about 1 GB) and a fixed part.
+uint64_t memoryEstimate(const Options& job) {
+    return uint64_t(job.width) * uint64_t(job.height) * 11 + (uint64_t(40) << 20);
+}
+
+// Half of the machine's memory: jobs are started while their estimates fit in it together, so a
+// batch of large pictures runs fewer at once instead of pushing the machine into swap. One job
+// always runs, whatever it asks.
+class MemoryBudget {
+public:
+    MemoryBudget() {
+        const long pages = ::sysconf(_SC_PHYS_PAGES), size = ::sysconf(_SC_PAGESIZE);
+        total_ = pages > 0 && size > 0 ? uint64_t(pages) * uint64_t(size) / 2 : uint64_t(4) << 30;
+    }
+    void take(uint64_t bytes) {
+        std::unique_lock lock(mutex_);
+        freed_.wait(lock, [&] { return used_ == 0 || used_ + bytes <= total_; });
+        used_ += bytes;
+    }
+    void give(uint64_t bytes) {
+        {
+            const std::lock_guard lock(mutex_);
+            used_ -= bytes;
+        }
+        freed_.notify_all();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable freed_;
+    uint64_t total_ = 0, used_ = 0;
+};
 
 std::string oneLine(std::string text) {
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
@@ -103,7 +141,12 @@ int runBatch(const Options& options, std::ostream& out, std::ostream& err) {
     if (options.output || options.text || options.sizeGiven || !options.settings.empty() || options.anyPreset() ||
         options.transparent || options.json)
         throw UsageError("batch takes its render options from the job list; only --workers may be given");
-    const std::vector<BatchJob> jobs = readBatchJobs(readJobFile(options.inputs.front()));
+    const std::string& path = options.inputs.front();
+    std::vector<std::string> warnings;
+    const std::vector<BatchJob> jobs = readBatchJobs(readJobFile(path), &warnings);
+    for (const auto& warning : warnings) err << "vortel-cli: warning: " << path << ": " << warning << '\n';
+    if (jobs.empty()) throw UsageError("the job list '" + path + "' holds no jobs");
+    MemoryBudget budget;
 
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     const size_t workers = std::min<size_t>(options.workers.value_or(int(cores)), std::max<size_t>(jobs.size(), 1));
@@ -124,9 +167,20 @@ int runBatch(const Options& options, std::ostream& out, std::ostream& err) {
                     args.insert(args.end(), job.args.begin(), job.args.end());
                     Options render = parseOptions(args);
                     if (render.help) throw UsageError("--help is not a job");
-                    // Each job draws as it would in a process of its own.
-                    resetRenderMemory();
-                    if (renderOnce(render, said) != 0) failure = "the warp was refused";
+                    const uint64_t estimate = memoryEstimate(render);
+                    budget.take(estimate);
+                    try {
+                        // Each job draws as it would in a process of its own.
+                        resetRenderMemory();
+                        if (renderOnce(render, said) != 0) failure = "the warp was refused";
+                    } catch (const std::bad_alloc&) {
+                        failure = "not enough memory to render a picture of " + std::to_string(render.width) + "x" +
+                                  std::to_string(render.height) + " pixels";
+                    } catch (...) {
+                        budget.give(estimate);
+                        throw;
+                    }
+                    budget.give(estimate);
                 } catch (const std::exception& e) {
                     failure = e.what();
                 } catch (...) {

@@ -161,7 +161,9 @@ void applySettingText(TFontFX& engine, const std::string& assignment) {
     const std::string key = assignment.substr(0, eq);
     Json value;
     try {
-        value = Json::parse(assignment.begin() + eq + 1, assignment.end());
+        value = parseBoundedJson(assignment.substr(eq + 1));
+    } catch (const UsageError& e) {
+        throw SettingError(key + ": " + e.what());
     } catch (const Json::parse_error& e) {
         // The library's text starts with its own exception id, which means nothing to a user.
         const std::string what = e.what();

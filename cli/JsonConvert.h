@@ -6,6 +6,7 @@
 #include <concepts>
 #include <cstdint>
 #include <limits>
+#include <type_traits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +19,22 @@
 namespace vortel::cli {
 
 using Json = nlohmann::json;
+
+// Nothing in a job or in the state nests more than a few levels. A deeper value is refused while
+// it is parsed, before anything walks it recursively: printing a value of 60,000 levels overflows
+// the stack.
+inline constexpr int MaxJsonDepth = 64;
+
+// Parses JSON text no deeper than MaxJsonDepth; throws Json::parse_error for bad text and
+// UsageError for a value nested too deep.
+template <class Text>
+Json parseBoundedJson(const Text& text) {
+    return Json::parse(text, [](int depth, Json::parse_event_t, Json&) {
+        if (depth > MaxJsonDepth)
+            throw UsageError("the JSON nests deeper than " + std::to_string(MaxJsonDepth) + " levels");
+        return true;
+    });
+}
 
 // Specialisations set `described` and provide `each(s, f)`, calling f(name, field) per field.
 template <class T>
@@ -81,6 +98,13 @@ Json toJson(const T& s) {
 
 template <std::integral T>
 void fromJson(const Json& j, T& out, const std::string& path) {
+    // The engine's on/off bytes also take true and false.
+    if constexpr (std::is_same_v<T, uint8_t>) {
+        if (j.is_boolean()) {
+            out = j.get<bool>() ? 1 : 0;
+            return;
+        }
+    }
     if (!j.is_number_integer()) throw SettingError(path + ": expected an integer, got " + j.dump());
     const bool fits = j.is_number_unsigned() ? std::in_range<T>(j.get<uint64_t>())
                                              : std::in_range<T>(j.get<int64_t>());

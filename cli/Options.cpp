@@ -106,6 +106,7 @@ Options parseOptions(const std::vector<std::string>& args) {
             if (effort != "small" && effort != "fast")
                 throw UsageError("--png-effort: expected small or fast, got '" + effort + "'");
             options.fastPng = effort == "fast";
+            options.pngEffortGiven = true;
         } else if (arg == "--jpeg-quality") {
             options.jpegQuality = parseQuality0To100(value());
         } else if (arg == "--style") {
@@ -132,6 +133,8 @@ Options parseOptions(const std::vector<std::string>& args) {
         } else if (arg == "--gradient-preset") {
             options.gradientPreset = parseIndex(arg, value(), 1, 15);
         } else if (arg == "-o" || arg == "--output") {
+            // Two outputs would write one and drop the other without a word.
+            if (options.output) throw UsageError(arg + " is given twice ('" + *options.output + "' and '" + args[i + 1 < args.size() ? i + 1 : i] + "')");
             options.output = value();
         } else if (arg.starts_with("-") && arg != "-") {
             throw UsageError("unknown option '" + arg + "'");

@@ -33,6 +33,7 @@ struct Options {
     int jpegQuality = 80;                 // render to .jpg
     bool transparent = false;             // render to .png with a transparent background
     bool fastPng = false;                 // render to .png: --png-effort fast
+    bool pngEffortGiven = false;          // --png-effort was given at all
     std::optional<int> workers;           // batch: render threads, default one a core
     // Presets, applied in this order after the inputs and before the --set values.
     std::optional<int> style;             // main style, 0 .. 45

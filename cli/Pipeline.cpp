@@ -7,6 +7,7 @@
 #include "cli/Errors.h"
 #include "cli/Files.h"
 #include "cli/Presets.h"
+#include "document/Cp1252.h"
 
 namespace vortel::cli {
 namespace {
@@ -52,7 +53,14 @@ Rect imageRect(const Options& options) { return Rect{0, 0, options.width, option
 
 void configureEngine(TFontFX& engine, const Options& options, std::ostream& err) {
     applyInputs(engine, options);
-    if (options.text) applySetting(engine, "Text", toEngineLineBreaks(*options.text));
+    if (options.text) {
+        // A terminal or a script in an 8-bit locale hands over Windows-1252 or Latin-1 bytes; read
+        // them as the program's own 8-bit set rather than draw boxes.
+        bool converted = false;
+        const std::string text = utf8OrCp1252(*options.text, &converted);
+        if (converted) err << "vortel-cli: warning: --text is not UTF-8; it is read as Windows-1252\n";
+        applySetting(engine, "Text", toEngineLineBreaks(text));
+    }
     if (options.anyPreset()) applyPresets(engine, options, err);
     for (const auto& assignment : options.settings) applySettingText(engine, assignment);
 }

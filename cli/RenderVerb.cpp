@@ -32,6 +32,7 @@ void checkRenderOptions(const Options& options) {
     if (!options.output) throw UsageError("render needs -o FILE (.png, .jpg, .vtl, ...; see --help)");
     outputKind(*options.output);
     if (options.json) throw UsageError("render writes an image; --json is not used");
+    if (options.pngEffortGiven && !endsWithPng(*options.output)) throw UsageError("--png-effort applies to a .png picture");
     if (options.transparent) {
         if (!endsWithPng(*options.output)) throw UsageError("--transparent writes a .png picture");
         if (options.quality == Quality::Draft) throw UsageError("--transparent needs the normal or smooth quality");

@@ -1,5 +1,7 @@
 #include "document/Cp1252.h"
 
+#include <cstdint>
+
 #include <array>
 
 #include "platform/Canvas.h"
@@ -49,6 +51,39 @@ std::string firstCharacters(std::string_view utf8, size_t count) {
     std::u32string text = utf8ToU32(utf8);
     if (text.size() > count) text.resize(count);
     return u32ToUtf8(text);
+}
+
+bool isUtf8(std::string_view bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const size_t n = bytes.size();
+    for (size_t i = 0; i < n;) {
+        const unsigned char c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        size_t length;
+        uint32_t low;
+        if (c >= 0xC2 && c <= 0xDF) length = 2, low = 0x80;
+        else if (c >= 0xE0 && c <= 0xEF) length = 3, low = 0x800;
+        else if (c >= 0xF0 && c <= 0xF4) length = 4, low = 0x10000;
+        else return false;
+        if (i + length > n) return false;
+        uint32_t code = c & (0x7F >> length);
+        for (size_t k = 1; k < length; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80) return false;
+            code = code << 6 | (p[i + k] & 0x3F);
+        }
+        if (code < low || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string utf8OrCp1252(std::string_view bytes, bool* converted) {
+    const bool utf8 = isUtf8(bytes);
+    if (converted) *converted = !utf8;
+    return utf8 ? std::string(bytes) : cp1252ToUtf8(bytes);
 }
 
 }  // namespace vortel

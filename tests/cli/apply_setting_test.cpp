@@ -127,7 +127,7 @@ TEST_F(ApplySetting, IntegersAreCheckedAgainstTheFieldType) {
     expectRejected("CharSpacing", 2147483648LL);
     expectRejected("CharSpacing", std::numeric_limits<uint64_t>::max());
     expectRejected("CharSpacing", 1.5);
-    expectRejected("CharSpacing", true);
+    expectRejected("CharSpacing", true);  // a count, not an on/off byte
     expectRejected("CharSpacing", "10");
     expectRejected("Fringe", {{"FringeKind", 256}});
     expectRejected("TextFill", {{"FillColor", 4294967296LL}});
@@ -154,6 +154,16 @@ TEST_F(ApplySetting, UnknownAndReadOnlyKeysAreRejected) {
 TEST_F(ApplySetting, FaceNamesUpToThirtyOneBytesFit) {
     applySetting(engine, "LogFont", {{"lfFaceName", std::string(31, 'x')}});
     EXPECT_EQ(stateToJson(engine)["LogFont"]["lfFaceName"], std::string(31, 'x'));
+}
+
+TEST_F(ApplySetting, OnOffBytesTakeBooleansAndDeepTextIsRefused) {
+    applySettingText(engine, "SmoothFont=false");
+    EXPECT_EQ(engine.SmoothFont, 0);
+    applySettingText(engine, "Imprint={\"ImprintOn\":true}");
+    EXPECT_EQ(engine.Imprint.ImprintOn, 1);
+    // Refused while parsed: printing 60,000 levels back would overflow the stack.
+    const std::string deep = "Bevel=" + std::string(60000, '[') + std::string(60000, ']');
+    EXPECT_THROW(applySettingText(engine, deep), SettingError);
 }
 
 TEST_F(ApplySetting, AssignmentTextSplitsAtTheFirstEqualsSign) {

@@ -2,6 +2,8 @@
 // reported by number while the others go on.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "cli/BatchJobs.h"
 #include "cli/Errors.h"
 #include "tests/cli/CliBinary.h"
@@ -79,6 +81,19 @@ TEST(BatchJobs, TurnEachLineIntoRenderArguments) {
          {false, false}},
         {"CSV PNG effort", "output,png-effort\nh.png,fast\n", {2}, {{"-o", "h.png", "--png-effort", "fast"}}, {false}},
         {"CSV short record", "output,text\nf.png\ng.png,x\n", {2, 3}, {{}, {"-o", "g.png", "--text", "x"}}, {true, false}},
+        // What spreadsheets write: a byte-order mark, semicolons or tabs, CR LF, Windows-1252.
+        {"CSV with byte-order mark", "\xEF\xBB\xBFoutput,text\nb.png,Hi\n", {2}, {{"-o", "b.png", "--text", "Hi"}}, {false}},
+        {"JSON lines with byte-order mark", "\xEF\xBB\xBF{\"output\":\"b.png\"}\n", {1}, {{"-o", "b.png"}}, {false}},
+        {"semicolons, CR LF, quoted break", "output;text\r\n\"s.png\";\"a;b\nc\"\r\nt.png;x\r\n", {2, 4},
+         {{"-o", "s.png", "--text", "a;b\nc"}, {"-o", "t.png", "--text", "x"}}, {false, false}},
+        {"tabs", "output\ttext\nt.png\tx,y\n", {2}, {{"-o", "t.png", "--text", "x,y"}}, {false}},
+        {"Windows-1252 cells", "output,text\nk.png,K\xF6ln \x80\n", {2}, {{"-o", "k.png", "--text", "Köln €"}}, {false}},
+        {"yes/no words", "output,transparent\na.png,JA\nb.png,nein\nc.png,True\nd.png,vielleicht\n", {2, 3, 4, 5},
+         {{"-o", "a.png", "--transparent"}, {"-o", "b.png"}, {"-o", "c.png", "--transparent"}, {}},
+         {false, false, false, true}},
+        {"JSON nested too deep", "{\"output\":\"d.png\",\"settings\":{\"a\":" + std::string(70, '[') +
+             std::string(70, ']') + "}}\n{\"output\":\"e.png\"}\n",
+         {1, 2}, {{}, {"-o", "e.png"}}, {true, false}},
     };
     for (const auto& c : cases) {
         const auto jobs = readBatchJobs(c.text);
@@ -95,6 +110,13 @@ TEST(BatchJobs, TurnEachLineIntoRenderArguments) {
     EXPECT_THROW(readBatchJobs("text,size\nx,1x1\n"), UsageError);
     EXPECT_THROW(readBatchJobs("output,colour\nx.png,red\n"), UsageError);
     EXPECT_TRUE(readBatchJobs(" \n\n").empty());
+    // Lists that would write one file twice, or name a column twice, are refused before any render.
+    for (const char* text : {"output,output\na.png,b.png\n", "output,text\nsame.png,1\n./same.png,2\n",
+                             "{\"output\":\"x.png\"}\n{\"output\":\"x.png\",\"text\":\"2\"}\n"})
+        EXPECT_THROW(readBatchJobs(text), UsageError) << text;
+    std::vector<std::string> warnings;
+    readBatchJobs("output\n\xFC.png\n", &warnings);
+    EXPECT_EQ(warnings.size(), 1u);
 }
 
 class CliBatch : public vortel::testing::CliBinary {
@@ -178,6 +200,16 @@ TEST_F(CliBatch, RefusesWhatItCannotRun) {
     expectFailure({"batch", file("jobs.csv"), "--text", "x"}, 2);
     write("bad.csv", "output,wrong\nx.png,1\n");
     expectFailure({"batch", file("bad.csv")}, 2);
+    // Nothing to do is not a success, and what is not a file is refused without being read.
+    write("empty.csv", "");
+    expectFailure({"batch", file("empty.csv")}, 2);
+    write("header.csv", "output,text\n");
+    expectFailure({"batch", file("header.csv")}, 2);
+    ASSERT_EQ(::mkfifo(file("fifo.jsonl").c_str(), 0600), 0);
+    for (const std::string& path : {file("fifo.jsonl"), std::string("/dev/zero"), dir.string()})
+        expectFailure({"batch", path}, 1);
+    expectFailure({"render", "-o", file("a.png"), "-o", file("b.png")}, 2);
+    expectFailure({"render", "--png-effort", "fast", "-o", file("a.jpg")}, 2);
 }
 
 }  // namespace
