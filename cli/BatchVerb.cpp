@@ -6,6 +6,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <mutex>
 #include <new>
@@ -40,15 +41,25 @@ uint64_t memoryEstimate(const Options& job) {
     return uint64_t(job.width) * uint64_t(job.height) * 11 + (uint64_t(40) << 20);
 }
 
-// Half of the machine's memory: jobs are started while their estimates fit in it together, so a
-// batch of large pictures runs fewer at once instead of pushing the machine into swap. One job
-// always runs, whatever it asks.
+// Half the memory free at the start (or what --memory says): jobs are started while their
+// estimates fit in it together, so a batch of large pictures runs fewer at once instead of pushing
+// the machine into swap. One job always runs, whatever it asks.
+uint64_t freeMemory() {
+    std::ifstream info("/proc/meminfo");
+    std::string key;
+    uint64_t kib = 0;
+    while (info >> key >> kib) {
+        if (key == "MemAvailable:") return kib << 10;
+        info.ignore(64, '\n');
+    }
+    const long pages = ::sysconf(_SC_PHYS_PAGES), size = ::sysconf(_SC_PAGESIZE);
+    return pages > 0 && size > 0 ? uint64_t(pages) * uint64_t(size) : uint64_t(8) << 30;
+}
+
 class MemoryBudget {
 public:
-    MemoryBudget() {
-        const long pages = ::sysconf(_SC_PHYS_PAGES), size = ::sysconf(_SC_PAGESIZE);
-        total_ = pages > 0 && size > 0 ? uint64_t(pages) * uint64_t(size) / 2 : uint64_t(4) << 30;
-    }
+    explicit MemoryBudget(std::optional<int> mib)
+        : total_(mib ? uint64_t(*mib) << 20 : freeMemory() / 2) {}
     void take(uint64_t bytes) {
         std::unique_lock lock(mutex_);
         freed_.wait(lock, [&] { return used_ == 0 || used_ + bytes <= total_; });
@@ -140,13 +151,13 @@ int runBatch(const Options& options, std::ostream& out, std::ostream& err) {
     if (options.inputs.size() != 1) throw UsageError("batch needs exactly one job list: vortel-cli batch JOBS");
     if (options.output || options.text || options.sizeGiven || !options.settings.empty() || options.anyPreset() ||
         options.transparent || options.json)
-        throw UsageError("batch takes its render options from the job list; only --workers may be given");
+        throw UsageError("batch takes its render options from the job list; only --workers and --memory may be given");
     const std::string& path = options.inputs.front();
     std::vector<std::string> warnings;
     const std::vector<BatchJob> jobs = readBatchJobs(readJobFile(path), &warnings);
     for (const auto& warning : warnings) err << "vortel-cli: warning: " << path << ": " << warning << '\n';
     if (jobs.empty()) throw UsageError("the job list '" + path + "' holds no jobs");
-    MemoryBudget budget;
+    MemoryBudget budget(options.memoryMiB);
 
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     const size_t workers = std::min<size_t>(options.workers.value_or(int(cores)), std::max<size_t>(jobs.size(), 1));

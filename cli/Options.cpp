@@ -101,6 +101,8 @@ Options parseOptions(const std::vector<std::string>& args) {
             options.transparent = true;
         } else if (arg == "--workers") {
             options.workers = parseIndex(arg, value(), 1, 256);
+        } else if (arg == "--memory") {
+            options.memoryMiB = parseIndex(arg, value(), 64, 1 << 24);
         } else if (arg == "--png-effort") {
             const std::string effort = value();
             if (effort != "small" && effort != "fast")
@@ -188,6 +190,9 @@ std::string usageText() {
            "  --transparent      render to .png: an RGBA picture with a transparent background;\n"
            "                     letters, bevel, shadow and frame keep their look over any colour\n"
            "  --workers N        batch: render on N threads (default: one a core)\n"
+           "  --memory MIB       batch: what the jobs running at once may take together, in MiB\n"
+           "                     (default: half the memory free at the start); large pictures\n"
+           "                     then run fewer at a time\n"
            "  -o, --output FILE  outline: the SVG file to write; render: the image\n"
            "  -h, --help         show this help\n"
            "\n"

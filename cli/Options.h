@@ -35,6 +35,7 @@ struct Options {
     bool fastPng = false;                 // render to .png: --png-effort fast
     bool pngEffortGiven = false;          // --png-effort was given at all
     std::optional<int> workers;           // batch: render threads, default one a core
+    std::optional<int> memoryMiB;         // batch: the memory the running jobs may take together
     // Presets, applied in this order after the inputs and before the --set values.
     std::optional<int> style;             // main style, 0 .. 45
     bool random = false;                  // a random effect ...
