@@ -26,6 +26,13 @@
 namespace vortel::app {
 
 namespace {
+
+// A sign on its own: a number is being typed.
+bool isSign(const QString& text) {
+    const QString t = text.trimmed();
+    return t == QStringLiteral("-") || t == QStringLiteral("+");
+}
+
 constexpr int PreviewGroupWidth = 250, PreviewGroupHeight = 330;
 constexpr double Smaller = 0.8, Larger = 1.2;
 
@@ -281,8 +288,9 @@ void PrintDialog::showValues() {
 }
 
 // Text that is no whole number is refused with a message; the edit shows its last good value again.
+// A lone sign is the start of a number being typed and waits for its digits.
 void PrintDialog::edited(QLineEdit* edit, const QString& text) {
-    if (text.isEmpty()) return;
+    if (text.isEmpty() || isSign(text)) return;
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     if (!ok) {
@@ -384,7 +392,29 @@ int PrintDialog::optionBits() const {
            (fullPage_->isChecked() ? PrintFullPage : 0) | (centre_->isChecked() ? PrintCentre : 0);
 }
 
+bool PrintDialog::layoutFits() {
+    for (QLineEdit* edit : {leftEdit_, topEdit_, rightEdit_, bottomEdit_, widthEdit_, heightEdit_}) {
+        if (isSign(edit->text())) {
+            messages_.messageBox(tr("\"%1\" ist keine g\u00fcltige ganze Zahl.").arg(edit->text()).toStdString(),
+                                 tr("Drucken").toStdString(), MessageIcon::Error);
+            edit->setFocus();
+            return false;
+        }
+    }
+    // The picture lies wholly on the paper: what lies beside it is never printed, and a picture many
+    // times the paper's size would only take the printer's memory.
+    if (width_ >= 1 && height_ >= 1 && left_ >= 0 && top_ >= 0 && right() >= 0 && bottom() >= 0) return true;
+    messages_.messageBox(tr("Das Bild passt so nicht auf das Papier (%1 x %2 mm).\r"
+                            "Position und Gr\u00f6\u00dfe m\u00fcssen innerhalb des Papiers liegen.")
+                             .arg(pageW_)
+                             .arg(pageH_)
+                             .toStdString(),
+                         tr("Drucken").toStdString(), MessageIcon::Error);
+    return false;
+}
+
 bool PrintDialog::print() {
+    if (!layoutFits()) return false;
     if (printer_.outputFormat() == QPrinter::PdfFormat) {
         QString file = pdfFile_;
         if (file.isEmpty()) {

@@ -228,7 +228,11 @@ void SlideShow::finish() {
     host_.recalculate();
     const QString banner = QString::fromLatin1(ProductBanner);
     host_.paintOnPicture([&](QPainter& p) {
-        const QRect box = bannerRect(p.fontMetrics(), banner, p.viewport(), 0);
+        // On a light plate with a dark edge: readable over any picture.
+        const QRect box = bannerRect(p.fontMetrics(), banner, p.viewport(), 2);
+        p.setPen(QColor(40, 40, 40));
+        p.setBrush(QColor(255, 255, 255, 225));
+        p.drawRect(box.adjusted(0, 0, -1, -1));
         p.setPen(Qt::black);
         p.drawText(box, Qt::AlignCenter, banner);
     });
