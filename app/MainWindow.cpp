@@ -823,10 +823,10 @@ bool MainWindow::readFile(const QString& path, bool asDocument) {
 bool MainWindow::openDocument(const QString& path, bool quietly) {
     if (!quietly) return openFile(path);
     if (!changeQuery()) return false;
-    const bool wasQuiet = messages_.quiet;
-    messages_.quiet = true;
+    const bool wasSilenced = messages_.silenced;
+    messages_.silenced = true;
     const bool opened = readFile(path);
-    messages_.quiet = wasQuiet;
+    messages_.silenced = wasSilenced;
     return opened;
 }
 
