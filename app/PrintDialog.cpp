@@ -1,5 +1,7 @@
 #include "app/PrintDialog.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
@@ -59,8 +61,13 @@ PrintDialog::PrintDialog(PrintLayout& layout, const QImage& picture, const QStri
     printer_.setFullPage(true);  // lengths count from the paper's edge
     // The stored place of a picture printed before; a layout never printed starts as the old
     // dialog did and is laid out by its options.
+    // A document's block is outside bytes: its lengths are held to ten metres, more than any paper.
     if (layout_.Width > 0 && layout_.Height > 0) {
-        left_ = layout_.Left, top_ = layout_.Top, width_ = layout_.Width, height_ = layout_.Height;
+        constexpr int32_t longest = 10000;
+        left_ = std::clamp<int32_t>(layout_.Left, -longest, longest);
+        top_ = std::clamp<int32_t>(layout_.Top, -longest, longest);
+        width_ = std::clamp<int32_t>(layout_.Width, 1, longest);
+        height_ = std::clamp<int32_t>(layout_.Height, 1, longest);
     }
     buildControls();
     updating_ = true;

@@ -251,6 +251,12 @@ TEST(PrintDialog, TypedSignsWaitAndPrintRefusesWhatLeavesThePaper) {
         EXPECT_EQ(rig.messages.entries.size(), c.prints ? 0u : 1u);
         EXPECT_EQ(rig.layout.Width, c.prints ? rig.dialog->imageWidth() : 100);  // a refusal stores nothing
     }
+    // A document's stored block beyond any paper starts held to ten metres, and is refused.
+    PrintRig stored(P, {400, 200}, PrintLayout{-70000, 20, 99999, 2000000000, 0, {}});
+    EXPECT_GE(stored.dialog->left(), -10000);
+    EXPECT_LE(stored.dialog->imageWidth(), 10000);
+    EXPECT_LE(stored.dialog->imageHeight(), 10000);
+    EXPECT_FALSE(stored.dialog->print());
 }
 
 // Print from the window's menu: stores the layout block; Cancel leaves it.
