@@ -171,6 +171,8 @@ TEST(Commands, NewAndPageChangesLeaveNothingOfBefore) {
     ASSERT_TRUE(w.window.newCommand());
     EXPECT_EQ(list->currentRow(), -1);
     EXPECT_TRUE(list->selectedItems().isEmpty());
+    // A picture entry carries no text, so nothing is drawn under its picture.
+    for (int row = 0; row < list->count(); ++row) EXPECT_FALSE(list->item(row)->data(Qt::DisplayRole).isValid()) << row;
 
     w.window.notebook()->setCurrentIndex(MainWindow::BevelPage);
     w.window.messages().status(1, "Punkt 1, 17%, 83%");
