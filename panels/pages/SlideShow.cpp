@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "controls/Controls.h"
 #include "controls/QtImages.h"
@@ -99,7 +100,7 @@ SlideShow::~SlideShow() {
     delete screen_;
 }
 
-int SlideShow::pause() const { return std::max(0, host_.settings().readInteger("Options", "DemoPause", DefaultPause)); }
+int SlideShow::pause() const { return std::clamp(host_.settings().readInteger("Options", "DemoPause", DefaultPause), 0, MaxPause); }
 
 void SlideShow::start(Mode mode, bool byUser, std::function<void()> finished) {
     if (running_) return;
