@@ -320,14 +320,12 @@ void MainWindow::imageMouseUp(QPoint, Qt::MouseButton button) {
         capture_ = Capture::None;
         e.SetNachbarPoints(0);
         e.SetNachbarPoints(2);
-        e.Modified = 1;
-        recalculate();
+        linesDrawn();
         break;
     default:
         capture_ = Capture::None;
         if (drawn) {
-            e.Modified = 1;
-            recalculate();
+            linesDrawn();
         } else {
             showGuides();
         }
@@ -342,9 +340,17 @@ void MainWindow::lowerLineParallel() {
         engine_->MakeGuideParallel(-1, false);
         engine_->SetNachbarPoints(0);
         engine_->SetNachbarPoints(2);
-        engine_->Modified = 1;
-        recalculate();
+        linesDrawn();
     });
+}
+
+// New lines give the letters a new shape: the text mask of the old one goes, the bar's drawing
+// request with it.
+void MainWindow::linesDrawn() {
+    engine_->releaseTextMask();
+    engine_->Modified = 1;
+    showPanels();
+    recalculate();
 }
 
 void MainWindow::imageDoubleClick() {

@@ -38,6 +38,7 @@
 #include <QPainterPath>
 #include <cmath>
 #include <filesystem>
+#include <new>
 
 #include "app/Help.h"
 #include "app/JpegOptimizerDialog.h"
@@ -52,12 +53,14 @@
 #include "controls/QtImages.h"
 #include "app/Settings.h"
 #include "app/TextInputDialog.h"
+#include "panels/presets/TextScaling.h"
 #include "document/Document.h"
 #include "document/ImageBmp.h"
 #include "document/ImageFile.h"
 #include "document/ImagePng.h"
 #include "document/Metafile.h"
 #include "engine/Transparent.h"
+#include "platform/FileGate.h"
 #include "document/StockResources.h"
 
 namespace vortel::app {
@@ -65,6 +68,10 @@ namespace {
 
 constexpr const char* Untitled = "unbenannt.vtl";
 constexpr const char* ProgramVersion = "0.93";
+// The largest picture file the window's background is read from.
+constexpr uint64_t MaxBackgroundBytes = 64ull << 20;
+constexpr const char* OutOfMemoryText =
+    "Nicht genug Arbeitsspeicher f\u00fcr diesen Befehl.\rDas Programm l\u00e4uft weiter; ein kleineres Bild braucht weniger.";
 
 // The presets name pages in the notebook's own order.
 static_assert(int(presets::Page::Style) == MainWindow::StylePage && int(presets::Page::Frame) == MainWindow::FramePage);
@@ -437,6 +444,7 @@ void MainWindow::buildToolBar() {
     profiAction_ = bar->addAction(tr("Profi"));
     profiAction_->setCheckable(true);
     connect(profiAction_, &QAction::toggled, this, [this](bool on) {
+        if (!panels_) return;  // while the settings are read: the pages follow once the document exists
         for (const auto& [index, page] : pages_) page->setProfessional(on);
     });
 }
@@ -520,6 +528,8 @@ void MainWindow::pageChanged(int page) {
         capture_ = Capture::None;
         hideGuides();
     }
+    // What the bevel editor said about its points belongs to its page.
+    if (lastPage_ == BevelPage && page != BevelPage) statusPanels_[1]->clear();
     lastPage_ = page;
     if (pages::EffectPage* shown = effectPage(page)) shown->entered();
     if (page == DeformPage) {
@@ -577,6 +587,12 @@ void MainWindow::startDocument() {
     capture_ = Capture::None;
     if (drawButtons_[DrawMove]) drawButtons_[DrawMove]->setChecked(true);
     drawMode_ = DrawMove;
+    if (deformList_) {
+        // The new document has no shape of the list yet.
+        deformList_->clearSelection();
+        deformList_->setCurrentRow(-1, QItemSelectionModel::Clear);
+    }
+    savedName_.clear();
     setZone(ZoneNone);
     setImageSize(width, height);
     documentName_ = QString::fromUtf8(Untitled);
@@ -615,6 +631,8 @@ void MainWindow::recalculate() {
         renderCurl_ = curlToggle();
         engine_->ShowText(*canvas_, quality_ == Quality::Draft);
         pictureRendered_ = warped && quality_ != Quality::Draft;
+    } catch (const std::bad_alloc&) {
+        messages_.messageBox(OutOfMemoryText, "Fehler", MessageIcon::Error);
     } catch (const std::exception& e) {
         messages_.messageBox(e.what(), "Fehler", MessageIcon::Error);
     }
@@ -656,6 +674,8 @@ void MainWindow::updateCaption() { setWindowTitle(tr("Vortel - %1").arg(QFileInf
 void MainWindow::runCommand(const std::function<void()>& command) {
     try {
         command();
+    } catch (const std::bad_alloc&) {
+        messages_.messageBox(OutOfMemoryText, "Vortel", MessageIcon::Error);
     } catch (const std::exception& e) {
         messages_.messageBox(e.what(), "Vortel", MessageIcon::Error);
     }
@@ -781,6 +801,9 @@ bool MainWindow::readFile(const QString& path, bool asDocument) {
             setImageSize(size.width.value_or(canvas_->width()), size.height.value_or(canvas_->height()));
         }
         documentName_ = QString::fromStdString(std::filesystem::path(file).replace_extension(".vtl").string());
+        // Only a document read is the file Save may replace without asking; a picture or a style
+        // lends the document its name, and a file of that name may be someone else's.
+        savedName_ = document ? documentName_ : QString();
         if (document) addRecentFile(path);
         recalculate();
         if (panels_->events.refresh) panels_->events.refresh(presets::Page::All);
@@ -794,6 +817,16 @@ bool MainWindow::readFile(const QString& path, bool asDocument) {
     } else {
         setWindowTitle(previousCaption);
     }
+    return opened;
+}
+
+bool MainWindow::openDocument(const QString& path, bool quietly) {
+    if (!quietly) return openFile(path);
+    if (!changeQuery()) return false;
+    const bool wasSilenced = messages_.silenced;
+    messages_.silenced = true;
+    const bool opened = readFile(path);
+    messages_.silenced = wasSilenced;
     return opened;
 }
 
@@ -861,6 +894,7 @@ std::optional<QString> MainWindow::saveAs(QString name, int filterIndex) {
     case 1:
         WriteDocument(*engine_, canvas_->toBitmap(), file);
         documentName_ = name;
+        savedName_ = name;
         engine_->Modified = 0;
         addRecentFile(name);
         break;
@@ -885,8 +919,16 @@ void MainWindow::saveCommand(bool saveAs) {
     runCommand([&] {
         if (guideEditing_) hideGuides();
         if (!saveAs && !isUntitled(documentName_)) {
+            if (documentName_ != savedName_ && QFileInfo::exists(documentName_)) {
+                const QString question = tr("\"%1\" existiert schon.\n\u00dcberschreiben?").arg(documentName_);
+                if (confirm(question) != QMessageBox::Yes) {
+                    if (notebook_->currentIndex() == DeformPage) showGuides();
+                    return;
+                }
+            }
             WriteDocument(*engine_, canvas_->toBitmap(), documentName_.toStdString());
             engine_->Modified = 0;
+            savedName_ = documentName_;
             if (notebook_->currentIndex() == DeformPage) showGuides();
             updateCaption();
             return;
@@ -1088,44 +1130,56 @@ void MainWindow::delayedCalcTick() {
 
 void MainWindow::readSettings() {
     const IniFile& s = settings_;
+    // Every number is held to what the program offers, whatever the file says.
+    const auto number = [&s](const char* section, const char* key, int fallback, int low, int high) {
+        return std::clamp(s.readInteger(section, key, fallback), low, std::max(low, high));
+    };
     shortHelpAction_->setChecked(s.readBool("Options", "ShortHelp", true));
     tipOfDayAction_->setChecked(s.readBool("Options", "TipOfDay", true));
     demoAction_->setChecked(s.readBool("Options", "Demo", false));
-    const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableSize() : QSize(1024, 768);
-    const int width = s.readInteger("Options", "Width", 640);
-    const int height = s.readInteger("Options", "Height", std::min(580, screen.height()));
-    resize(std::max(320, width), std::max(240, height));
-    const int top = s.readInteger("Options", "Top", std::max(0, (screen.height() - height) / 2));
+    QScreen* display = QGuiApplication::primaryScreen();
+    const QRect area = display ? display->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QRect placed = WindowPlace(area, s.readInteger("Options", "Left", -1), s.readInteger("Options", "Top", -1),
+                                     s.readInteger("Options", "Width", 640),
+                                     s.readInteger("Options", "Height", std::min(580, area.height())));
+    const int width = placed.width(), height = placed.height();
+    resize(width, height);
     if (options_.saver) {
-        move(screen.width(), top);
+        move(area.right() + 1, placed.top());  // beside the screen, behind the full-screen show
     } else {
-        const int left = s.readInteger("Options", "Left", -1);
-        move(left == -1 ? std::max(0, (screen.width() - this->width()) / 2) : left, top);
+        move(placed.topLeft());
         if (s.readBool("Options", "maximized", false)) setWindowState(windowState() | Qt::WindowMaximized);
     }
     // The picture's default leaves room for the bars and the notebook.
     const int chrome = menuBar()->sizeHint().height() + 40 + notebook_->minimumHeight() + statusBar()->sizeHint().height();
-    const int imageWidth = s.readInteger("Image", "Width", std::min(450, width - 40));
-    const int imageHeight = s.readInteger("Image", "Height", std::min(200, height - chrome - 40));
+    const int imageWidth = number("Image", "Width", std::clamp(width - 40, 1, 450), 1, presets::MaxImageSide);
+    const int imageHeight = number("Image", "Height", std::clamp(height - chrome - 40, 1, 200), 1, presets::MaxImageSide);
     setImageSize(imageWidth, imageHeight);
-    const int colours = std::clamp(s.readInteger("CustomColors", "Count", 0), 0, QColorDialog::customCount());
+    const int colours = number("CustomColors", "Count", 0, 0, QColorDialog::customCount());
     for (int i = 0; i < colours; ++i) {
         // Kept as the colour dialog keeps them: six hex digits blue-green-red.
         bool ok = false;
         const uint32_t bgr = QString::fromStdString(s.readString("CustomColors", std::to_string(i), "FFFFFF")).toUInt(&ok, 16);
-        if (ok) QColorDialog::setCustomColor(i, QColor(bgr & 0xFF, bgr >> 8 & 0xFF, bgr >> 16 & 0xFF));
+        if (ok && bgr <= 0xFFFFFF) QColorDialog::setCustomColor(i, QColor(bgr & 0xFF, bgr >> 8 & 0xFF, bgr >> 16 & 0xFF));
     }
     textureDirs_.clear();
-    for (const std::string& dir : s.readSection("TextureDir")) textureDirs_ << QString::fromStdString(dir);
+    for (const std::string& dir : s.readSection("TextureDir")) {
+        if (textureDirs_.size() >= MaxTextureFolders) break;
+        textureDirs_ << QString::fromStdString(dir);
+    }
     showRecentFiles();
+    // The pages follow the mode once the document and its panels exist.
+    const QSignalBlocker quiet(profiAction_);
     profiAction_->setChecked(s.readBool("Options", "Profi", false));
-    quality_ = Quality(std::clamp(s.readInteger("Options", "Smooth", 2), 0, 2));
+    quality_ = Quality(number("Options", "Smooth", 2, 0, 2));
 }
 
 void MainWindow::writeSettings() {
     if (options_.withoutSettings && options_.settingsFile.empty()) return;
     IniFile& s = settings_;
-    if (windowState() == Qt::WindowNoState) {
+    // Only a place on a screen is kept: the screen saver's window waits beside the screen, and a
+    // window moved off every screen would come back where nobody sees it.
+    if (windowState() == Qt::WindowNoState && !options_.saver && OnAScreen(frameGeometry())) {
         s.writeInteger("Options", "Width", width());
         s.writeInteger("Options", "Height", height());
         s.writeInteger("Options", "Left", x());
@@ -1143,7 +1197,7 @@ void MainWindow::writeSettings() {
     }
     s.writeInteger("CustomColors", "Count", colours);
     s.eraseSection("TextureDir");
-    for (int i = 0; i < std::min<int>(int(textureDirs_.size()), 10); ++i) s.writeString("TextureDir", textureDirs_[i].toStdString(), "x");
+    for (int i = 0; i < std::min<int>(int(textureDirs_.size()), MaxTextureFolders); ++i) s.writeString("TextureDir", textureDirs_[i].toStdString(), "x");
     s.writeInteger("Image", "Width", canvas_->width());
     s.writeInteger("Image", "Height", canvas_->height());
     s.writeInteger("Options", "Smooth", int(quality_));
@@ -1157,7 +1211,8 @@ void MainWindow::writeSettings() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // A save that fails or is cancelled keeps the window open: closing would lose the changes.
-    if (!changeQuery()) {
+    // The screen saver's pictures are nobody's document: it ends without a question.
+    if (!options_.saver && !changeQuery()) {
         event->ignore();
         return;
     }
@@ -1214,7 +1269,13 @@ void MainWindow::paintBackground(QPainter& painter, const QRect& area) {
         backgroundKey_ = value;
         backgroundTile_ = QPixmap();
         if (value.startsWith(QLatin1Char(':'))) {
-            backgroundTile_.load(value.mid(1));
+            // Through the gate: a FIFO or a device named here must not hold the window's painting.
+            try {
+                const std::vector<uint8_t> bytes = readGatedBytes(value.mid(1).toStdString(), MaxBackgroundBytes);
+                backgroundTile_.loadFromData(bytes.data(), uint(bytes.size()));
+            } catch (const FileGateError&) {
+                // An unreadable picture leaves the background plain.
+            }
         } else if (value.startsWith(QLatin1Char('\\')) && panels_) {
             bool ok = false;
             const int n = value.mid(1, 3).toInt(&ok);

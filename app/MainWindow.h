@@ -78,7 +78,7 @@ public:
     bool pageShown(presets::Page page) const override;
     int execDialog(QDialog& dialog) override;
     QString chooseFolder(const QString& caption, const QString& start) override;
-    bool openDocument(const QString& path) override { return openFile(path); }
+    bool openDocument(const QString& path, bool quietly = false) override;
     Bitmap picture() override;
     void paintOnPicture(const std::function<void(QPainter&)>& paint) override;
     void showPage(presets::Page page) override;
@@ -135,7 +135,7 @@ public:
     // and the picture takes the size that results, which is returned.
     QSize scaleText(int oldWidth, int oldHeight, bool minimise, bool maximise, int newHeight, int newWidth);
     // The size fitting the picture to its text would give (the current size when there is no text).
-    QSize fittedSize() const;
+    QSize fittedSize();
 
     // Edit menu.
     QString undoCaption() const;
@@ -221,11 +221,13 @@ private:
     void imageDoubleClick();
     void ctrlKey(bool down);
     void lowerLineParallel();
+    void linesDrawn();
     void deformMenuItem(DeformItem item);
     void takeCleanPicture();
     void restoreCleanPicture();
     void drawSecondLineText();
     Rect imageRect() const;
+    void measureWholeText();
 
     StartOptions options_;
     IniFile settings_;
@@ -235,6 +237,7 @@ private:
     std::unique_ptr<presets::EffectPanels> panels_;
     Quality quality_ = Quality::Smooth;
     QString documentName_;
+    QString savedName_;  // the file last read or written as the document: Save replaces it without asking
 
     ImageView* view_ = nullptr;
     ImageFrame* frame_ = nullptr;

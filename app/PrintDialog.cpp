@@ -1,5 +1,7 @@
 #include "app/PrintDialog.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
@@ -26,6 +28,13 @@
 namespace vortel::app {
 
 namespace {
+
+// A sign on its own: a number is being typed.
+bool isSign(const QString& text) {
+    const QString t = text.trimmed();
+    return t == QStringLiteral("-") || t == QStringLiteral("+");
+}
+
 constexpr int PreviewGroupWidth = 250, PreviewGroupHeight = 330;
 constexpr double Smaller = 0.8, Larger = 1.2;
 
@@ -52,8 +61,13 @@ PrintDialog::PrintDialog(PrintLayout& layout, const QImage& picture, const QStri
     printer_.setFullPage(true);  // lengths count from the paper's edge
     // The stored place of a picture printed before; a layout never printed starts as the old
     // dialog did and is laid out by its options.
+    // A document's block is outside bytes: its lengths are held to ten metres, more than any paper.
     if (layout_.Width > 0 && layout_.Height > 0) {
-        left_ = layout_.Left, top_ = layout_.Top, width_ = layout_.Width, height_ = layout_.Height;
+        constexpr int32_t longest = 10000;
+        left_ = std::clamp<int32_t>(layout_.Left, -longest, longest);
+        top_ = std::clamp<int32_t>(layout_.Top, -longest, longest);
+        width_ = std::clamp<int32_t>(layout_.Width, 1, longest);
+        height_ = std::clamp<int32_t>(layout_.Height, 1, longest);
     }
     buildControls();
     updating_ = true;
@@ -281,8 +295,9 @@ void PrintDialog::showValues() {
 }
 
 // Text that is no whole number is refused with a message; the edit shows its last good value again.
+// A lone sign is the start of a number being typed and waits for its digits.
 void PrintDialog::edited(QLineEdit* edit, const QString& text) {
-    if (text.isEmpty()) return;
+    if (text.isEmpty() || isSign(text)) return;
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     if (!ok) {
@@ -384,7 +399,29 @@ int PrintDialog::optionBits() const {
            (fullPage_->isChecked() ? PrintFullPage : 0) | (centre_->isChecked() ? PrintCentre : 0);
 }
 
+bool PrintDialog::layoutFits() {
+    for (QLineEdit* edit : {leftEdit_, topEdit_, rightEdit_, bottomEdit_, widthEdit_, heightEdit_}) {
+        if (isSign(edit->text())) {
+            messages_.messageBox(tr("\"%1\" ist keine g\u00fcltige ganze Zahl.").arg(edit->text()).toStdString(),
+                                 tr("Drucken").toStdString(), MessageIcon::Error);
+            edit->setFocus();
+            return false;
+        }
+    }
+    // The picture lies wholly on the paper: what lies beside it is never printed, and a picture many
+    // times the paper's size would only take the printer's memory.
+    if (width_ >= 1 && height_ >= 1 && left_ >= 0 && top_ >= 0 && right() >= 0 && bottom() >= 0) return true;
+    messages_.messageBox(tr("Das Bild passt so nicht auf das Papier (%1 x %2 mm).\r"
+                            "Position und Gr\u00f6\u00dfe m\u00fcssen innerhalb des Papiers liegen.")
+                             .arg(pageW_)
+                             .arg(pageH_)
+                             .toStdString(),
+                         tr("Drucken").toStdString(), MessageIcon::Error);
+    return false;
+}
+
 bool PrintDialog::print() {
+    if (!layoutFits()) return false;
     if (printer_.outputFormat() == QPrinter::PdfFormat) {
         QString file = pdfFile_;
         if (file.isEmpty()) {

@@ -63,8 +63,11 @@ public:
     void previewReleased();
     // Width and height times `factor`, rounded; full page is unticked.
     void scaleBy(double factor);
-    // Prints the page; false (the dialog stays open) when no job could be started.
+    // Prints the page; false (the dialog stays open) when no job could be started or the layout
+    // does not fit the paper (a message says why).
     bool print();
+    // Whether every field holds a number and the picture lies wholly on the paper; else a message.
+    bool layoutFits();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

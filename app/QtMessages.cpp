@@ -12,6 +12,7 @@ QString programText(const std::string& text) {
 }
 
 void QtMessages::messageBox(const std::string& text, const std::string& caption, MessageIcon icon) {
+    if (silenced) return;
     recorded.messageBox(text, caption, icon);
     if (quiet) return;
     QMessageBox::Icon qtIcon = QMessageBox::Information;
@@ -23,6 +24,7 @@ void QtMessages::messageBox(const std::string& text, const std::string& caption,
 }
 
 void QtMessages::diagnostic(const std::string& text, int64_t number) {
+    if (silenced) return;
     recorded.diagnostic(text, number);
     if (quiet) return;
     QMessageBox box(QMessageBox::Information, QStringLiteral("Vortel"),

@@ -19,6 +19,8 @@ public:
     std::function<void(int panel, const QString& text)> onStatus;
     // While set (the screenshot tour, tests), boxes are recorded instead of shown.
     bool quiet = false;
+    // While set (a folder scan opening its documents), boxes and diagnostics are dropped unseen.
+    bool silenced = false;
     RecordingMessages recorded;
 
 private:

@@ -1,5 +1,8 @@
 #include "app/Settings.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -33,6 +36,26 @@ IniFile OpenSettings(const std::vector<std::string>& candidates) {
         if (ini.save()) return ini;
     }
     return candidates.empty() ? IniFile() : IniFile(candidates.back());
+}
+
+QRect WindowPlace(const QRect& area, int left, int top, int width, int height) {
+    const auto fit = [](int wanted, int minimum, int room) { return std::min(std::max(wanted, minimum), std::max(1, room)); };
+    const int w = fit(width, MinWindowWidth, area.width()), h = fit(height, MinWindowHeight, area.height());
+    const auto place = [](int stored, int start, int room, int size) {
+        if (stored == -1) return start + std::max(0, (room - size) / 2);
+        return std::clamp(stored, start, start + std::max(0, room - size));
+    };
+    return QRect(place(left, area.left(), area.width(), w), place(top, area.top(), area.height(), h), w, h);
+}
+
+bool OnAScreen(const QRect& frame) {
+    const int64_t whole = int64_t(frame.width()) * frame.height();
+    if (whole <= 0) return false;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect common = screen->geometry().intersected(frame);
+        if (int64_t(common.width()) * common.height() * 2 > whole) return true;
+    }
+    return false;
 }
 
 }  // namespace vortel::app

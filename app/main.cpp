@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QTranslator>
 #include <QTextStream>
 
@@ -9,8 +10,30 @@
 #include "app/MainWindow.h"
 #include "app/ScreenshotTour.h"
 
+#include <new>
+
+namespace {
+
+// Memory that runs out in an event handler outside a command: a message, and the program goes on.
+class Application : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::bad_alloc&) {
+            QMessageBox::critical(nullptr, QStringLiteral("Vortel"),
+                                  QStringLiteral("Nicht genug Arbeitsspeicher f\u00fcr diesen Befehl.\n"
+                                                 "Das Programm l\u00e4uft weiter; ein kleineres Bild braucht weniger."));
+            return false;
+        }
+    }
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vortel"));
     // The program speaks German: Qt's own texts (buttons of message boxes, file dialogs) too.
     QTranslator qtTexts;

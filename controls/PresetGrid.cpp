@@ -30,9 +30,14 @@ PresetGrid::PresetGrid(const QStringList& pictures, int columns, QSize picture, 
     setIconSize(picture_);
     for (const QString& name : pictures) {
         const QImage image = StockImage(name);
-        auto* item = new QListWidgetItem(image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image.scaled(
-                                                              picture_, Qt::KeepAspectRatio, Qt::SmoothTransformation))),
-                                         image.isNull() ? name : QString());
+        // A picture entry has no text at all: an empty one would still be a text area under the
+        // picture, drawn as a bar in the selection's colour.
+        auto* item = new QListWidgetItem;
+        if (image.isNull()) {
+            item->setText(name);
+        } else {
+            item->setIcon(QIcon(QPixmap::fromImage(image.scaled(picture_, Qt::KeepAspectRatio, Qt::SmoothTransformation))));
+        }
         addItem(item);
     }
     fitGrid();

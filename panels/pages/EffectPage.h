@@ -37,8 +37,8 @@ public:
     // The folder a folder browser offers (tests answer it instead); empty when cancelled.
     virtual QString chooseFolder(const QString& caption, const QString& start) = 0;
     // Opens a document as Open does, without its dialog (the change query first); false when it
-    // was not read.
-    virtual bool openDocument(const QString& path) = 0;
+    // was not read. `quietly`: a file that cannot be read shows no message (a folder scan).
+    virtual bool openDocument(const QString& path, bool quietly = false) = 0;
     // The picture as the image view shows it.
     virtual Bitmap picture() = 0;
     // The work image takes this size (at least 1 x 1).

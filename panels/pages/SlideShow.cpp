@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "controls/Controls.h"
 #include "controls/QtImages.h"
@@ -99,7 +100,7 @@ SlideShow::~SlideShow() {
     delete screen_;
 }
 
-int SlideShow::pause() const { return std::max(0, host_.settings().readInteger("Options", "DemoPause", DefaultPause)); }
+int SlideShow::pause() const { return std::clamp(host_.settings().readInteger("Options", "DemoPause", DefaultPause), 0, MaxPause); }
 
 void SlideShow::start(Mode mode, bool byUser, std::function<void()> finished) {
     if (running_) return;
@@ -228,7 +229,11 @@ void SlideShow::finish() {
     host_.recalculate();
     const QString banner = QString::fromLatin1(ProductBanner);
     host_.paintOnPicture([&](QPainter& p) {
-        const QRect box = bannerRect(p.fontMetrics(), banner, p.viewport(), 0);
+        // On a light plate with a dark edge: readable over any picture.
+        const QRect box = bannerRect(p.fontMetrics(), banner, p.viewport(), 2);
+        p.setPen(QColor(40, 40, 40));
+        p.setBrush(QColor(255, 255, 255, 225));
+        p.drawRect(box.adjusted(0, 0, -1, -1));
         p.setPen(Qt::black);
         p.drawText(box, Qt::AlignCenter, banner);
     });

@@ -44,6 +44,8 @@ class SlideShow : public QObject {
 public:
     enum class Mode { Window, FullScreen, Saver };
     static constexpr int DefaultPause = 1500;
+    // The longest pause a settings file may ask for: an hour.
+    static constexpr int MaxPause = 3600000;
 
     SlideShow(PageHost& host, StylePage& page);
     ~SlideShow() override;

@@ -225,7 +225,11 @@ void StylePage::browseFolder() {
 }
 
 std::optional<QImage> StylePage::documentThumbnail(const QString& path) {
-    if (const auto preview = ReadDocumentPreview(path.toStdString())) return controls::ToQImage(*preview);
+    try {
+        if (const auto preview = ReadDocumentPreview(path.toStdString())) return controls::ToQImage(*preview);
+    } catch (const std::exception&) {
+        // A broken preview: the document itself is tried below.
+    }
     const QFileInfo document(path);
     const QString sibling = document.dir().filePath(document.completeBaseName() + QStringLiteral(".bmp"));
     const QFileInfo cached(sibling);
@@ -236,7 +240,7 @@ std::optional<QImage> StylePage::documentThumbnail(const QString& path) {
             // An unreadable cache is made again below.
         }
     }
-    if (!host_.openDocument(path)) return std::nullopt;
+    if (!host_.openDocument(path, true)) return std::nullopt;
     const QSize size = folder_->thumbnailSize();
     const Bitmap thumbnail = presets::StretchBitmap(host_.picture(), size.width(), size.height());
     try {
@@ -252,17 +256,28 @@ int StylePage::scanFolder(const QString& folder) {
     scanning_ = true;
     scanInput_ = false;
     int added = 0;
+    QStringList broken;
     QDirIterator files(folder, {QStringLiteral("*.vtl")}, QDir::Files);
     while (files.hasNext()) {
         const QString path = files.next();
-        if (const auto picture = documentThumbnail(path)) {
+        // A file that cannot be read is left out; the scan goes on with the others.
+        std::optional<QImage> picture;
+        try {
+            picture = documentThumbnail(path);
+        } catch (const std::exception&) {
+        }
+        if (picture) {
             folder_->addThumbnail(path, *picture);
             ++added;
+        } else {
+            broken << QFileInfo(path).fileName();
         }
         QApplication::processEvents();
         if (scanInput_) break;
     }
     scanning_ = false;
+    if (!broken.isEmpty())
+        host_.messages().status(1, tr("Nicht lesbar: %1").arg(broken.join(QStringLiteral(", "))).toStdString());
     return added;
 }
 

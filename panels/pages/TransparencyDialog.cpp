@@ -4,8 +4,10 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <algorithm>
 
 #include "panels/presets/ComboNumber.h"
@@ -51,7 +53,10 @@ TransparencyDialog::TransparencyDialog(PageHost& host, int segment, std::functio
 
     IniFile& ini = host_.settings();
     const int left = ini.readInteger("Transp", "Left", -1), top = ini.readInteger("Transp", "Top", -1);
-    if (left >= 0 && top >= 0) move(left, top);
+    // A stored place counts only where the whole dialog is on the screen's available area.
+    const QScreen* display = QGuiApplication::primaryScreen();
+    const QRect area = display ? display->availableGeometry() : QRect(0, 0, 1024, 768);
+    if (left >= 0 && top >= 0 && area.contains(QRect(QPoint(left, top), size()))) move(left, top);
 
     TFontFX& e = host_.engine();
     if (segment_ == AllPoints) StartFlatProfile(e);

@@ -9,6 +9,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QTabWidget>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QTest>
@@ -16,9 +18,11 @@
 #include <QUrl>
 #include <filesystem>
 #include <fstream>
+#include <new>
 
 #include "app/TextInputDialog.h"
 #include "document/Document.h"
+#include "document/ImageFile.h"
 #include "platform/IniFile.h"
 #include "tests/app/AppWindow.h"
 #include "tests/common/ScratchDir.h"
@@ -111,6 +115,86 @@ TEST(Commands, NewAsksForChangesAndTakesTheDialogText) {
     answer = QMessageBox::No;
     EXPECT_FALSE(w.window.newCommand());
     EXPECT_EQ(w.window.engine().Text, "Zwei\r\nZeilen");
+}
+
+// A picture lends the document its name; Save asks before it replaces a file of that name it did
+// not read or write itself, and asks no more once it has.
+TEST(Commands, SaveAsksBeforeReplacingAFileItDidNotWrite) {
+    testing::ScratchDir dir;
+    saveImage(dir.file("holz.png"), Bitmap{8, 8, std::vector<uint8_t>(8 * 8 * 3, 90)});
+    const std::string other = dir.file("holz.vtl");
+    const auto content = [&other] {
+        std::ifstream in(other, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    { std::ofstream(other, std::ios::binary) << "fremde Datei"; }
+    Window w;
+    QStringList asked;
+    int answer = QMessageBox::No;
+    w.window.confirmHook = [&](const QString& q) {
+        asked << q;
+        return answer;
+    };
+    ASSERT_TRUE(w.window.openFile(QString::fromStdString(dir.file("holz.png"))));
+    EXPECT_EQ(w.window.documentName(), QString::fromStdString(other));
+    w.window.engine().Modified = 1;
+    w.window.saveCommand(false);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked[0].contains(QStringLiteral("existiert schon")));
+    EXPECT_EQ(content(), "fremde Datei");
+    EXPECT_EQ(w.window.engine().Modified, 1);
+    answer = QMessageBox::Yes;
+    w.window.saveCommand(false);
+    EXPECT_EQ(asked.size(), 2);
+    EXPECT_NE(content(), "fremde Datei");
+    EXPECT_EQ(w.window.engine().Modified, 0);
+    w.window.engine().Modified = 1;
+    w.window.saveCommand(false);  // now it is the document's own file
+    EXPECT_EQ(asked.size(), 2);
+    // A document opened is its own file too.
+    ASSERT_TRUE(w.window.openFile(QString::fromStdString(other)));
+    w.window.engine().Modified = 1;
+    w.window.saveCommand(false);
+    EXPECT_EQ(asked.size(), 2);
+}
+
+// New starts without a shape of the Deform list chosen; the bevel editor's point stays on its page.
+TEST(Commands, NewAndPageChangesLeaveNothingOfBefore) {
+    Window w;
+    w.window.notebook()->setCurrentIndex(MainWindow::DeformPage);
+    auto* list = w.window.findChild<QListWidget*>(QStringLiteral("GuideStyleListBox"));
+    ASSERT_NE(list, nullptr);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(8)).center());
+    ASSERT_EQ(list->currentRow(), 8);
+    w.window.confirmHook = [](const QString&) { return int(QMessageBox::No); };
+    w.window.dialogHook = [](QDialog&) { return int(QDialog::Accepted); };
+    ASSERT_TRUE(w.window.newCommand());
+    EXPECT_EQ(list->currentRow(), -1);
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    // A picture entry carries no text, so nothing is drawn under its picture.
+    for (int row = 0; row < list->count(); ++row) EXPECT_FALSE(list->item(row)->data(Qt::DisplayRole).isValid()) << row;
+
+    w.window.notebook()->setCurrentIndex(MainWindow::BevelPage);
+    w.window.messages().status(1, "Punkt 1, 17%, 83%");
+    w.window.notebook()->setCurrentIndex(MainWindow::TextPage);
+    EXPECT_TRUE(w.window.statusText(1).isEmpty()) << w.window.statusText(1).toStdString();
+}
+
+// Memory that runs out inside a command is a German message; the window goes on working.
+TEST(Commands, OutOfMemoryIsAMessage) {
+    Window w;
+    w.window.dialogHook = [](QDialog&) -> int { throw std::bad_alloc(); };
+    QAction* print = w.window.findChild<QAction*>(QStringLiteral("PrintMenu"));
+    ASSERT_NE(print, nullptr);
+    print->trigger();
+    ASSERT_EQ(w.window.messages().recorded.entries.size(), 1u);
+    EXPECT_NE(w.window.messages().recorded.entries[0].text.find("Arbeitsspeicher"), std::string::npos);
+    w.window.dialogHook = nullptr;
+    const Bitmap before = w.window.view()->canvas()->toBitmap();
+    w.window.engine().Text = "Weiter";
+    w.window.engine().releaseTextMask();
+    w.window.recalculate();
+    EXPECT_NE(w.window.view()->canvas()->toBitmap().bgr, before.bgr);
 }
 
 // Save on an untitled document is Save as: the dialog suggests the text's start; the chosen type

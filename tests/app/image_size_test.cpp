@@ -150,6 +150,31 @@ TEST(ImageSize, MinimiseLeavesTheSizeToTheScaling) {
     EXPECT_LE(text.right(), fitted.width());
 }
 
+// Text that reaches past the picture: minimise makes the picture hold all of it, with its margin
+// of plain ground on every side.
+TEST(ImageSize, MinimiseFitsTextThatReachesPastThePicture) {
+    for (const QSize small : {QSize(200, 100), QSize(450, 60), QSize(120, 200)}) {
+        SCOPED_TRACE(small.width());
+        Window w;
+        w.window.setImageSize(small.width(), small.height());  // the guides stay where they were
+        w.window.recalculate();
+        const ColorRef ground = w.pixel(0, 0);
+        runImageSize(w, [](ImageSizeDialog& d) {
+            QTest::mouseClick(child(d, "ImageMinimierenSpeedButton"), Qt::LeftButton);
+            QTest::mouseClick(child(d, "OkButton"), Qt::LeftButton);
+        });
+        const QSize fitted = w.window.view()->size();
+        EXPECT_GE(fitted.width(), 400);
+        EXPECT_GE(fitted.height(), 140);
+        int letters = 0;
+        for (int x = 0; x < fitted.width(); ++x)
+            letters += (w.pixel(x, 0) != ground) + (w.pixel(x, fitted.height() - 1) != ground);
+        for (int y = 0; y < fitted.height(); ++y)
+            letters += (w.pixel(0, y) != ground) + (w.pixel(fitted.width() - 1, y) != ground);
+        EXPECT_EQ(letters, 0) << fitted.width() << " x " << fitted.height();
+    }
+}
+
 TEST(ImageSize, MaximiseFillsThePicture) {
     Window w;
     const QRect before = w.window.textFrame();

@@ -1,6 +1,8 @@
 // The image as the guide editor, driven with real mouse and key events on the main window.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
@@ -248,6 +250,40 @@ TEST(CanvasInteraction, DrawingBothBoundaryLines) {
     w.drag(QPoint(20, 170), QPoint(420, 120));
     EXPECT_EQ(w.e().GuidePoints[2][0], (Point{20, 170}));
     EXPECT_EQ(w.e().GuidePoints[1].back(), w.e().GuidePoints[2][w.e().NumGuidePoints[2] - 1]);
+}
+
+// However a drawing ends, the letters take the new lines' shape at once (the same picture a fresh
+// render gives) and the bar's drawing request goes.
+TEST(CanvasInteraction, DrawingEndsWithTheLettersInTheirNewShape) {
+    struct Case {
+        const char* what;
+        int mode;
+        std::function<void(Editor&)> finish;
+    };
+    const Case cases[] = {
+        {"right button", MainWindow::DrawBothLines, [](Editor& w) { QTest::mouseClick(w.view(), Qt::RightButton, {}, QPoint(200, 150)); }},
+        {"a key", MainWindow::DrawBothLines, [](Editor& w) { QTest::keyClick(w.view(), Qt::Key_Space); }},
+        {"lower line drawn", MainWindow::DrawBothLines, [](Editor& w) { w.drag(QPoint(20, 190), QPoint(430, 150)); }},
+        {"one line redrawn", MainWindow::DrawRedrawLine, [](Editor&) {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Editor w(c.mode);
+        const Bitmap before = w.window.view()->canvas()->toBitmap();
+        if (c.mode == MainWindow::DrawRedrawLine) {
+            w.move((at(w.e().GuidePoints[0].front()) + at(w.e().GuidePoints[0].back())) / 2);
+            w.drag(QPoint(20, 5), QPoint(430, 60));
+        } else {
+            w.drag(QPoint(20, 10), QPoint(430, 70));
+        }
+        c.finish(w);
+        const Bitmap drawn = w.window.view()->canvas()->toBitmap();
+        EXPECT_NE(drawn.bgr, before.bgr);
+        w.e().releaseTextMask();
+        w.window.recalculate();
+        EXPECT_EQ(w.window.view()->canvas()->toBitmap().bgr, drawn.bgr);
+        EXPECT_TRUE(w.window.statusText(StatusSimple).isEmpty()) << w.window.statusText(StatusSimple).toStdString();
+    }
 }
 
 TEST(CanvasInteraction, RedrawingTheSelectedLine) {

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QFileInfo>
 #include <QTest>
 
 #include "app/PrintDialog.h"
@@ -217,6 +218,45 @@ TEST(PrintDialog, PrintsThePictureIntoItsRectangleOfAPdfPage) {
         EXPECT_LE(std::abs(c.red() - p.colour.red()) + std::abs(c.green() - p.colour.green()) + std::abs(c.blue() - p.colour.blue()), 30)
             << p.x << " mm, " << p.y << " mm: " << c.name().toStdString();
     }
+}
+
+// A sign typed first waits for its digits; Print checks the layout against the A4 paper (210 x 297
+// mm) and refuses what does not lie on it, writing nothing.
+TEST(PrintDialog, TypedSignsWaitAndPrintRefusesWhatLeavesThePaper) {
+    struct Case {
+        const char* what;
+        const char* edit;
+        QString text;
+        bool prints;
+    };
+    const Case cases[] = {
+        {"fits", "WidthEdit", QStringLiteral("150"), true},
+        {"fills the paper's width", "WidthEdit", QStringLiteral("180"), true},
+        {"far too wide", "WidthEdit", QStringLiteral("99999"), false},
+        {"negative left", "LeftEdit", QStringLiteral("-5"), false},
+        {"a sign alone", "TopEdit", QStringLiteral("-"), false},
+        {"negative width", "WidthEdit", QStringLiteral("-40"), false},
+        {"beyond the bottom", "BottomEdit", QStringLiteral("-1"), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        vortel::testing::ScratchDir dir;
+        const QString pdf = QString::fromStdString(dir.file("page.pdf"));
+        PrintRig rig(P, {400, 200}, PrintLayout{30, 20, 100, 50, 0, {}});
+        rig.dialog->setPdfOutput(pdf);
+        rig.type(c.edit, c.text);
+        EXPECT_TRUE(rig.messages.entries.empty()) << "nothing is refused while typing";
+        EXPECT_EQ(rig.dialog->print(), c.prints);
+        EXPECT_EQ(QFileInfo::exists(pdf), c.prints);
+        EXPECT_EQ(rig.messages.entries.size(), c.prints ? 0u : 1u);
+        EXPECT_EQ(rig.layout.Width, c.prints ? rig.dialog->imageWidth() : 100);  // a refusal stores nothing
+    }
+    // A document's stored block beyond any paper starts held to ten metres, and is refused.
+    PrintRig stored(P, {400, 200}, PrintLayout{-70000, 20, 99999, 2000000000, 0, {}});
+    EXPECT_GE(stored.dialog->left(), -10000);
+    EXPECT_LE(stored.dialog->imageWidth(), 10000);
+    EXPECT_LE(stored.dialog->imageHeight(), 10000);
+    EXPECT_FALSE(stored.dialog->print());
 }
 
 // Print from the window's menu: stores the layout block; Cancel leaves it.

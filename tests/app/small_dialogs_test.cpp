@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QPushButton>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 
 #include "app/CharDeformDialog.h"
@@ -68,6 +70,24 @@ TEST(TransparencyDialog, ChangesApplyAtOnceAndCancelRestoresTheOpeningValue) {
         QTest::mouseClick(dialog.findChild<QPushButton*>(QString::fromLatin1(c.closeWith)), Qt::LeftButton);
         EXPECT_EQ(transparencies(w.window.engine()), c.after);
         EXPECT_TRUE(w.window.settings().readInteger("Transp", "Left", -1) >= 0);
+    }
+}
+
+// A stored place off the screen is not taken; one on it is.
+TEST(TransparencyDialog, StoredPlaceCountsOnlyOnTheScreen) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct {
+        int left, top;
+        bool taken;
+    } cases[] = {{area.left() + 10, area.top() + 20, true}, {area.right() + 300, 20, false}, {20, 90000, false},
+                 {area.right() - 5, area.top(), false}};
+    for (const auto& c : cases) {
+        Window w;
+        w.window.settings().writeInteger("Transp", "Left", c.left);
+        w.window.settings().writeInteger("Transp", "Top", c.top);
+        TransparencyDialog dialog(w.window, TransparencyDialog::AllPoints, [] {}, &w.window);
+        EXPECT_EQ(dialog.pos() == QPoint(c.left, c.top), c.taken) << c.left << "," << c.top;
+        EXPECT_TRUE(area.intersects(dialog.frameGeometry())) << c.left << "," << c.top;
     }
 }
 

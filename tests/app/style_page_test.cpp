@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -183,6 +184,45 @@ TEST(StylePageFolder, DocumentsShowTheirPreviewOrAreOpenedAndRendered) {
             clickRow(style->folderList(), 0);
             EXPECT_EQ(w.window.documentName(), path);
         }
+    }
+}
+
+// Broken documents among good ones: each is left out without a box and the scan goes on; the bar
+// names them.
+TEST(StylePageFolder, BrokenDocumentsAreLeftOutAndTheScanGoesOn) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"garbage", std::string("kein Dokument, nur Text")},
+        {"empty", std::string()},
+        {"a document cut short", std::string()},  // filled below from a good one
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Window w;
+        w.window.confirmHook = [](const QString&) { return int(QMessageBox::No); };
+        testing::ScratchDir folder;
+        for (int i = 0; i < 5; ++i) writeDocument(w.window, folder.file("doc" + std::to_string(i) + ".vtl"), 0);
+        std::string bytes = c.bytes;
+        if (std::string(c.what) == "a document cut short") {
+            std::ifstream good(folder.file("doc0.vtl"), std::ios::binary);
+            bytes.assign(std::istreambuf_iterator<char>(good), {});
+            bytes.resize(bytes.size() / 3);
+            bytes[590] ^= 0x55;  // the preview's place no longer fits either
+        }
+        { std::ofstream(folder.file("kaputt.vtl"), std::ios::binary) << bytes; }
+        const auto boxes = [&w] {
+            return std::count_if(w.window.messages().recorded.entries.begin(), w.window.messages().recorded.entries.end(),
+                                 [](const RecordingMessages::Entry& e) { return e.kind == RecordingMessages::Kind::Box; });
+        };
+        const auto boxesBefore = boxes();
+        w.window.folderHook = [&](const QString&, const QString&) { return QString::fromStdString(folder.path().string()); };
+        QTest::mouseClick(w.window.findChild<QAbstractButton*>(QStringLiteral("StyleDirSpeedButton")), Qt::LeftButton);
+        EXPECT_EQ(page(w.window)->folderList()->count(), 5);
+        EXPECT_EQ(boxes(), boxesBefore);
+        EXPECT_TRUE(w.window.statusText(1).contains(QStringLiteral("kaputt.vtl"))) << w.window.statusText(1).toStdString();
     }
 }
 
