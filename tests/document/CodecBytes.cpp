@@ -171,7 +171,8 @@ std::vector<uint8_t> pcxTailPalette(Rgb (*colour)(int index)) {
     return out;
 }
 
-std::vector<uint8_t> libjpegEncode(int width, int height, JpegInput input, const std::vector<uint8_t>& samples) {
+std::vector<uint8_t> libjpegEncode(int width, int height, JpegInput input, const std::vector<uint8_t>& samples,
+                                   const std::vector<JpegScan>& script) {
     jpeg_compress_struct info{};
     jpeg_error_mgr error{};
     info.err = jpeg_std_error(&error);
@@ -181,11 +182,21 @@ std::vector<uint8_t> libjpegEncode(int width, int height, JpegInput input, const
     jpeg_mem_dest(&info, &buffer, &size);
     info.image_width = JDIMENSION(width);
     info.image_height = JDIMENSION(height);
-    info.input_components = input == JpegInput::Grey ? 1 : 4;
-    info.in_color_space = input == JpegInput::Grey ? JCS_GRAYSCALE : JCS_CMYK;
+    info.input_components = input == JpegInput::Grey ? 1 : input == JpegInput::Rgb ? 3 : 4;
+    info.in_color_space = input == JpegInput::Grey ? JCS_GRAYSCALE : input == JpegInput::Rgb ? JCS_RGB : JCS_CMYK;
     jpeg_set_defaults(&info);
     if (input == JpegInput::Ycck) jpeg_set_colorspace(&info, JCS_YCCK);
     jpeg_set_quality(&info, 90, TRUE);
+    std::vector<jpeg_scan_info> scans;
+    for (const auto& scan : script) {
+        jpeg_scan_info one{int(scan.components.size()), {}, scan.Ss, scan.Se, scan.Ah, scan.Al};
+        for (size_t c = 0; c < scan.components.size(); ++c) one.component_index[c] = scan.components[c];
+        scans.push_back(one);
+    }
+    if (!scans.empty()) {
+        info.scan_info = scans.data();
+        info.num_scans = int(scans.size());
+    }
     jpeg_start_compress(&info, TRUE);
     const size_t rowBytes = size_t(width) * size_t(info.input_components);
     while (info.next_scanline < info.image_height) {

@@ -76,9 +76,18 @@ std::vector<uint8_t> pcxRle(const std::vector<uint8_t>& plain);
 // The 769-byte tail of a 256-colour PCX: marker 0x0C and entry i = `colour(i)`.
 std::vector<uint8_t> pcxTailPalette(Rgb (*colour)(int index));
 
-enum class JpegInput { Grey, Cmyk, Ycck };
+enum class JpegInput { Grey, Cmyk, Ycck, Rgb };
 
-// libjpeg's own encoding of `samples` (1 or 4 a pixel, as the input names) at quality 90.
-std::vector<uint8_t> libjpegEncode(int width, int height, JpegInput input, const std::vector<uint8_t>& samples);
+// One scan of a progressive script: the components it carries, the coefficient band Ss..Se and the
+// successive-approximation bits Ah, Al (libjpeg's jpeg_scan_info).
+struct JpegScan {
+    std::vector<int> components;
+    int Ss, Se, Ah, Al;
+};
+
+// libjpeg's own encoding of `samples` (1, 3 or 4 a pixel, as the input names) at quality 90; with
+// a script, progressive in exactly those scans.
+std::vector<uint8_t> libjpegEncode(int width, int height, JpegInput input, const std::vector<uint8_t>& samples,
+                                   const std::vector<JpegScan>& script = {});
 
 }  // namespace vortel::testing

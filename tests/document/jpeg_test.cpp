@@ -3,10 +3,7 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstdio>
 #include <filesystem>
-
-#include <jpeglib.h>
 
 #include "document/FileBytes.h"
 #include "document/ImageError.h"
@@ -216,36 +213,11 @@ namespace {
 // its own: with `refined`, first its upper bits and then its last bit. A valid file of 190 scans,
 // or of 379 with the refinements; encoders in use write about ten.
 std::vector<uint8_t> manyScanJpeg(bool refined) {
-    std::vector<jpeg_scan_info> script;
-    script.push_back({3, {0, 1, 2, 0}, 0, 0, 0, 0});
+    std::vector<vortel::testing::JpegScan> script{{{0, 1, 2}, 0, 0, 0, 0}};
     for (int pass = 0; pass < (refined ? 2 : 1); ++pass)
         for (int c = 0; c < 3; ++c)
-            for (int k = 1; k < 64; ++k)
-                script.push_back({1, {c, 0, 0, 0}, k, k, refined ? pass : 0, refined && pass == 0 ? 1 : 0});
-    jpeg_compress_struct info{};
-    jpeg_error_mgr error{};
-    info.err = jpeg_std_error(&error);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = info.image_height = 32;
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    info.scan_info = script.data();
-    info.num_scans = int(script.size());
-    jpeg_start_compress(&info, TRUE);
-    const Bitmap picture = smoothPicture(32, 32);
-    while (info.next_scanline < info.image_height) {
-        auto row = const_cast<JSAMPROW>(picture.bgr.data() + info.next_scanline * 96);
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    std::vector<uint8_t> out(buffer, buffer + size);
-    jpeg_destroy_compress(&info);
-    std::free(buffer);
-    return out;
+            for (int k = 1; k < 64; ++k) script.push_back({{c}, k, k, refined ? pass : 0, refined && pass == 0 ? 1 : 0});
+    return libjpegEncode(32, 32, JpegInput::Rgb, smoothPicture(32, 32).bgr, script);
 }
 
 }  // namespace
