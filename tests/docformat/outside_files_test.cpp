@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "document/Document.h"
 #include "document/DocumentFormat.h"
 #include "document/FileBytes.h"
+#include "document/ImageBmp.h"
 #include "document/ImageFile.h"
 #include "platform/FileGate.h"
 #include "platform/IniFile.h"
@@ -30,37 +32,45 @@ struct Deadline {
     ~Deadline() { ::alarm(0); }
 };
 
-// The readers, each as: does it refuse `path` (throw, or give nothing)?
-const std::vector<std::pair<const char*, std::function<bool(const std::string&)>>>& readers() {
-    static const std::vector<std::pair<const char*, std::function<bool(const std::string&)>>> all = {
-        {"picture", [](const std::string& p) {
-             try {
-                 loadImage(p);
-             } catch (const ImageError&) {
-                 return true;
-             }
-             return false;
-         }},
-        {"document", [](const std::string& p) {
-             TFontFX engine(testRect());
-             try {
-                 ReadDocument(engine, p);
-             } catch (const DocumentError&) {
-                 return true;
-             }
-             return false;
-         }},
-        {"style file", [](const std::string& p) {
-             TFontFX engine(testRect());
-             try {
-                 ReadStyleFile(engine, p, StyleKind::Bevel);
-             } catch (const DocumentError&) {
-                 return true;
-             }
-             return false;
-         }},
-        {"preview", [](const std::string& p) { return !ReadDocumentPreview(p); }},
-        {"settings", [](const std::string& p) { return IniFile(p).text().empty(); }},
+// The readers, each as: does it refuse `path` (throw, or give nothing)? And how to write a file
+// it reads.
+struct Reader {
+    const char* name;
+    std::function<bool(const std::string&)> refuses;
+    std::function<void(const std::string&)> writeGood;
+};
+
+template <typename Error>
+bool throws(const std::function<void()>& read) {
+    try {
+        read();
+    } catch (const Error&) {
+        return true;
+    }
+    return false;
+}
+
+const std::vector<Reader>& readers() {
+    static const TFontFX engine(testRect());
+    static const std::vector<Reader> all = {
+        {"picture", [](const std::string& p) { return throws<ImageError>([&] { loadImage(p); }); },
+         [](const std::string& p) { saveBmp(p, gradientPicture(8, 8)); }},
+        {"document",
+         [](const std::string& p) {
+             TFontFX into(testRect());
+             return throws<DocumentError>([&] { ReadDocument(into, p); });
+         },
+         [](const std::string& p) { WriteDocument(engine, gradientPicture(8, 8), p); }},
+        {"style file",
+         [](const std::string& p) {
+             TFontFX into(testRect());
+             return throws<DocumentError>([&] { ReadStyleFile(into, p, StyleKind::Bevel); });
+         },
+         [](const std::string& p) { WriteStyleFile(engine, p, StyleKind::Bevel); }},
+        {"preview", [](const std::string& p) { return !ReadDocumentPreview(p); },
+         [](const std::string& p) { WriteDocument(engine, gradientPicture(8, 8), p); }},
+        {"settings", [](const std::string& p) { return IniFile(p).text().empty(); },
+         [](const std::string& p) { std::ofstream(p) << "[Image]\r\nWidth=640\r\n"; }},
     };
     return all;
 }
@@ -83,14 +93,32 @@ TEST(OutsideFiles, EveryReaderRefusesWhatIsNotARegularFile) {
     const std::vector<std::string> refused = {dir.file("fifo"),    dir.file("folder"),    "/dev/zero",
                                               "/dev/full",         dir.file("loop-a"),    dir.file("zero-link"),
                                               dir.file("plain/x"), dir.file("missing"),   dir.file("huge")};
-    for (const auto& [name, refuses] : readers())
-        for (const auto& path : refused) EXPECT_TRUE(refuses(path)) << name << " read " << path;
+    for (const Reader& reader : readers())
+        for (const auto& path : refused) EXPECT_TRUE(reader.refuses(path)) << reader.name << " read " << path;
 
-    if (::geteuid() != 0) {  // the superuser reads any file whatever its mode
-        std::ofstream(dir.file("locked")) << "x";
-        fs::permissions(dir.file("locked"), fs::perms::none);
-        for (const auto& [name, refuses] : readers()) EXPECT_TRUE(refuses(dir.file("locked"))) << name;
+    // A file each reader reads, until it may no longer open it. The superuser reads any file whatever
+    // its mode, so then the readers run in a child that has become an ordinary user; its exit status
+    // counts the files read.
+    fs::permissions(dir.path(), fs::perms::owner_all | fs::perms::others_exec | fs::perms::group_exec);
+    for (const Reader& reader : readers()) {
+        const std::string locked = dir.file(std::string("locked ") + reader.name);
+        reader.writeGood(locked);
+        EXPECT_FALSE(reader.refuses(locked)) << reader.name;
+        fs::permissions(locked, fs::perms::none);
     }
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(99);
+        int read = 0;
+        for (const Reader& reader : readers())
+            read += reader.refuses(dir.file(std::string("locked ") + reader.name)) ? 0 : 1;
+        ::_exit(read);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "readers that read a file they may not open";
 }
 
 TEST(OutsideFiles, TheGateSaysWhyAndReadsWhatItAdmits) {
