@@ -287,7 +287,7 @@ public:
 private:
     void buildRandomTables(size_t characters);
     void placeInitialGuides(bool measureOnly);
-    void drawLine(Canvas& dc, std::u32string_view line, int32_t x, int32_t y, size_t& charIndex, bool kerning);
+    void drawLine(Canvas& dc, const ShapedLine& line, int32_t x, int32_t y, size_t& letterIndex);
     void resizeGuide(int guide, size_t count, const char* what);
     void buildNormals(const ByteMap& tangent);
     void fillSegment(int segment, int64_t off, int64_t a, int32_t height, bool flat);

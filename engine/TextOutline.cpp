@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <cmath>
-#include <map>
 
 #include "engine/FontFX.h"
 #include "engine/Helpers.h"
@@ -129,6 +128,7 @@ Size TFontFX::DrawTextNormal(Canvas& dc, bool fitFlag, int32_t yOffset, int32_t 
     dc.setTextCharacterExtra(CharSpacing);
     const Size block = dc.drawText(text, Rect{0, 0, 10000, 10000}, TextFormat | DT_CALCRECT);
     dc.setTextCharacterExtra(0);
+    dc.setTabStop(TextFormat & DT_EXPANDTABS ? 8 : 0);
 
     TextExtent = Size{0, -LineSpacing};
     LineCount = countLines(text);
@@ -137,79 +137,59 @@ Size TFontFX::DrawTextNormal(Canvas& dc, bool fitFlag, int32_t yOffset, int32_t 
     buildRandomTables(text.size() + 1);
 
     std::u32string rest = text;
-    size_t charIndex = 0;
+    size_t letterIndex = 0;
     for (int32_t l = 0; l < LineCount; ++l) {
         const size_t cr = rest.find(U'\r');
         const std::u32string line = trimmed(std::u32string_view(rest).substr(0, cr));
         rest = cr == std::u32string::npos ? std::u32string() : trimmed(std::u32string_view(rest).substr(cr + 1));
 
-        int32_t width = 0;
-        if (kerning) {
-            for (int32_t a : dc.kernedAdvances(line)) width += a + CharSpacing;
-        } else {
-            dc.setTextCharacterExtra(CharSpacing);
-            width = dc.textExtent(line).cx;
-            dc.setTextCharacterExtra(0);
-        }
+        const ShapedLine shaped = dc.shape(line, kerning);
+        const int32_t width = static_cast<int32_t>(shaped.width(CharSpacing));
+        // A right-to-left line starts where its reader starts: the alignment is mirrored.
+        uint32_t align = TextFormat & (DT_CENTER | DT_RIGHT);
+        if (shaped.rightToLeft && !(align & DT_CENTER)) align ^= DT_RIGHT;
         int32_t x = 0;
-        if (TextFormat & DT_CENTER) x = (block.cx - width) / 2;
-        else if (TextFormat & DT_RIGHT) x = block.cx - width;
+        if (align & DT_CENTER) x = (block.cx - width) / 2;
+        else if (align & DT_RIGHT) x = block.cx - width;
         if (fitFlag) x += xOffset;
         int32_t y = LineCount == 1 ? yOffset : blockHeight * l / LineCount + yOffset;
         y += LineSpacing * l;
 
-        drawLine(dc, line, x + ImageRect.left, y + ImageRect.top, charIndex, kerning);
+        drawLine(dc, shaped, x + ImageRect.left, y + ImageRect.top, letterIndex);
         TextExtent.cx = std::max(TextExtent.cx, width);
     }
+    dc.setTabStop(0);
     TextExtent.cy = (LineCount - 1) * LineSpacing + blockHeight;
     return TextExtent;
 }
 
-// Draws one laid-out line: in one text-out call, or character by character when letters tilt or
-// jump. Every character advances by the same amount that measured the line, so centring holds.
-void TFontFX::drawLine(Canvas& dc, std::u32string_view line, int32_t x, int32_t y, size_t& charIndex, bool kerning) {
-    std::vector<int32_t> advances;
-    if (kerning) {
-        advances = dc.kernedAdvances(line);
-        for (int32_t& a : advances) a += CharSpacing;
-    }
+// Draws one laid-out line: in one go, or letter by letter (a letter being a character cluster)
+// when letters tilt or jump. Every letter advances by the same amount that measured the line, so
+// centring holds.
+void TFontFX::drawLine(Canvas& dc, const ShapedLine& line, int32_t x, int32_t y, size_t& letterIndex) {
     if (KippAmount == 0 && HochTiefAmount == 0) {
-        if (kerning) {
-            dc.extTextOut(x, y, line, &advances);
-        } else {
-            dc.setTextCharacterExtra(CharSpacing);
-            dc.extTextOut(x, y, line);
-            dc.setTextCharacterExtra(0);
-        }
-        charIndex += line.size();
+        std::vector<int32_t> advances;
+        for (const TextCluster& c : line.clusters) advances.push_back(c.advance + CharSpacing);
+        dc.drawShaped(x, y, line, &advances);
+        letterIndex += line.clusters.size();
         return;
     }
 
-    const FontPtr base = dc.font();
-    std::map<int32_t, FontPtr> tilted;  // one font per tilt angle of this line
+    const int32_t cellHeight = dc.font()->metrics().height;
+    const int32_t ownTurn = Font.lfEscapement;
     int32_t penX = x;
-    for (size_t i = 0; i < line.size(); ++i, ++charIndex) {
-        const size_t t = std::min(charIndex, tiltTable_.size() - 1);
-        const int32_t tilt = tiltTable_[t];
-        const std::u32string_view ch = line.substr(i, 1);
-        const Size cell = dc.textExtent(ch);
+    for (const TextCluster& cluster : line.clusters) {
+        const size_t t = std::min(letterIndex++, tiltTable_.size() - 1);
+        const int32_t tilt = KippAmount != 0 ? tiltTable_[t] : ownTurn;
         double shiftX = 0, shiftY = 0;
         if (KippAmount != 0) {
-            auto& f = tilted[tilt];
-            if (!f) {
-                LogFont lf = Font;
-                lf.lfEscapement = lf.lfOrientation = tilt;
-                f = vortel::Font::create(lf);
-            }
-            // Turn the character about its own cell centre instead of the cell's corner.
-            const double a = tilt * M_PI / 1800.0, cx = cell.cx / 2.0, cy = cell.cy / 2.0;
+            // Turn the letter about its own cell centre instead of the cell's corner.
+            const double a = tilt * M_PI / 1800.0, cx = cluster.width / 2.0, cy = cellHeight / 2.0;
             shiftX = cx - (cx * std::cos(a) + cy * std::sin(a));
             shiftY = cy - (-cx * std::sin(a) + cy * std::cos(a));
-            dc.selectFont(f);
         }
-        dc.extTextOut(penX + roundEven32(shiftX), y + raiseTable_[t] + roundEven32(shiftY), ch);
-        dc.selectFont(base);
-        penX += kerning ? advances[i] : dc.charAbcWidths(line[i]).advance() + CharSpacing;
+        dc.drawCluster(penX + roundEven32(shiftX), y + raiseTable_[t] + roundEven32(shiftY), cluster, tilt);
+        penX += cluster.advance + CharSpacing;
     }
 }
 

@@ -186,9 +186,16 @@ void Canvas::flattenPath() { path_.flatten(); }
 
 Size Canvas::textExtent(std::u32string_view text) const {
     const Font& font = requireFont(font_);
-    int64_t width = 0;
-    for (char32_t ch : text) width += font.advance(ch) + charExtra_;
-    return {static_cast<int32_t>(width), font.metrics().height};
+    const ShapedLine line = shape(text, false);
+    return {static_cast<int32_t>(line.width(charExtra_)), font.metrics().height};
+}
+
+ShapedLine Canvas::shape(std::u32string_view line, bool kerning) const {
+    requireFont(font_);
+    ShapeOptions options;
+    options.kerning = kerning;
+    options.tabStop = tabStop_ > 0 ? tabStop_ * font_->metrics().avgCharWidth : 0;
+    return shapeLine(font_, line, options);
 }
 
 AbcWidths Canvas::charAbcWidths(char32_t ch) const { return requireFont(font_).abcWidths(ch); }
@@ -199,6 +206,12 @@ std::vector<int32_t> Canvas::kernedAdvances(std::u32string_view text) const {
 
 Size Canvas::drawText(std::u32string_view text, const Rect& rect, uint32_t format) {
     const Font& font = requireFont(font_);
+    struct TabScope {
+        Canvas& dc;
+        int32_t saved;
+        ~TabScope() { dc.tabStop_ = saved; }
+    } tabScope{*this, tabStop_};
+    tabStop_ = format & DT_EXPANDTABS ? 8 : 0;
     const LineLayoutOptions options{(format & DT_NOPREFIX) == 0, (format & DT_WORDBREAK) != 0, rect.width()};
     const auto lines =
         layoutTextLines(text, options, [&](char32_t ch) { return font.advance(ch) + charExtra_; });
@@ -220,6 +233,10 @@ Size Canvas::drawText(std::u32string_view text, const Rect& rect, uint32_t forma
 }
 
 void Canvas::extTextOut(int32_t x, int32_t y, std::u32string_view text, const std::vector<int32_t>* dx) {
+    drawShaped(x, y, shape(text, false), dx);
+}
+
+void Canvas::drawShaped(int32_t x, int32_t y, const ShapedLine& line, const std::vector<int32_t>* dx) {
     const Font& font = requireFont(font_);
     const auto [cosA, sinA] = cosSinOfTenths(font.logFont().lfEscapement);
     const auto at = [&, cosA = cosA, sinA = sinA](double along, double down) {
@@ -229,12 +246,16 @@ void Canvas::extTextOut(int32_t x, int32_t y, std::u32string_view text, const st
     GdiPath glyphs;
     GdiPath& target = recording_ ? path_ : glyphs;
     double pen = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        font.appendGlyph(target, text[i], at(pen, 0));
-        pen += dx && i < dx->size() ? (*dx)[i] : font.advance(text[i]) + charExtra_;
+    for (size_t i = 0; i < line.clusters.size(); ++i) {
+        const TextCluster& cluster = line.clusters[i];
+        for (const PlacedGlyph& g : cluster.glyphs) {
+            // The glyph's own font carries the same escapement as the line's.
+            g.font->appendGlyphIndex(target, g.glyph, at(pen + g.x, g.y));
+        }
+        pen += dx && i < dx->size() ? (*dx)[i] : cluster.advance + charExtra_;
     }
     if (recording_) return;
-    if (bkMode_ == BkMode::Opaque && !text.empty()) {
+    if (bkMode_ == BkMode::Opaque && !line.clusters.empty()) {
         const double cell = font.metrics().height;
         GdiPath box;
         box.moveTo(at(0, 0));
@@ -244,6 +265,20 @@ void Canvas::extTextOut(int32_t x, int32_t y, std::u32string_view text, const st
         box.closeFigure();
         fillGdiPath(box, FillMode::Winding, bkColor_);
     }
+    if (!glyphs.empty()) fillGdiPath(glyphs, FillMode::Winding, textColor_);
+    notifyChanged();
+}
+
+void Canvas::drawCluster(double x, double y, const TextCluster& cluster, int32_t tenths) {
+    const auto [cosA, sinA] = cosSinOfTenths(tenths);
+    GdiPath glyphs;
+    GdiPath& target = recording_ ? path_ : glyphs;
+    for (const PlacedGlyph& g : cluster.glyphs) {
+        double dx = g.x, dy = g.y;
+        turnOffset(dx, dy, cosA, sinA);
+        g.font->turned(tenths)->appendGlyphIndex(target, g.glyph, PointF{x + dx, y + dy});
+    }
+    if (recording_) return;
     if (!glyphs.empty()) fillGdiPath(glyphs, FillMode::Winding, textColor_);
     notifyChanged();
 }

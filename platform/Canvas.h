@@ -9,6 +9,7 @@
 #include "platform/Geometry.h"
 #include "platform/LargeBuffer.h"
 #include "platform/Path.h"
+#include "platform/TextShaping.h"
 
 typedef struct _cairo_surface cairo_surface_t;
 
@@ -22,6 +23,7 @@ enum DrawTextFlags : uint32_t {
     DT_CENTER = 0x0001,
     DT_RIGHT = 0x0002,
     DT_WORDBREAK = 0x0010,
+    DT_EXPANDTABS = 0x0040,
     DT_NOPREFIX = 0x0800,
     DT_CALCRECT = 0x0400,
 };
@@ -59,6 +61,8 @@ public:
     void setBkMode(BkMode m) { bkMode_ = m; }
     void setTextCharacterExtra(int32_t extra) { charExtra_ = extra; }
     int32_t textCharacterExtra() const { return charExtra_; }
+    // Tabs reach the next multiple of `chars` average character widths; 0: a tab is a space.
+    void setTabStop(int32_t chars) { tabStop_ = chars; }
     void setPenColor(ColorRef c) { penColor_ = c; }
 
     // Lines with the current pen; recorded into the path while a bracket is open.
@@ -106,9 +110,16 @@ public:
     std::vector<int32_t> kernedAdvances(std::u32string_view text) const;
     // Lays out a block like the old DrawText; with DT_CALCRECT only measures and returns the size.
     Size drawText(std::u32string_view text, const Rect& rect, uint32_t format);
-    // Draws (or records) one line with its cell's top-left at (x, y); `dx` gives per-character
+    // Draws (or records) one line with its cell's top-left at (x, y); `dx` gives per-cluster
     // advances, otherwise the natural advances plus the character extra are used.
     void extTextOut(int32_t x, int32_t y, std::u32string_view text, const std::vector<int32_t>* dx = nullptr);
+    // The selected font's layout of one line (see shapeLine), with its kerning when `kerning`.
+    ShapedLine shape(std::u32string_view line, bool kerning) const;
+    // Draws (or records) a shaped line from (x, y); `dx` as for extTextOut.
+    void drawShaped(int32_t x, int32_t y, const ShapedLine& line, const std::vector<int32_t>* dx = nullptr);
+    // Draws (or records) one cluster with its pen position at (x, y), every glyph turned by `tenths`
+    // of a degree about that point (the tilt of one letter).
+    void drawCluster(double x, double y, const TextCluster& cluster, int32_t tenths);
 
     // Change notification: called whenever something was drawn or the state was re-selected.
     void setChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
@@ -150,6 +161,7 @@ private:
     ColorRef textColor_ = 0, bkColor_ = 0xFFFFFF, penColor_ = 0;
     BkMode bkMode_ = BkMode::Opaque;
     int32_t charExtra_ = 0;
+    int32_t tabStop_ = 0;
     PointF penPos_;
     FillMode fillMode_ = FillMode::Alternate;
     bool recording_ = false;

@@ -300,6 +300,11 @@ struct Font::Impl {
         double inkMin = 0, inkMax = 0;  // horizontal ink extent in font units, sheared if italic
         bool blank = true;
     };
+    // Outlines do not depend on the escapement: a turned copy of a font shares them.
+    struct GlyphCache {
+        std::unordered_map<uint32_t, Glyph> byIndex;
+        std::unordered_map<char32_t, const Glyph*> byChar;
+    };
 
     std::shared_ptr<LoadedFace> face;
     double scale = 1;   // font units to logical units, vertical
@@ -308,17 +313,19 @@ struct Font::Impl {
     double shear = 0;
     double cosA = 1, sinA = 0;
     double ascent = 0;
-    mutable std::unordered_map<char32_t, Glyph> glyphs;
+    std::shared_ptr<GlyphCache> glyphs = std::make_shared<GlyphCache>();
+    mutable std::map<std::u32string, std::shared_ptr<const Font>> fallbacks;
+    mutable std::map<int32_t, std::shared_ptr<const Font>> turnedFonts;
 
     const Glyph& glyph(char32_t ch) const;
-    Glyph loadGlyph(char32_t ch) const;
+    const Glyph& glyphByIndex(uint32_t index) const;
+    Glyph loadGlyph(uint32_t index) const;
     PointF place(PointF fontUnits, PointF origin) const;
 };
 
-Font::Impl::Glyph Font::Impl::loadGlyph(char32_t ch) const {
+Font::Impl::Glyph Font::Impl::loadGlyph(uint32_t index) const {
     FT_Face ft = face->ft;
     Glyph g;
-    const FT_UInt index = FT_Get_Char_Index(ft, ch);
     if (FT_Load_Glyph(ft, index, kLoadFlags) != 0 && (index == 0 || FT_Load_Glyph(ft, 0, kLoadFlags) != 0))
         return g;
     FT_GlyphSlot slot = ft->glyph;
@@ -349,10 +356,17 @@ Font::Impl::Glyph Font::Impl::loadGlyph(char32_t ch) const {
     return g;
 }
 
-const Font::Impl::Glyph& Font::Impl::glyph(char32_t ch) const {
-    auto it = glyphs.find(ch);
-    if (it == glyphs.end()) it = glyphs.emplace(ch, loadGlyph(ch)).first;
+const Font::Impl::Glyph& Font::Impl::glyphByIndex(uint32_t index) const {
+    auto it = glyphs->byIndex.find(index);
+    if (it == glyphs->byIndex.end()) it = glyphs->byIndex.emplace(index, loadGlyph(index)).first;
     return it->second;
+}
+
+const Font::Impl::Glyph& Font::Impl::glyph(char32_t ch) const {
+    auto it = glyphs->byChar.find(ch);
+    if (it == glyphs->byChar.end())
+        it = glyphs->byChar.emplace(ch, &glyphByIndex(FT_Get_Char_Index(face->ft, ch))).first;
+    return *it->second;
 }
 
 PointF Font::Impl::place(PointF f, PointF origin) const {
@@ -439,22 +453,160 @@ std::vector<int32_t> Font::kernedAdvances(std::u32string_view text) const {
     return result;
 }
 
-void Font::appendGlyph(GdiPath& path, char32_t ch, PointF origin) const {
-    const Impl::Glyph& g = impl_->glyph(ch);
+namespace {
+
+template <class Impl, class Glyph>
+void appendOutline(const Impl& im, const Glyph& g, GdiPath& path, PointF origin) {
     const auto& pts = g.points;
     for (size_t i = 0; i < pts.size();) {
         const uint8_t type = g.types[i] & ~PT_CLOSEFIGURE;
         if (type == PT_BEZIERTO) {
-            path.bezierTo(impl_->place(pts[i], origin), impl_->place(pts[i + 1], origin),
-                          impl_->place(pts[i + 2], origin));
+            path.bezierTo(im.place(pts[i], origin), im.place(pts[i + 1], origin), im.place(pts[i + 2], origin));
             i += 3;
         } else {
-            if (type == PT_MOVETO) path.moveTo(impl_->place(pts[i], origin));
-            else path.lineTo(impl_->place(pts[i], origin));
+            if (type == PT_MOVETO) path.moveTo(im.place(pts[i], origin));
+            else path.lineTo(im.place(pts[i], origin));
             ++i;
         }
         if (g.types[i - 1] & PT_CLOSEFIGURE) path.closeFigure();
     }
+}
+
+}  // namespace
+
+void Font::appendGlyph(GdiPath& path, char32_t ch, PointF origin) const {
+    appendOutline(*impl_, impl_->glyph(ch), path, origin);
+}
+
+uint32_t Font::glyphIndex(char32_t ch) const { return FT_Get_Char_Index(impl_->face->ft, ch); }
+
+void Font::appendGlyphIndex(GdiPath& path, uint32_t glyph, PointF origin) const {
+    appendOutline(*impl_, impl_->glyphByIndex(glyph), path, origin);
+}
+
+hb_font_t* Font::hbFont() const { return impl_->face->hbFont; }
+
+Font::Scale Font::scale() const {
+    return Scale{impl_->xScale, impl_->scale, impl_->shear, double(impl_->boldStrength)};
+}
+
+std::shared_ptr<const Font> Font::turned(int32_t tenths) const {
+    auto& slot = impl_->turnedFonts[tenths];
+    if (!slot) slot = std::shared_ptr<const Font>(new Font(*this, tenths));
+    return slot;
+}
+
+// A copy that differs only in its escapement; it shares the face and the outlines.
+Font::Font(const Font& base, int32_t tenths)
+    : logFont_(base.logFont_), metrics_(base.metrics_), family_(base.family_), file_(base.file_),
+      synthBold_(base.synthBold_), synthItalic_(base.synthItalic_), hasKerning_(base.hasKerning_),
+      substituted_(base.substituted_), impl_(std::make_unique<Impl>()) {
+    logFont_.lfEscapement = logFont_.lfOrientation = tenths;
+    const Impl& from = *base.impl_;
+    Impl& im = *impl_;
+    im.face = from.face;
+    im.scale = from.scale;
+    im.xScale = from.xScale;
+    im.boldStrength = from.boldStrength;
+    im.shear = from.shear;
+    im.ascent = from.ascent;
+    im.glyphs = from.glyphs;
+    std::tie(im.cosA, im.sinA) = cosSinOfTenths(tenths);
+}
+
+namespace {
+
+// Characters a face need not have: they are never drawn.
+bool ignorableForCoverage(char32_t c) {
+    return c < 0x20 || c == 0xAD || c == 0x34F || c == 0x61C || (c >= 0x115F && c <= 0x1160) ||
+           (c >= 0x180B && c <= 0x180F) || (c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2060 && c <= 0x206F) || c == 0x3164 || (c >= 0xFE00 && c <= 0xFE0F) || c == 0xFEFF ||
+           c == 0xFFA0 || (c >= 0xFFF0 && c <= 0xFFF8) || (c >= 0x1BCA0 && c <= 0x1BCA3) ||
+           (c >= 0x1D173 && c <= 0x1D17A) || (c >= 0xE0000 && c <= 0xE0FFF);
+}
+
+struct FallbackFace {
+    std::string family, file;
+    int index = 0;
+    std::unique_ptr<FcCharSet, decltype(&FcCharSetDestroy)> chars{nullptr, FcCharSetDestroy};
+};
+
+// fontconfig's whole sorted list for a request, outline faces only (a colour bitmap face cannot be
+// drawn as an outline). Kept per thread and request: sorting hundreds of faces takes milliseconds.
+const std::vector<FallbackFace>& fallbackList(const std::string& family, const LogFont& lf) {
+    thread_local std::map<std::string, std::vector<FallbackFace>> lists;
+    const std::string key = family + "|" + (lf.lfWeight >= 600 ? "b" : "r") + (lf.lfItalic ? "i" : "r");
+    auto found = lists.find(key);
+    if (found != lists.end()) return found->second;
+    std::vector<FallbackFace>& list = lists[key];
+    const PatternPtr pattern = configuredPattern(family, lf);
+    FcResult result;
+    std::unique_ptr<FcFontSet, decltype(&FcFontSetDestroy)> set(
+        FcFontSort(nullptr, pattern.get(), FcFalse, nullptr, &result), FcFontSetDestroy);
+    if (!set) return list;
+    for (int i = 0; i < set->nfont; ++i) {
+        FcPattern* p = set->fonts[i];
+        FcBool outline = FcFalse;
+        FcChar8 *name = nullptr, *file = nullptr;
+        FcCharSet* chars = nullptr;
+        if (FcPatternGetBool(p, FC_OUTLINE, 0, &outline) != FcResultMatch || !outline) continue;
+        if (FcPatternGetString(p, FC_FILE, 0, &file) != FcResultMatch) continue;
+        if (FcPatternGetCharSet(p, FC_CHARSET, 0, &chars) != FcResultMatch) continue;
+        FallbackFace face;
+        if (FcPatternGetString(p, FC_FAMILY, 0, &name) == FcResultMatch) face.family = reinterpret_cast<const char*>(name);
+        face.file = reinterpret_cast<const char*>(file);
+        FcPatternGetInteger(p, FC_INDEX, 0, &face.index);
+        face.chars.reset(FcCharSetCopy(chars));
+        list.push_back(std::move(face));
+    }
+    return list;
+}
+
+}  // namespace
+
+std::shared_ptr<const Font> Font::fallbackFor(std::u32string_view chars) const {
+    const std::u32string key(chars);
+    auto cached = impl_->fallbacks.find(key);
+    if (cached != impl_->fallbacks.end()) return cached->second;
+    std::shared_ptr<const Font>& slot = impl_->fallbacks[key];
+    static const FontconfigSession session;
+    for (const FallbackFace& face : fallbackList(family_, logFont_)) {
+        if (face.file == file_) continue;
+        bool all = true;
+        for (char32_t c : chars) all = all && (ignorableForCoverage(c) || FcCharSetHasChar(face.chars.get(), c));
+        if (!all) continue;
+        try {
+            slot = std::shared_ptr<const Font>(new Font(*this, face.file, face.index, face.family));
+            break;
+        } catch (const FontError&) {
+            continue;  // a file fontconfig lists but FreeType cannot load
+        }
+    }
+    return slot;
+}
+
+// A face that stands in for `base` on some characters: the same em size, stretch, weight and slant,
+// on the base's baseline, so its letters sit in the line as if the base had them.
+Font::Font(const Font& base, const std::string& file, int index, const std::string& family)
+    : logFont_(base.logFont_), metrics_(base.metrics_), family_(family), file_(file),
+      impl_(std::make_unique<Impl>()) {
+    const Impl& from = *base.impl_;
+    Impl& im = *impl_;
+    im.face = loadFace(file, index);
+    FT_Face ft = im.face->ft;
+    const double ratio = double(from.face->ft->units_per_EM) / ft->units_per_EM;
+    im.scale = from.scale * ratio;
+    im.xScale = from.xScale * ratio;
+    im.ascent = from.ascent;
+    im.cosA = from.cosA;
+    im.sinA = from.sinA;
+    const TT_OS2* os2 = os2Table(ft);
+    const bool faceBold = (ft->style_flags & FT_STYLE_FLAG_BOLD) || (os2 && os2->usWeightClass >= 600);
+    synthBold_ = logFont_.lfWeight >= 600 && !faceBold;
+    synthItalic_ = logFont_.lfItalic && !(ft->style_flags & FT_STYLE_FLAG_ITALIC);
+    im.boldStrength = synthBold_ ? ft->units_per_EM / 24 : 0;
+    im.shear = synthItalic_ ? kItalicShear : 0;
+    hasKerning_ = faceHasKerning(*im.face);
 }
 
 }  // namespace vortel

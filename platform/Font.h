@@ -9,6 +9,8 @@
 #include "platform/LogFont.h"
 #include "platform/Path.h"
 
+typedef struct hb_font_t hb_font_t;
+
 namespace vortel {
 
 class FontError : public std::runtime_error {
@@ -69,10 +71,33 @@ public:
     // turns the glyph about that corner.
     void appendGlyph(GdiPath& path, char32_t ch, PointF origin) const;
 
+    // The same by glyph index, for shaped text. The glyph of a character the face lacks is 0.
+    uint32_t glyphIndex(char32_t ch) const;
+    void appendGlyphIndex(GdiPath& path, uint32_t glyph, PointF origin) const;
+
+    // What shaping needs: the HarfBuzz font (scaled to font units) and how font units become
+    // logical units. x grows along the text, y down; `boldUnits` is added to every glyph's advance.
+    struct Scale {
+        double x = 1, y = 1, shear = 0, boldUnits = 0;
+    };
+    hb_font_t* hbFont() const;
+    Scale scale() const;
+
+    // The face that draws `chars` (a character with the marks and joiners that belong to it) when
+    // this face lacks one of them: the first face of fontconfig's list for this face's request that
+    // has them all, at the same em size, weight and slant, on the same baseline. Null when no
+    // installed face has them. Cached per font.
+    std::shared_ptr<const Font> fallbackFor(std::u32string_view chars) const;
+    // This font turned by `tenths` of a degree instead of its own escapement (the tilt of one
+    // letter). Cached per font.
+    std::shared_ptr<const Font> turned(int32_t tenths) const;
+
     struct Impl;
 
 private:
     explicit Font(const LogFont& lf);
+    Font(const Font& base, const std::string& file, int index, const std::string& family);
+    Font(const Font& base, int32_t tenths);
     LogFont logFont_;
     TextMetrics metrics_;
     std::string family_, file_;

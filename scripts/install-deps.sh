@@ -4,11 +4,12 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config clang
-  libfontconfig-dev libfreetype-dev libharfbuzz-dev libcairo2-dev libpng-dev libjpeg62-turbo-dev libgif-dev
+  libfontconfig-dev libfreetype-dev libharfbuzz-dev libfribidi-dev libcairo2-dev libpng-dev libjpeg62-turbo-dev libgif-dev
   libpixman-1-dev libexpat1-dev libbrotli-dev zlib1g-dev  # their static archives go into vortel-cli
   nlohmann-json3-dev libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-translations-l10n
   fonts-liberation fonts-dejavu-core fontconfig
+  fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji libharfbuzz-bin  # text in every script; hb-view for the shaping check
   poppler-utils
   desktop-file-utils shared-mime-info lintian dpkg-dev
   python3-pil python3-numpy  # bench/look.py: pictures scaled down, transparent ones over a checkerboard
