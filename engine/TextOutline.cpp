@@ -193,6 +193,79 @@ void TFontFX::drawLine(Canvas& dc, const ShapedLine& line, int32_t x, int32_t y,
     }
 }
 
+namespace {
+
+struct InkBox {
+    double left = 0, top = 0, right = 0, bottom = 0;
+    bool empty = true;
+    double width() const { return right - left; }
+    double height() const { return bottom - top; }
+};
+
+InkBox inkOf(const GdiPath& path) {
+    InkBox box;
+    for (const PointF& p : path.points()) {
+        if (box.empty) box = InkBox{p.x, p.y, p.x, p.y, false};
+        box.left = std::min(box.left, p.x);
+        box.top = std::min(box.top, p.y);
+        box.right = std::max(box.right, p.x);
+        box.bottom = std::max(box.bottom, p.y);
+    }
+    return box;
+}
+
+}  // namespace
+
+// The box is filled by the font's cell, which a face's accents and descenders may leave: a tall
+// face, an umlaut on a capital or wide letter spacing would then be cut at the picture's edge.
+// Where the ink would leave the picture, the font is made smaller until the ink fits the box and
+// the ink is moved inside it; text that the picture shows whole is drawn where the cell puts it.
+Point TFontFX::keepInkInside(Canvas& dc, const Rect& box, int32_t yOffset, int32_t xOffset) {
+    const auto measure = [&] {
+        Canvas probe(1, 1);
+        probe.selectFont(dc.font());
+        probe.beginPath();
+        const Size extent = TextExtent;
+        const int32_t lines = LineCount;
+        DrawTextNormal(probe, true, yOffset, xOffset);
+        TextExtent = extent;
+        LineCount = lines;
+        probe.endPath();
+        probe.flattenPath();
+        InkBox ink = inkOf(probe.path());
+        ink.left -= ImageRect.left, ink.right -= ImageRect.left;
+        ink.top -= ImageRect.top, ink.bottom -= ImageRect.top;
+        return ink;
+    };
+    // A pixel is inked when its centre is inside: half a pixel over the edge stays unseen.
+    const auto tooWide = [&](const InkBox& ink) { return ink.left < box.left - 0.5 || ink.right > box.right + 0.5; };
+    const auto tooHigh = [&](const InkBox& ink) { return ink.top < box.top - 0.5 || ink.bottom > box.bottom + 0.5; };
+    InkBox ink = measure();
+    const InkBox picture{0, 0, double(ImageRect.width()), double(ImageRect.height()), false};
+    const bool cut = ink.left < picture.left - 0.5 || ink.right > picture.right + 0.5 ||
+                     ink.top < picture.top - 0.5 || ink.bottom > picture.bottom + 0.5;
+    if (ink.empty || !cut || (!tooWide(ink) && !tooHigh(ink))) return Point{0, 0};
+    for (int pass = 0; pass < 4; ++pass) {
+        const bool narrower = ink.width() > box.width(), lower = ink.height() > box.height();
+        if (!narrower && !lower) break;
+        if (lower) Font.lfHeight = std::max(1, int32_t(std::floor(Font.lfHeight * box.height() / ink.height())));
+        if (narrower) {
+            const int32_t width = Font.lfWidth != 0 ? Font.lfWidth : dc.font()->metrics().avgCharWidth;
+            Font.lfWidth = std::max(1, int32_t(std::floor(width * box.width() / ink.width())));
+        }
+        dc.selectFont(vortel::Font::create(Font));
+        ink = measure();
+        if (ink.empty) return Point{0, 0};
+    }
+    const auto into = [](double low, double high, double from, double to) {
+        if (high - low > to - from) return roundEven32((from + to - low - high) / 2);
+        if (low < from) return int32_t(std::ceil(from - low));
+        if (high > to) return int32_t(std::floor(to - high));
+        return 0;
+    };
+    return Point{into(ink.left, ink.right, box.left, box.right), into(ink.top, ink.bottom, box.top, box.bottom)};
+}
+
 void TFontFX::DrawTextNormalInGuideRect(Canvas& dc) {
     if (NumGuidePoints[0] == 0 || NumGuidePoints[2] == 0) return;
     const Point a = GuidePoints[0].front(), b = GuidePoints[2][NumGuidePoints[2] - 1];
@@ -221,7 +294,8 @@ void TFontFX::DrawTextNormalInGuideRect(Canvas& dc) {
         const int32_t measuredWidth = measured.cx + CharSpacing * c;
         if (measuredWidth > 0) Font.lfWidth = mulDiv(30, r.width(), measuredWidth);
         dc.selectFont(vortel::Font::create(Font));
-        DrawTextNormal(dc, true, r.top - d, r.left);
+        const Point shift = keepInkInside(dc, r, r.top - d, r.left);
+        DrawTextNormal(dc, true, r.top - d + shift.y, r.left + shift.x);
     } catch (...) {
         Font = saved;
         throw;

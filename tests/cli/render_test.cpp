@@ -147,3 +147,45 @@ TEST_F(CliRender, FailedRenderKeepsThePreviousImage) {
     run({"render", "--imprint", file("missing.png"), "-o", file("keep.png")});
     EXPECT_EQ(slurp(dir / "keep.png"), "previous");
 }
+
+// Upright text is drawn into the box of its guides with the font's cell; where a face's accents or
+// descenders, a capital's umlaut or wide spacing would leave the picture, the letters are made to
+// fit instead of being cut. Each case black on white: no ink may touch the picture's edge, and the
+// letters must not have shrunk to nothing.
+TEST_F(CliRender, UprightTextIsNeverCutAtThePicturesEdge) {
+    const std::vector<std::string> plain = {"--set", R"(TextFill={"FillKind":2,"FillColor":0})",
+                                            "--set", R"(BackFill={"FillKind":2,"FillColor":16777215})",
+                                            "--set", R"(Shadow={"ShadowX":0,"ShadowY":0,"ShadowBlur":-1})",
+                                            "--set", R"(Bevel={"BevelFlag":0})", "--set", R"(Frame={"FrameKind":0})"};
+    const std::string tallGuides = "GuidePoints=[[[14,5],[436,5]],[[436,5],[436,195]],[[14,195],[436,195]],[[14,5],[14,195]]]";
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+    } cases[] = {
+        {"umlaut and descender in tall guides", {"--text", "Ägypten", "--set", tallGuides}},
+        {"wide letter spacing", {"--text", "Grüße aus Köln", "--guide-preset", "0", "--set", "CharSpacing=10"}},
+        {"negative spacing", {"--text", "Grüße aus Köln", "--guide-preset", "0", "--set", "CharSpacing=-6"}},
+        {"a long word in a style", {"--style", "7", "--text", "Jugendherberge"}},
+        {"descenders in a style", {"--style", "24", "--text", "Gypsy Jugglery"}},
+        {"a tall face", {"--text", "नमस्ते दुनिया", "--set", tallGuides}},
+        {"two lines", {"--text", "Äpfel\nBirnen gąg", "--set", tallGuides}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), plain.begin(), plain.end());
+        const Bitmap image = render(args);
+        const auto inked = [&](int32_t x, int32_t y) {
+            const size_t at = (size_t(y) * size_t(image.width) + size_t(x)) * 3;
+            return image.bgr[at] < 128 && image.bgr[at + 1] < 128 && image.bgr[at + 2] < 128;
+        };
+        int32_t top = image.height, bottom = -1;
+        for (int32_t y = 0; y < image.height; ++y)
+            for (int32_t x = 0; x < image.width; ++x)
+                if (inked(x, y)) top = std::min(top, y), bottom = std::max(bottom, y);
+        ASSERT_GE(bottom, 0) << "no text";
+        for (int32_t x = 0; x < image.width; ++x) EXPECT_FALSE(inked(x, 0) || inked(x, image.height - 1)) << "column " << x;
+        for (int32_t y = 0; y < image.height; ++y) EXPECT_FALSE(inked(0, y) || inked(image.width - 1, y)) << "row " << y;
+        EXPECT_GT(bottom - top, image.height / 5);
+    }
+}
