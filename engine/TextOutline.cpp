@@ -217,9 +217,9 @@ InkBox inkOf(const GdiPath& path) {
 }  // namespace
 
 // The box is filled by the font's cell, which a face's accents and descenders may leave: a tall
-// face, an umlaut on a capital or wide letter spacing would then be cut at the picture's edge.
-// Where the ink would leave the picture, the font is made smaller until the ink fits the box and
-// the ink is moved inside it; text that the picture shows whole is drawn where the cell puts it.
+// face, an umlaut on a capital or wide letter spacing would then be cut, since the picture takes
+// the letters from the box alone. Where the ink would leave the box, the font is made smaller until
+// it fits and the ink is moved inside; text that fits is drawn exactly where the cell puts it.
 Point TFontFX::keepInkInside(Canvas& dc, const Rect& box, int32_t yOffset, int32_t xOffset) {
     const auto measure = [&] {
         Canvas probe(1, 1);
@@ -241,10 +241,7 @@ Point TFontFX::keepInkInside(Canvas& dc, const Rect& box, int32_t yOffset, int32
     const auto tooWide = [&](const InkBox& ink) { return ink.left < box.left - 0.5 || ink.right > box.right + 0.5; };
     const auto tooHigh = [&](const InkBox& ink) { return ink.top < box.top - 0.5 || ink.bottom > box.bottom + 0.5; };
     InkBox ink = measure();
-    const InkBox picture{0, 0, double(ImageRect.width()), double(ImageRect.height()), false};
-    const bool cut = ink.left < picture.left - 0.5 || ink.right > picture.right + 0.5 ||
-                     ink.top < picture.top - 0.5 || ink.bottom > picture.bottom + 0.5;
-    if (ink.empty || !cut || (!tooWide(ink) && !tooHigh(ink))) return Point{0, 0};
+    if (ink.empty || (!tooWide(ink) && !tooHigh(ink))) return Point{0, 0};
     for (int pass = 0; pass < 4; ++pass) {
         const bool narrower = ink.width() > box.width(), lower = ink.height() > box.height();
         if (!narrower && !lower) break;
