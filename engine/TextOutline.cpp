@@ -39,10 +39,11 @@ private:
     FontPtr saved_;
 };
 
-// A face that is not installed is drawn with its class's closest face; the status bar says so on
-// every layout with it, so the note stays in view while the document uses that face.
-FontPtr createNotingSubstitution(const LogFont& lf, UserMessages& messages) {
-    FontPtr font = vortel::Font::create(lf);
+// A face that is not installed is drawn with its class's closest face that writes the text; the
+// status bar says so on every layout with it, so the note stays in view while the document uses
+// that face.
+FontPtr createNotingSubstitution(const LogFont& lf, const std::string& text, UserMessages& messages) {
+    FontPtr font = vortel::Font::create(lf, layoutText(text));
     if (font->substituted()) {
         messages.status(0, "Schriftart \"" + lf.faceName() + "\" nicht installiert, ersetzt durch \"" +
                                font->familyName() + "\"");
@@ -68,7 +69,7 @@ bool TFontFX::GetPointsAndTypes(Canvas& dc, bool measureOnly) {
     dc.beginPath();
     try {
         FontScope scope(dc);
-        dc.selectFont(createNotingSubstitution(Font, messages()));
+        dc.selectFont(createNotingSubstitution(Font, Text, messages()));
         TextExtent = DrawTextNormal(dc, false, 0, 0);
     } catch (...) {
         dc.endPath();
@@ -233,7 +234,7 @@ void TFontFX::DrawTextNormalInGuideRect(Canvas& dc) {
     try {
         Font.lfHeight = wanted;
         Font.lfWidth = 30;
-        dc.selectFont(createNotingSubstitution(Font, messages()));
+        dc.selectFont(createNotingSubstitution(Font, Text, messages()));
         const Size measured = dc.drawText(text, Rect{0, 0, 10000, 10000}, TextFormat | DT_CALCRECT);
         Font.lfHeight = mulDiv(Font.lfHeight, wanted, measured.cy);
         const size_t cr = text.find(U'\r');
