@@ -174,14 +174,17 @@ bool IsSymbolFamily(const std::string& family) {
 size_t FaceThatWrites(const std::vector<std::string>& faces, size_t drawn, std::u32string_view text) {
     const size_t n = faces.size();
     if (drawn >= n) return drawn;
-    std::optional<size_t> fits;
-    for (size_t k = 0; k < n; ++k) {
-        const size_t i = (drawn + k) % n;
+    if (FamilyTextFit(faces[drawn], text) == TextFit::Text) return drawn;
+    std::vector<size_t> texts, letterless;
+    for (size_t i = 0; i < n; ++i) {
         const TextFit fit = FamilyTextFit(faces[i], text);
-        if (fit == TextFit::Text) return i;
-        if (fit == TextFit::Letterless && !fits) fits = i;
+        if (fit == TextFit::Text) texts.push_back(i);
+        else if (fit == TextFit::Letterless) letterless.push_back(i);
     }
-    return fits.value_or(drawn);
+    // The drawn place scaled onto the faces that fit, so every one of them stands in for about as
+    // many faces that do not (the next one after a long run of one-script faces would take them all).
+    const std::vector<size_t>& fitting = texts.empty() ? letterless : texts;
+    return fitting.empty() ? drawn : fitting[drawn * fitting.size() / n];
 }
 
 TextFit PatternTextFit(FcPattern* font, std::u32string_view text) {

@@ -36,9 +36,11 @@ bool FamilyCoversText(const std::string& family, std::u32string_view text);
 // A symbol or dingbat family: a symbol character map, or no glyph for some basic Latin letter.
 bool IsSymbolFamily(const std::string& family);
 
-// The face of `faces` that writes `text`, starting at `drawn` and walking forward, wrapping: the
-// first that fits as Text, else the first that fits at all, else `drawn` itself. A fixed walk, so
-// the same draw over the same list gives the same face.
+// The face of `faces` that writes `text` in place of the drawn one: `drawn` itself where it fits
+// as Text; else, of the faces that fit as Text (or, where none does, of those that fit at all), the
+// one at the drawn place scaled to their count (drawn * count / faces), so replacements spread
+// evenly over them; else `drawn`. Fixed by the draw, so the same draw over the same list gives the
+// same face.
 size_t FaceThatWrites(const std::vector<std::string>& faces, size_t drawn, std::u32string_view text);
 
 // The fit of one font as fontconfig describes it (a pattern of FcFontList or FcFontSort).
