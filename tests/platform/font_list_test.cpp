@@ -177,13 +177,5 @@ TEST(FontCoverage, StandInIsTheFirstOutlineTextFaceThatWritesTheText) {
     EXPECT_EQ(StandInIndex(nullptr, U"a"), std::nullopt);
 }
 
-TEST(FontCoverage, IgnoredCharacters) {
-    for (const char32_t c : {U' ', U'\t', U'\r', U'\n', U'\u0085', U'\u00A0', U'\u00AD', U'\u200B', U'\u200D', U'\u2028',
-                             U'\u202E', U'\u2060', U'\u3000', U'\uFE0F', U'\uFEFF', U'\U000E0041'})
-        EXPECT_TRUE(CoverageIgnores(c)) << uint32_t(c);
-    for (const char32_t c : {U'a', U'0', U'!', U'\u00E4', U'\u1BC0', U'\u2701', U'\u4E00', U'\U0001F600', U'\u0300'})
-        EXPECT_FALSE(CoverageIgnores(c)) << uint32_t(c);
-}
-
 }  // namespace
 }  // namespace vortel

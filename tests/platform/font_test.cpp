@@ -136,9 +136,10 @@ bool fileWrites(const Font& font, std::u32string_view text) {
 // never a symbol face, where one of the class writes the text at all.
 TEST(FontMatch, StandInWritesTheTextAndIsNoSymbolFace) {
     const std::u32string texts[] = {U"Hallo", U"Grüße", U"Привет мир", U"\u1BC0\u1BC1 \u1BC2", U"日本語"};
+    const std::vector<std::string> faces = InstalledOutlineFaces();
     for (const uint8_t pitchAndFamily : {FF_DONTCARE, FF_ROMAN, FF_SWISS, FF_MODERN, FF_SCRIPT, FF_DECORATIVE}) {
         for (const std::u32string& text : texts) {
-            const bool anyWrites = std::ranges::any_of(InstalledOutlineFaces(), [&](const std::string& f) {
+            const bool anyWrites = std::ranges::any_of(faces, [&](const std::string& f) {
                 return FamilyCoversText(f, text);
             });
             if (!anyWrites) {
@@ -161,32 +162,6 @@ TEST(FontMatch, StandInWritesTheTextAndIsNoSymbolFace) {
                 }
             }
         }
-    }
-}
-
-// A colour-only face (bitmaps, no outlines) cannot be drawn: it is replaced like a missing face.
-TEST(FontMatch, ColourOnlyFaceIsReplaced) {
-    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("Noto Color Emoji:outline=false"));
-    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
-    FcFontSet* found = FcFontList(nullptr, pattern, objects);
-    const bool installed = found && found->nfont > 0;
-    if (found) FcFontSetDestroy(found);
-    FcObjectSetDestroy(objects);
-    FcPatternDestroy(pattern);
-    if (!installed) GTEST_SKIP() << "the face \"Noto Color Emoji\" is not installed";
-    for (const std::u32string text : {U"x", U"Grüße"}) {
-        LogFont lf;
-        lf.setFaceName("Noto Color Emoji");
-        lf.lfHeight = 20;
-        FontPtr f;
-        ASSERT_NO_THROW(f = Font::create(lf, text));
-        EXPECT_TRUE(f->substituted());
-        EXPECT_NE(f->familyName(), "Noto Color Emoji");
-        EXPECT_EQ(f->logFont().faceName(), "Noto Color Emoji");
-        EXPECT_TRUE(fileWrites(*f, text)) << f->familyName();
-        GdiPath path;
-        f->appendGlyph(path, text[0], {0, 0});
-        EXPECT_GT(path.size(), 0u);
     }
 }
 
