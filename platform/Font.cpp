@@ -205,7 +205,8 @@ FaceMatch matchFace(const LogFont& lf, std::u32string_view cover) {
     const CachedFaceMatch answer{found.family, found.file, found.index, found.substituted};
     const std::vector<std::string> sources = fontconfigSources();
     FontMatchCache::process().store(key, answer, sources);
-    if (found.substituted) FontMatchCache::process().store(coverKey, answer, sources);
+    // A long text's answer would only crowd the small file.
+    if (found.substituted && needed.size() <= 256) FontMatchCache::process().store(coverKey, answer, sources);
     return found;
 }
 
