@@ -33,7 +33,8 @@ enum class TextFit { None, Letterless, Text };
 TextFit FamilyTextFit(const std::string& family, std::u32string_view text);
 // Every character of `text` (but those CoverageIgnores) has a glyph in every face of the family.
 bool FamilyCoversText(const std::string& family, std::u32string_view text);
-// A symbol or dingbat family: a symbol character map, or no glyph for some basic Latin letter.
+// A symbol or dingbat family: a symbol character map, or no glyph for some basic Latin letter
+// (faces of one other script count too). An unknown family is none.
 bool IsSymbolFamily(const std::string& family);
 
 // The face of `faces` that writes `text` in place of the drawn one: `drawn` itself where it fits
