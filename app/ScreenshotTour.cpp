@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -428,7 +429,19 @@ int RunScreenshotTour(MainWindow& window, const QString& folder) {
     if (auto* faces = window.findChild<QComboBox*>(QStringLiteral("FontComboBox"))) {
         faces->showPopup();
         QApplication::processEvents();
-        if (faces->view()->window()->grab().save(QDir(folder).filePath(QStringLiteral("page-text-facelist.png")))) ++written;
+        QWidget* popup = faces->view()->window();
+        if (popup->grab().save(QDir(folder).filePath(QStringLiteral("page-text-facelist.png")))) ++written;
+        // The same over the window on the whole screen: the open list stays within it.
+        if (const QScreen* screen = faces->screen()) {
+            const QRect area = screen->geometry();
+            QImage sheet(area.size(), QImage::Format_RGB32);
+            sheet.fill(QColor(60, 60, 60));
+            QPainter painter(&sheet);
+            painter.drawPixmap(window.frameGeometry().topLeft() - area.topLeft(), window.grab());
+            painter.drawPixmap(popup->geometry().topLeft() - area.topLeft(), popup->grab());
+            painter.end();
+            if (sheet.save(QDir(folder).filePath(QStringLiteral("page-text-facelist-screen.png")))) ++written;
+        }
         faces->hidePopup();
     }
     SetProfessional(window, professional);

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "cli/EngineFields.h"
+#include "platform/Canvas.h"
 #include "platform/Font.h"
 
 namespace vortel::cli {
@@ -142,7 +143,10 @@ Json stateToJson(const TFontFX& engine) {
     return state;
 }
 
-std::string resolvedFontFace(const TFontFX& engine) { return Font::create(engine.Font)->familyName(); }
+// The face the layout draws with: a stand-in for a missing face depends on the text it must write.
+std::string resolvedFontFace(const TFontFX& engine) {
+    return Font::create(engine.Font, utf8ToU32(engine.Text))->familyName();
+}
 
 void applySetting(TFontFX& engine, const std::string& key, const Json& value) {
     const auto& table = handlers();

@@ -288,7 +288,7 @@ private:
     void buildRandomTables(size_t characters);
     void placeInitialGuides(bool measureOnly);
     void drawLine(Canvas& dc, const ShapedLine& line, int32_t x, int32_t y, size_t& letterIndex);
-    Point keepInkInside(Canvas& dc, const Rect& box, int32_t yOffset, int32_t xOffset);
+    Point keepInkInside(Canvas& dc, const Rect& guides, int32_t yOffset, int32_t xOffset);
     void resizeGuide(int guide, size_t count, const char* what);
     void buildNormals(const ByteMap& tangent);
     void fillSegment(int segment, int64_t off, int64_t a, int32_t height, bool flat);

@@ -38,10 +38,11 @@ private:
     FontPtr saved_;
 };
 
-// A face that is not installed is drawn with its class's closest face; the status bar says so on
-// every layout with it, so the note stays in view while the document uses that face.
-FontPtr createNotingSubstitution(const LogFont& lf, UserMessages& messages) {
-    FontPtr font = vortel::Font::create(lf);
+// A face that is not installed is drawn with its class's closest face that writes the text; the
+// status bar says so on every layout with it, so the note stays in view while the document uses
+// that face.
+FontPtr createNotingSubstitution(const LogFont& lf, const std::string& text, UserMessages& messages) {
+    FontPtr font = vortel::Font::create(lf, layoutText(text));
     if (font->substituted()) {
         messages.status(0, "Schriftart \"" + lf.faceName() + "\" nicht installiert, ersetzt durch \"" +
                                font->familyName() + "\"");
@@ -67,7 +68,7 @@ bool TFontFX::GetPointsAndTypes(Canvas& dc, bool measureOnly) {
     dc.beginPath();
     try {
         FontScope scope(dc);
-        dc.selectFont(createNotingSubstitution(Font, messages()));
+        dc.selectFont(createNotingSubstitution(Font, Text, messages()));
         TextExtent = DrawTextNormal(dc, false, 0, 0);
     } catch (...) {
         dc.endPath();
@@ -216,11 +217,13 @@ InkBox inkOf(const GdiPath& path) {
 
 }  // namespace
 
-// The box is filled by the font's cell, which a face's accents and descenders may leave: a tall
-// face, an umlaut on a capital or wide letter spacing would then be cut, since the picture takes
-// the letters from the box alone. Where the ink would leave the box, the font is made smaller until
-// it fits and the ink is moved inside; text that fits is drawn exactly where the cell puts it.
-Point TFontFX::keepInkInside(Canvas& dc, const Rect& box, int32_t yOffset, int32_t xOffset) {
+// The box is filled by the font's cell, which a face's accents and descenders may leave: that is
+// the design's look, and the letters may reach past the guides. But a tall face, an umlaut on a
+// capital or wide letter spacing could take them past the picture's edge, where they are cut.
+// Then the font is made smaller until the ink fits the guides' box and the ink is moved inside it;
+// text that the picture shows whole is drawn exactly where the cell puts it.
+Point TFontFX::keepInkInside(Canvas& dc, const Rect& guides, int32_t yOffset, int32_t xOffset) {
+    const InkBox box{double(guides.left), double(guides.top), double(guides.right), double(guides.bottom), false};
     const auto measure = [&] {
         Canvas probe(1, 1);
         probe.selectFont(dc.font());
@@ -237,11 +240,11 @@ Point TFontFX::keepInkInside(Canvas& dc, const Rect& box, int32_t yOffset, int32
         ink.top -= ImageRect.top, ink.bottom -= ImageRect.top;
         return ink;
     };
-    // A pixel is inked when its centre is inside: half a pixel over the edge stays unseen.
-    const auto tooWide = [&](const InkBox& ink) { return ink.left < box.left - 0.5 || ink.right > box.right + 0.5; };
-    const auto tooHigh = [&](const InkBox& ink) { return ink.top < box.top - 0.5 || ink.bottom > box.bottom + 0.5; };
     InkBox ink = measure();
-    if (ink.empty || (!tooWide(ink) && !tooHigh(ink))) return Point{0, 0};
+    // A pixel is inked when its centre is inside: half a pixel over the edge stays unseen.
+    const bool cut = ink.left < -0.5 || ink.top < -0.5 || ink.right > ImageRect.width() + 0.5 ||
+                     ink.bottom > ImageRect.height() + 0.5;
+    if (ink.empty || !cut) return Point{0, 0};
     for (int pass = 0; pass < 4; ++pass) {
         const bool narrower = ink.width() > box.width(), lower = ink.height() > box.height();
         if (!narrower && !lower) break;
@@ -250,7 +253,7 @@ Point TFontFX::keepInkInside(Canvas& dc, const Rect& box, int32_t yOffset, int32
             const int32_t width = Font.lfWidth != 0 ? Font.lfWidth : dc.font()->metrics().avgCharWidth;
             Font.lfWidth = std::max(1, int32_t(std::floor(width * box.width() / ink.width())));
         }
-        dc.selectFont(vortel::Font::create(Font));
+        dc.selectFont(vortel::Font::create(Font, layoutText(Text)));
         ink = measure();
         if (ink.empty) return Point{0, 0};
     }
@@ -283,14 +286,14 @@ void TFontFX::DrawTextNormalInGuideRect(Canvas& dc) {
     try {
         Font.lfHeight = wanted;
         Font.lfWidth = 30;
-        dc.selectFont(createNotingSubstitution(Font, messages()));
+        dc.selectFont(createNotingSubstitution(Font, Text, messages()));
         const Size measured = dc.drawText(text, Rect{0, 0, 10000, 10000}, TextFormat | DT_CALCRECT);
         Font.lfHeight = mulDiv(Font.lfHeight, wanted, measured.cy);
         const size_t cr = text.find(U'\r');
         const int32_t c = static_cast<int32_t>(cr == std::u32string::npos ? text.size() : cr) - 2;
         const int32_t measuredWidth = measured.cx + CharSpacing * c;
         if (measuredWidth > 0) Font.lfWidth = mulDiv(30, r.width(), measuredWidth);
-        dc.selectFont(vortel::Font::create(Font));
+        dc.selectFont(vortel::Font::create(Font, layoutText(Text)));
         const Point shift = keepInkInside(dc, r, r.top - d, r.left);
         DrawTextNormal(dc, true, r.top - d + shift.y, r.left + shift.x);
     } catch (...) {

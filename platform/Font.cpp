@@ -13,11 +13,13 @@
 #include <cmath>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <unordered_map>
 #include <utility>
 
 #include "platform/Angle.h"
+#include "platform/FontList.h"
 #include "platform/FontMatchCache.h"
 #include "platform/Numeric.h"
 
@@ -150,13 +152,24 @@ std::vector<std::string> fontconfigSources() {
     return paths;
 }
 
-FaceMatch matchFace(const LogFont& lf) {
+FaceMatch matchFace(const LogFont& lf, std::u32string_view cover) {
     std::string name = lf.faceName();
     if (name.empty()) name = "Arial";
     const std::string key = name + "|" + (lf.lfWeight >= 600 ? "bold" : "regular") + "|" +
                             (lf.lfItalic ? "italic" : "roman") + "|" + substituteFamily(lf.lfPitchAndFamily);
-    if (const auto cached = FontMatchCache::process().find(key))
-        return FaceMatch{cached->family, cached->file, cached->index, cached->substituted};
+    // A stand-in depends on the characters it must write: each set of them has an answer of its own.
+    std::u32string needed;
+    for (const char32_t c : cover)
+        if (!CoverageIgnores(c)) needed.push_back(c);
+    std::sort(needed.begin(), needed.end());
+    needed.erase(std::unique(needed.begin(), needed.end()), needed.end());
+    std::string coverKey = key + "|cover";
+    for (const char32_t c : needed) coverKey += " " + std::to_string(uint32_t(c));
+    const auto fromCache = [](const CachedFaceMatch& m) { return FaceMatch{m.family, m.file, m.index, m.substituted}; };
+    if (const auto cached = FontMatchCache::process().find(key)) {
+        if (!cached->substituted) return fromCache(*cached);
+        if (const auto standIn = FontMatchCache::process().find(coverKey)) return fromCache(*standIn);
+    }
 
     static const FontconfigSession session;
     const PatternPtr pattern = configuredPattern(name, lf);
@@ -165,8 +178,20 @@ FaceMatch matchFace(const LogFont& lf) {
 
     FaceMatch found;
     PatternPtr match = bestMatch(pattern.get());
-    if (!match || !familyAccepted(match.get(), accepted)) {
-        match = bestMatch(configuredPattern(substituteFamily(lf.lfPitchAndFamily), lf).get());
+    // A colour-only face (bitmaps in an outline font's file) has no outlines to draw: it stands
+    // for a missing face.
+    FcBool outline = FcFalse;
+    if (!match || !familyAccepted(match.get(), accepted) ||
+        FcPatternGetBool(match.get(), FC_OUTLINE, 0, &outline) != FcResultMatch || !outline) {
+        // The class's faces best first; the first that writes the text stands in, never a symbol face.
+        const PatternPtr classPattern = configuredPattern(substituteFamily(lf.lfPitchAndFamily), lf);
+        FcResult result;
+        const std::unique_ptr<FcFontSet, decltype(&FcFontSetDestroy)> sorted(
+            FcFontSort(nullptr, classPattern.get(), FcFalse, nullptr, &result), FcFontSetDestroy);
+        const std::optional<size_t> standIn = StandInIndex(sorted.get(), cover);
+        match = standIn ? PatternPtr(FcFontRenderPrepare(nullptr, classPattern.get(), sorted->fonts[*standIn]),
+                                     FcPatternDestroy)
+                        : PatternPtr(nullptr, FcPatternDestroy);
         found.substituted = true;
     }
     if (!match) throw FontError("unknown font face \"" + name + "\"");
@@ -177,7 +202,11 @@ FaceMatch matchFace(const LogFont& lf) {
         throw FontError("font face \"" + name + "\" has no file");
     found.file = reinterpret_cast<const char*>(file);
     FcPatternGetInteger(match.get(), FC_INDEX, 0, &found.index);
-    FontMatchCache::process().store(key, {found.family, found.file, found.index, found.substituted}, fontconfigSources());
+    const CachedFaceMatch answer{found.family, found.file, found.index, found.substituted};
+    const std::vector<std::string> sources = fontconfigSources();
+    FontMatchCache::process().store(key, answer, sources);
+    // A long text's answer would only crowd the small file.
+    if (found.substituted && needed.size() <= 256) FontMatchCache::process().store(coverKey, answer, sources);
     return found;
 }
 
@@ -377,14 +406,16 @@ PointF Font::Impl::place(PointF f, PointF origin) const {
     return {origin.x + dx, origin.y + dy};
 }
 
-std::shared_ptr<const Font> Font::create(const LogFont& lf) { return std::shared_ptr<const Font>(new Font(lf)); }
+std::shared_ptr<const Font> Font::create(const LogFont& lf, std::u32string_view cover) {
+    return std::shared_ptr<const Font>(new Font(lf, cover));
+}
 
 Font::~Font() = default;
 
-Font::Font(const LogFont& lf) : logFont_(lf), impl_(std::make_unique<Impl>()) {
+Font::Font(const LogFont& lf, std::u32string_view cover) : logFont_(lf), impl_(std::make_unique<Impl>()) {
     if (std::abs(double(lf.lfHeight)) > kMaxLogicalSize || std::abs(double(lf.lfWidth)) > kMaxLogicalSize)
         throw FontError("font size out of range");
-    const FaceMatch match = matchFace(lf);
+    const FaceMatch match = matchFace(lf, cover);
     family_ = match.family;
     file_ = match.file;
     substituted_ = match.substituted;

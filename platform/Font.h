@@ -44,8 +44,10 @@ class Font {
 public:
     // A face that is neither installed nor a metric-compatible alias is replaced by the closest
     // installed face of its pitch-and-family class (substituted()); the LogFont keeps the requested
-    // name. Throws FontError only when not even that class has a face, or for absurd sizes.
-    static std::shared_ptr<const Font> create(const LogFont& lf);
+    // name. The stand-in is the class's first outline face that writes every character of `cover`
+    // and is no symbol face (see StandInIndex); a colour-only face counts as missing. Throws
+    // FontError only when not even that class has a face, or for absurd sizes.
+    static std::shared_ptr<const Font> create(const LogFont& lf, std::u32string_view cover = {});
     ~Font();
     Font(const Font&) = delete;
     Font& operator=(const Font&) = delete;
@@ -95,7 +97,7 @@ public:
     struct Impl;
 
 private:
-    explicit Font(const LogFont& lf);
+    Font(const LogFont& lf, std::u32string_view cover);
     Font(const Font& base, const std::string& file, int index, const std::string& family);
     Font(const Font& base, int32_t tenths);
     LogFont logFont_;

@@ -17,7 +17,7 @@ namespace vortel {
 
 namespace {
 
-constexpr const char* kHeader = "vortel font matches 1";
+constexpr const char* kHeader = "vortel font matches 2";
 
 std::vector<std::string> splitTabs(const std::string& line) {
     std::vector<std::string> parts;

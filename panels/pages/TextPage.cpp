@@ -3,8 +3,10 @@
 #include "panels/pages/NumberCombo.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,9 +14,11 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QVBoxLayout>
+#include <limits>
 
 #include "controls/Controls.h"
 #include "engine/Helpers.h"
@@ -92,8 +96,19 @@ int32_t comboValue(const QComboBox* combo) { return presets::ReadComboNumber(com
 
 // ------------------------------------------------------------------------------- face list items
 
+bool FaceItemDelegate::writesOwnName(const QString& face) const {
+    auto it = writesName_.constFind(face);
+    if (it == writesName_.constEnd()) {
+        const std::string name = face.toStdString();
+        it = writesName_.insert(face, FamilyTextFit(name, utf8ToU32(name)) != TextFit::None);
+    }
+    return it.value();
+}
+
 QFont FaceItemDelegate::faceFont(const QString& face) const {
-    QFont font(face);
+    // A face that cannot write its own name (one of another script, symbols) would show boxes or
+    // pictures: its name stands in the interface's face.
+    QFont font = writesOwnName(face) ? QFont(face) : QApplication::font();
     font.setPointSize(pointSize_);
     // Only this face: no fallback that would draw the name in another one.
     font.setStyleStrategy(QFont::NoFontMerging);
@@ -308,12 +323,17 @@ void TextPage::fillFaceList() {
     faceCombo_->clear();
     for (const std::string& face : panels().fontList) faceCombo_->addItem(QString::fromStdString(face));
     faceCombo_->setCurrentIndex(faceCombo_->count() > 0 ? 0 : -1);
-    // The open list is as wide as its widest name in its own face.
+    // The open list is as wide as its widest name in its own face, but no wider than the screen;
+    // a longer name is cut short with an ellipsis.
     QStyleOptionViewItem option;
     int widest = 0;
     for (int i = 0; i < faceCombo_->count(); ++i)
         widest = std::max(widest, faceDelegate_->sizeHint(option, faceCombo_->model()->index(i, 0)).width());
-    faceCombo_->view()->setMinimumWidth(widest + faceCombo_->view()->verticalScrollBar()->sizeHint().width() + 4);
+    const QScreen* screen = faceCombo_->screen() ? faceCombo_->screen() : QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().width() : std::numeric_limits<int>::max();
+    faceCombo_->view()->setTextElideMode(Qt::ElideRight);
+    faceCombo_->view()->setMinimumWidth(
+        std::min(widest + faceCombo_->view()->verticalScrollBar()->sizeHint().width() + 4, room));
     facesFilled_ = true;
 }
 

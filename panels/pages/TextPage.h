@@ -2,6 +2,7 @@
 // The Text page: the effect's text and its font. The memo, the face list drawn in each face, bold,
 // italic, the three alignments, and on its panel the spacing between characters and lines, the
 // random raise and the random tilt of the letters with their dice.
+#include <QHash>
 #include <QStringList>
 #include <QStyledItemDelegate>
 
@@ -26,10 +27,13 @@ public:
         : QStyledItemDelegate(parent), pointSize_(pointSize) {}
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // The face a name is shown in: its own where it can write its name, else the interface's.
     QFont faceFont(const QString& face) const;
+    bool writesOwnName(const QString& face) const;
 
 private:
     int pointSize_;
+    mutable QHash<QString, bool> writesName_;
 };
 
 class TextPage : public EffectPage {

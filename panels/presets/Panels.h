@@ -75,6 +75,9 @@ public:
         selectedFrame = -1;
     // The seed of the effect last generated (the settings' "LastRandom").
     uint32_t currentSeed = 0;
+    // The face the last generated effect drew from the font list, and the one it took: the next
+    // face of the list that writes the text where the drawn one cannot. Empty when it named a face.
+    std::string drawnFace, chosenFace;
 
     // --- guide presets ---
     // Replaces the upper and lower guide by preset `index` (0 .. 29) fitted to the image and rebuilds

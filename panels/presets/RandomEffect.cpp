@@ -162,6 +162,8 @@ uint32_t EffectPanels::GenerateRandomEffect(std::optional<uint32_t> requested) {
     e.KippAmount = int32_t(random.below(20));
 
     LogFont& font = e.Font;
+    drawnFace.clear();
+    chosenFace.clear();
     const uint32_t f = random.below(9);
     if (f == 0) {
         font.setFaceName("Courier New");
@@ -176,7 +178,14 @@ uint32_t EffectPanels::GenerateRandomEffect(std::optional<uint32_t> requested) {
     } else if (f <= 5) {
         if (fontList.empty()) fontList = InstalledOutlineFaces();
         const uint32_t pick = random.below(uint32_t(fontList.size()));
-        font.setFaceName(fontList.empty() ? std::string("Arial") : fontList[pick]);
+        // Many installed faces write one script only, or draw symbols: where the drawn face cannot
+        // write the text, the next one of the list that can takes its place. The walk is fixed, so
+        // a seed gives the same face wherever the same faces are installed.
+        if (!fontList.empty()) {
+            drawnFace = fontList[pick];
+            chosenFace = fontList[FaceThatWrites(fontList, pick, utf8ToU32(e.Text))];
+        }
+        font.setFaceName(fontList.empty() ? std::string("Arial") : chosenFace);
         // A face of the installed list never needs a substitute: no class is kept for it.
         font.lfPitchAndFamily = 0;
         font.lfCharSet = 0;

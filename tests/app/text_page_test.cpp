@@ -4,9 +4,12 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -125,6 +128,47 @@ TEST(TextPage, FaceListHoldsOnlyOutlineFacesAndShowsThemAll) {
     EXPECT_FALSE(listed.contains(QStringLiteral("PixelProbe")));
     ASSERT_FALSE(listed.isEmpty());
     for (const QString& face : listed) EXPECT_GT(BitmapFontSetup::fontsOf(face.toStdString()).second, 0) << face.toStdString();
+}
+
+// Each name of the face list stands in its own face where that face writes it, else in the
+// interface's face (no boxes, no symbols); the open list fits the screen.
+TEST(TextPage, FaceListNamesStandInAFaceThatWritesThemAndTheListFitsTheScreen) {
+    Window w;
+    w.window.notebook()->setCurrentIndex(MainWindow::TextPage);
+    auto* combo = find<QComboBox>(w, "FontComboBox");
+    auto* delegate = qobject_cast<pages::FaceItemDelegate*>(combo->itemDelegate());
+    ASSERT_TRUE(delegate);
+    const QStringList listed = textPage(w)->faces();
+    const QString ui = QFontInfo(QApplication::font()).family();
+    const struct {
+        const char* face;
+        bool own;
+    } cases[] = {{"DejaVu Sans", true}, {"Liberation Serif", true}, {"Noto Sans Batak", false}, {"Noto Sans Symbols2", false}};
+    for (const auto& c : cases) {
+        const QString face = QString::fromLatin1(c.face);
+        if (!listed.contains(face)) {
+            std::cout << "skipped: the face \"" << c.face << "\" is not installed\n";
+            continue;
+        }
+        EXPECT_EQ(QFontInfo(delegate->faceFont(face)).family(), c.own ? face : ui) << c.face;
+    }
+    // Every face of the list that is said to write its name is the one Qt draws it with.
+    int own = 0;
+    for (const QString& face : listed) {
+        if (FamilyTextFit(face.toStdString(), face.toStdU32String()) == TextFit::None) continue;
+        ++own;
+        EXPECT_EQ(QFontInfo(delegate->faceFont(face)).family(), face);
+    }
+    EXPECT_GT(own, 0);
+
+    combo->showPopup();
+    QWidget* popup = combo->view()->window();
+    const QScreen* screen = combo->screen();
+    ASSERT_TRUE(screen);
+    EXPECT_TRUE(popup->isVisible());
+    EXPECT_LE(popup->width(), screen->availableGeometry().width());
+    EXPECT_TRUE(screen->availableGeometry().contains(popup->geometry())) << popup->geometry().x() << " " << popup->width();
+    combo->hidePopup();
 }
 
 TEST(TextPage, HighlightedFaceIsNamedAcrossTheStatusBar) {

@@ -6,9 +6,11 @@
 #include <regex>
 #include <sstream>
 
+#include <fontconfig/fontconfig.h>
 #include <nlohmann/json.hpp>
 
 #include "cli/EngineJson.h"
+#include "platform/FontList.h"
 #include "tests/cli/CliBinary.h"
 
 namespace fs = std::filesystem;
@@ -19,6 +21,25 @@ namespace {
 using vortel::testing::CliBinary;
 using vortel::testing::Outcome;
 using vortel::testing::slurp;
+
+// A family installed without outlines (colour bitmaps), as fontconfig lists it.
+bool colourOnlyFaceInstalled(const std::string& family) {
+    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>((family + ":outline=false").c_str()));
+    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
+    FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+    const bool found = fonts && fonts->nfont > 0;
+    if (fonts) FcFontSetDestroy(fonts);
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(pattern);
+    return found;
+}
+
+// Sets an environment variable for the programs a test runs, and takes it back.
+struct ScopedEnvironment {
+    ScopedEnvironment(const char* name, const std::string& value) : name(name) { ::setenv(name, value.c_str(), 1); }
+    ~ScopedEnvironment() { ::unsetenv(name); }
+    const char* name;
+};
 
 const std::string examplesGuides = "GuidePoints=[[[20,80],[430,20]],[[430,20],[430,180]],[[20,180],[430,180]],[[20,80],[20,180]]]";
 
@@ -106,6 +127,62 @@ TEST_F(CliBinary, MissingFaceIsAWarningAndTheDocumentKeepsItsName) {
         "vortel-cli: warning: Schriftart \"" + face + "\" nicht installiert, ersetzt durch \"" + substitute + "\"\n";
     EXPECT_EQ(r.err, warning);
     EXPECT_EQ(rendered.err, warning);
+}
+
+// A face named that is installed only as colour bitmaps (no outlines) is drawn by a stand-in, with
+// the warning of a missing face, and the run succeeds.
+TEST_F(CliBinary, ColourOnlyFaceIsReplacedWithAWarning) {
+    if (!colourOnlyFaceInstalled("Noto Color Emoji")) GTEST_SKIP() << "the face \"Noto Color Emoji\" is not installed";
+    const fs::path picture = dir / "x.png";
+    const Outcome r = run({"render", "--text", "x", "--set", R"(LogFont={"lfFaceName":"Noto Color Emoji"})", "-o", picture.string()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(fs::exists(picture));
+    const std::regex warning("vortel-cli: warning: Schriftart \"Noto Color Emoji\" nicht installiert, ersetzt durch \"([^\"]+)\"\n");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_match(r.err, m, warning)) << r.err;
+    EXPECT_NE(m[1], "Noto Color Emoji");
+    EXPECT_TRUE(vortel::FamilyCoversText(m[1], U"x")) << m[1];
+}
+
+// A configuration that offers a dingbat face first for the decorative class: the stand-in of a
+// missing decorative face still writes the text in letters.
+TEST_F(CliBinary, DecorativeStandInIsNeverASymbolFace) {
+    const std::string dingbats = "Noto Sans Symbols2";
+    if (!vortel::FamilyCoversText(dingbats, U"\U0001FB00")) GTEST_SKIP() << "the face \"" << dingbats << "\" is not installed";
+    const fs::path conf = dir / "fonts.conf";
+    std::ofstream(conf) << "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n<fontconfig>\n"
+                           "<match target=\"pattern\"><test name=\"family\"><string>fantasy</string></test>"
+                           "<edit name=\"family\" mode=\"prepend\" binding=\"strong\"><string>" << dingbats
+                        << "</string></edit></match>\n<include ignore_missing=\"no\">/etc/fonts/fonts.conf</include>\n</fontconfig>\n";
+    // Under that configuration fontconfig's own best face for the class is the dingbat face.
+    FcConfig* config = FcConfigCreate();
+    ASSERT_TRUE(FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8*>(conf.c_str()), FcTrue));
+    ASSERT_TRUE(FcConfigBuildFonts(config));
+    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("fantasy:scalable=true"));
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result;
+    FcPattern* best = FcFontMatch(config, pattern, &result);
+    FcChar8* family = nullptr;
+    ASSERT_TRUE(best && FcPatternGetString(best, FC_FAMILY, 0, &family) == FcResultMatch);
+    EXPECT_EQ(reinterpret_cast<const char*>(family), dingbats);
+    FcPatternDestroy(best);
+    FcPatternDestroy(pattern);
+    FcConfigDestroy(config);
+
+    const ScopedEnvironment configured("FONTCONFIG_FILE", conf.string());
+    for (const char* weight : {"400", "700"}) {
+        const std::string font = std::string(R"(LogFont={"lfFaceName":"Vortel Missing Face 7f3a","lfPitchAndFamily":82,"lfWeight":)") + weight + "}";
+        const Outcome r = run({"inspect", "--json", "--text", "Hallo Welt", "--set", font});
+        EXPECT_EQ(r.status, 0) << r.err;
+        const json state = json::parse(r.out, nullptr, false);
+        ASSERT_TRUE(state.contains("FontFace")) << r.out;
+        const std::string standIn = state["FontFace"];
+        EXPECT_NE(standIn, dingbats);
+        EXPECT_FALSE(vortel::IsSymbolFamily(standIn)) << standIn;
+        EXPECT_TRUE(vortel::FamilyCoversText(standIn, U"Hallo Welt")) << standIn;
+        EXPECT_NE(r.err.find("ersetzt durch \"" + standIn + "\""), std::string::npos) << r.err;
+    }
 }
 
 TEST_F(CliBinary, HelpPrintsUsage) {

@@ -83,7 +83,7 @@ TEST(FontMatchCache, IgnoresAMalformedFileAndAnswersAfterwards) {
     fs::create_directories(fonts);
     fs::last_write_time(fonts, fs::file_time_type::clock::now() - std::chrono::minutes(5));
     const std::string key = "Arial|bold|roman|sans-serif";
-    const std::string head = "vortel font matches 1\n";
+    const std::string head = "vortel font matches 2\n";
     const std::string stamp = "stamp\t" + fonts.string() + "\t" + std::to_string(FontMatchCache::stamp(fonts.string())) + "\n";
     const std::string match = "match\t" + key + "\tDejaVu Sans\t/fonts/DejaVuSans-Bold.ttf\t";
     struct Case {
@@ -93,7 +93,7 @@ TEST(FontMatchCache, IgnoresAMalformedFileAndAnswersAfterwards) {
     };
     const std::vector<Case> cases = {
         {"as written", head + stamp + match + "3\t1\n", true},
-        {"wrong header", "vortel font matches 2\n" + stamp + match + "3\t1\n", false},
+        {"wrong header", "vortel font matches 1\n" + stamp + match + "3\t1\n", false},
         {"no header", stamp + match + "3\t1\n", false},
         {"truncated line", head + stamp + match + "3\t", false},
         {"last newline missing", head + stamp + match + "3\t1", false},
@@ -107,7 +107,7 @@ TEST(FontMatchCache, IgnoresAMalformedFileAndAnswersAfterwards) {
         {"negative stamp", head + "stamp\t" + fonts.string() + "\t-5\n" + match + "3\t1\n", false},
         {"empty font file", head + stamp + "match\t" + key + "\tDejaVu Sans\t\t3\t1\n", false},
         {"embedded NUL", head + stamp + match.substr(0, match.size() - 5) + std::string(1, '\0') + "evil.ttf\t3\t1\n", false},
-        {"carriage returns", "vortel font matches 1\r\n" + stamp + match + "3\t1\r\n", false},
+        {"carriage returns", "vortel font matches 2\r\n" + stamp + match + "3\t1\r\n", false},
         {"very long line", head + stamp + "match\t" + key + "\t" + std::string(2 << 20, 'x') + "\t/f.ttf\t3\t1\n", false},
         {"stale stamp",
          head + "stamp\t" + fonts.string() + "\t" + std::to_string(FontMatchCache::stamp(fonts.string()) + 1) + "\n" + match +

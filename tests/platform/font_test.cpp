@@ -10,6 +10,7 @@
 #include <numeric>
 
 #include "platform/Font.h"
+#include "platform/FontList.h"
 
 namespace vortel {
 namespace {
@@ -117,6 +118,51 @@ TEST(FontMatch, SubstituteFollowsTheFamilyClassAndKeepsWeightAndSlant) {
     }
     const FontPtr mono = makeFont(kMissingFace, -40, 400, false, 0, 0, FF_MODERN);
     EXPECT_EQ(mono->advance(U'i'), mono->advance(U'W'));
+}
+
+// Whether the font file itself has a glyph for every character that needs one, read with FreeType.
+bool fileWrites(const Font& font, std::u32string_view text) {
+    FT_Library lib = nullptr;
+    FT_Face face = nullptr;
+    EXPECT_EQ(FT_Init_FreeType(&lib), 0);
+    bool all = FT_New_Face(lib, font.filePath().c_str(), 0, &face) == 0;
+    for (const char32_t c : text) all = all && (CoverageIgnores(c) || FT_Get_Char_Index(face, c) != 0);
+    if (face) FT_Done_Face(face);
+    FT_Done_FreeType(lib);
+    return all;
+}
+
+// A missing face's stand-in writes the text it is made for, in every class and style, and is
+// never a symbol face, where one of the class writes the text at all.
+TEST(FontMatch, StandInWritesTheTextAndIsNoSymbolFace) {
+    const std::u32string texts[] = {U"Hallo", U"Grüße", U"Привет мир", U"\u1BC0\u1BC1 \u1BC2", U"日本語"};
+    const std::vector<std::string> faces = InstalledOutlineFaces();
+    for (const uint8_t pitchAndFamily : {FF_DONTCARE, FF_ROMAN, FF_SWISS, FF_MODERN, FF_SCRIPT, FF_DECORATIVE}) {
+        for (const std::u32string& text : texts) {
+            const bool anyWrites = std::ranges::any_of(faces, [&](const std::string& f) {
+                return FamilyCoversText(f, text);
+            });
+            if (!anyWrites) {
+                std::cout << "skipped: no installed face writes text " << (&text - texts) << "\n";
+                continue;
+            }
+            for (const bool bold : {false, true}) {
+                LogFont lf;
+                lf.setFaceName(kMissingFace);
+                lf.lfHeight = 20;
+                lf.lfWeight = bold ? 700 : 400;
+                lf.lfPitchAndFamily = pitchAndFamily;
+                const FontPtr f = Font::create(lf, text);
+                SCOPED_TRACE(int(pitchAndFamily) * 10 + bold);
+                EXPECT_TRUE(f->substituted());
+                EXPECT_TRUE(fileWrites(*f, text)) << f->familyName();
+                // Letters of the Latin alphabet come from a text face, never from dingbats.
+                if (text[0] < 0x80) {
+                    EXPECT_FALSE(IsSymbolFamily(f->familyName())) << f->familyName();
+                }
+            }
+        }
+    }
 }
 
 TEST(FontMetrics, PositiveHeightIsCellNegativeIsEm) {

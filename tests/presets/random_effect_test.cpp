@@ -1,6 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <algorithm>
+#include <map>
+
 #include "panels/presets/Pictures.h"
+#include "platform/Canvas.h"
+#include "platform/Font.h"
+#include "platform/FontList.h"
 #include "tests/common/ScratchDir.h"
 #include "tests/presets/PanelsRig.h"
 
@@ -117,6 +126,62 @@ TEST(RandomEffect, MissingFaceRendersWithASubstitute) {
         return;
     }
     FAIL() << "no seed below 400 picks the face Brush";
+}
+
+// The generator's faces write the effect's text. Over many seeds: a face drawn from the list is
+// kept where it writes the text, else one that does takes its place; the face the layout loads has
+// a glyph for every letter; a seed gives the same faces again; and the replacements do not all go
+// to a few faces.
+TEST(RandomEffect, FacesWriteTheTextAndStayWithTheirSeed) {
+    FT_Library lib = nullptr;
+    ASSERT_EQ(FT_Init_FreeType(&lib), 0);
+    int drawn = 0, replaced = 0, boxes = 0;
+    std::map<std::string, int> standIns;
+    for (uint32_t seed = 1; seed <= 200; ++seed) {
+        SCOPED_TRACE(seed);
+        PanelsRig rig;
+        rig.panels.GenerateRandomEffect(seed);
+        const TFontFX& e = *rig.engine;
+        const std::u32string text = utf8ToU32(e.Text);
+        const std::vector<std::string>& faces = rig.panels.fontList;
+        if (!rig.panels.drawnFace.empty()) {
+            ++drawn;
+            EXPECT_EQ(e.Font.faceName(), rig.panels.chosenFace);
+            const auto at = [&](const std::string& face) { return size_t(std::find(faces.begin(), faces.end(), face) - faces.begin()); };
+            const size_t from = at(rig.panels.drawnFace), to = at(rig.panels.chosenFace);
+            ASSERT_LT(from, faces.size());
+            ASSERT_LT(to, faces.size());
+            EXPECT_EQ(FamilyTextFit(faces[to], text), TextFit::Text) << faces[to];
+            if (FamilyTextFit(faces[from], text) == TextFit::Text) {
+                EXPECT_EQ(from, to);
+            }
+            if (from != to) {
+                ++replaced;
+                ++standIns[faces[to]];
+            }
+        }
+        // The face the layout draws with, named or standing in, has every glyph.
+        const FontPtr font = Font::create(e.Font, text);
+        FT_Face face = nullptr;
+        ASSERT_EQ(FT_New_Face(lib, font->filePath().c_str(), 0, &face), 0) << font->filePath();
+        for (const char32_t c : text) {
+            if (FT_Get_Char_Index(face, c) == 0) {
+                ++boxes;
+                ADD_FAILURE() << font->familyName() << " has no glyph for " << uint32_t(c);
+            }
+        }
+        FT_Done_Face(face);
+        PanelsRig again;
+        again.panels.GenerateRandomEffect(seed);
+        EXPECT_EQ(again.engine->Font.faceName(), e.Font.faceName());
+        EXPECT_EQ(again.panels.drawnFace, rig.panels.drawnFace);
+    }
+    FT_Done_FreeType(lib);
+    std::cout << "seeds 1-200: " << drawn << " faces drawn from the list, " << replaced
+              << " replaced for the text (by " << standIns.size() << " faces), " << boxes
+              << " characters without a glyph\n";
+    EXPECT_GT(drawn, 0);
+    for (const auto& [face, count] : standIns) EXPECT_LE(count * 4, std::max(replaced, 8)) << face << " stands in too often";
 }
 
 TEST(ListPictures, BrokenEntriesLeaveTheListWithAStatusText) {
