@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/Errors.h"
+#include "engine/Real48.h"
 #include "platform/Geometry.h"
 
 namespace vortel::cli {
@@ -48,6 +49,7 @@ concept Described = FieldList<T>::described;
 // All overloads are declared first so the templates below find each other at definition time.
 template <std::integral T> Json toJson(T v);
 inline Json toJson(double v);
+inline Json toJson(Real48Value v);
 inline Json toJson(const std::string& s);
 inline Json toJson(Point p);
 inline Json toJson(Size s);
@@ -58,6 +60,7 @@ template <Described T> Json toJson(const T& s);
 
 template <std::integral T> void fromJson(const Json& j, T& out, const std::string& path);
 inline void fromJson(const Json& j, double& out, const std::string& path);
+inline void fromJson(const Json& j, Real48Value& out, const std::string& path);
 inline void fromJson(const Json& j, std::string& out, const std::string& path);
 inline void fromJson(const Json& j, Point& out, const std::string& path);
 template <class T, size_t N> void fromJson(const Json& j, std::array<T, N>& out, const std::string& path);
@@ -68,6 +71,7 @@ Json toJson(T v) {
     return v;
 }
 inline Json toJson(double v) { return v; }
+inline Json toJson(Real48Value v) { return double(v); }
 inline Json toJson(const std::string& s) { return s; }
 inline Json toJson(Point p) { return Json::array({p.x, p.y}); }
 inline Json toJson(Size s) { return Json::array({s.cx, s.cy}); }
@@ -119,6 +123,13 @@ void fromJson(const Json& j, T& out, const std::string& path) {
 inline void fromJson(const Json& j, double& out, const std::string& path) {
     if (!j.is_number()) throw SettingError(path + ": expected a number, got " + j.dump());
     out = j.get<double>();
+}
+
+// A number set into a field the documents keep as a 6-byte real becomes the value they keep.
+inline void fromJson(const Json& j, Real48Value& out, const std::string& path) {
+    double value = 0;
+    fromJson(j, value, path);
+    out = value;
 }
 
 inline void fromJson(const Json& j, std::string& out, const std::string& path) {

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "document/Real48.h"
+#include "engine/Real48.h"
 #include "engine/EffectParams.h"
 #include "platform/LogFont.h"
 

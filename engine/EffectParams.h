@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Real48.h"
 #include "platform/Bitmap.h"
 
 namespace vortel {
@@ -36,7 +37,7 @@ struct ShadowParams {
     int32_t ShadowBlur = -1;              // -1 none, 0 sharp, r >= 1 blur radius
     int32_t ShadowAngle = 40;
     int32_t ShadowSize = 100;
-    double ShadowIntensity = 1.0;         // stored on disk as a 6-byte real (exponent byte 129 = 1.0)
+    Real48Value ShadowIntensity{1.0};     // stored on disk as a 6-byte real (exponent byte 129 = 1.0)
     ColorRef ShadowColor = 0;
 };
 

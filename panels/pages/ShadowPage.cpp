@@ -131,7 +131,7 @@ void ShadowPage::valuesChanged() {
     // The combo shows whole percents: an intensity it shows unchanged keeps its own fraction, so
     // choosing "None" for a shadow of 33.3 % does not count as an intensity change.
     const int percent = std::max(NumberOf(combos_[Intensity]), 0);
-    read.ShadowIntensity = percent == percentOf(old.ShadowIntensity) ? old.ShadowIntensity : percent / 100.0;
+    read.ShadowIntensity = percent == percentOf(old.ShadowIntensity) ? old.ShadowIntensity : Real48Value(percent / 100.0);
     read.ShadowAngle = NumberOf(combos_[Angle]);
     read.ShadowSize = NumberOf(combos_[Size]);
     read.ShadowColor = colors_->color();

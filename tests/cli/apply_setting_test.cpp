@@ -5,6 +5,7 @@
 
 #include "cli/EngineJson.h"
 #include "cli/Errors.h"
+#include "engine/Real48.h"
 
 using nlohmann::json;
 using vortel::cli::applySetting;
@@ -68,6 +69,10 @@ TEST_F(ApplySetting, PartialObjectsChangeOnlyTheGivenFields) {
     applySetting(engine, "Shadow", {{"ShadowIntensity", 0.25}, {"ShadowColor", 4294967295LL}});
     EXPECT_DOUBLE_EQ(engine.Shadow.ShadowIntensity, 0.25);
     EXPECT_EQ(engine.Shadow.ShadowColor, 0xFFFFFFFFu);
+    // A number the document cannot hold becomes at once the one it keeps.
+    applySetting(engine, "Shadow", {{"ShadowIntensity", 0.7}});
+    EXPECT_NE(double(engine.Shadow.ShadowIntensity), 0.7);
+    EXPECT_EQ(double(engine.Shadow.ShadowIntensity), vortel::fromReal48(vortel::toReal48(0.7)));
 }
 
 TEST_F(ApplySetting, ArraysOfGroupsTakePartialElements) {

@@ -5,7 +5,7 @@
 
 #include "document/Document.h"
 #include "document/ImageJpeg.h"
-#include "document/Real48.h"
+#include "engine/Real48.h"
 #include "tests/docformat/DocumentTesting.h"
 
 using namespace vortel;
@@ -111,4 +111,23 @@ TEST(DocumentLayout, SixByteRealsHoldTheShadowIntensity) {
         EXPECT_EQ(toReal48(once), toReal48(v));
     }
     EXPECT_EQ(fromReal48(toReal48(1e300)), fromReal48(Real48{255, 255, 255, 255, 255, 0x7F}));
+}
+
+// From the moment it is set, however it is set, the shadow intensity is the value its 6-byte real
+// gives back, so saving and reading it changes nothing.
+TEST(DocumentLayout, TheShadowIntensityHoldsOnlyWhatItsSixByteRealHolds) {
+    for (const double v : {0.7, 0.8, 1.0 / 3, 0.65, -0.25, 1e-300, 1e300, std::nan("")}) {
+        SCOPED_TRACE(v);
+        ShadowParams assigned;
+        assigned.ShadowIntensity = v;
+        const ShadowParams listed{0, 0, -1, 40, 100, v, 0};
+        ShadowParams copied;
+        copied.ShadowIntensity = listed.ShadowIntensity;
+        const ShadowParams* const ways[] = {&assigned, &listed, &copied};
+        for (const ShadowParams* s : ways) {
+            const double held = s->ShadowIntensity;
+            EXPECT_EQ(fromReal48(toReal48(held)), held);
+            EXPECT_EQ(toReal48(held), toReal48(v));
+        }
+    }
 }

@@ -7,7 +7,7 @@
 #include "document/DocumentFormat.h"
 #include "document/ImageBmp.h"
 #include "document/ImageJpeg.h"
-#include "document/Real48.h"
+#include "engine/Real48.h"
 #include "document/StockResources.h"
 #include "tests/docformat/DocumentTesting.h"
 

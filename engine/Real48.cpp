@@ -1,4 +1,4 @@
-#include "document/Real48.h"
+#include "engine/Real48.h"
 
 #include <cmath>
 
@@ -34,6 +34,8 @@ Real48 toReal48(double value) {
     if (exponent > 255 || std::isinf(value)) return pack(negative, 255, (uint64_t(1) << FractionBits) - 1);
     return pack(negative, exponent, mantissa & ((uint64_t(1) << FractionBits) - 1));
 }
+
+double roundToReal48(double value) { return fromReal48(toReal48(value)); }
 
 double fromReal48(const Real48& bytes) {
     if (bytes[0] == 0) return 0.0;
