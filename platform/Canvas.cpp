@@ -186,8 +186,10 @@ void Canvas::flattenPath() { path_.flatten(); }
 
 Size Canvas::textExtent(std::u32string_view text) const {
     const Font& font = requireFont(font_);
-    const ShapedLine line = shape(text, false);
-    return {static_cast<int32_t>(line.width(charExtra_)), font.metrics().height};
+    ShapeOptions options;
+    options.kerning = false;
+    options.tabStop = tabStop_ > 0 ? tabStop_ * font.metrics().avgCharWidth : 0;
+    return {static_cast<int32_t>(shapedWidth(font_, text, options, charExtra_)), font.metrics().height};
 }
 
 ShapedLine Canvas::shape(std::u32string_view line, bool kerning) const {

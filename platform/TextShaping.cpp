@@ -35,13 +35,14 @@ bool takesPlainPath(const Font& font, std::u32string_view line) {
 
 ShapedLine plainLine(const FontPtr& font, std::u32string_view line, bool kerning) {
     ShapedLine out;
+    out.font = font;
     std::vector<int32_t> advances;
     if (kerning) advances = font->kernedAdvances(line);
     out.clusters.reserve(line.size());
     for (size_t i = 0; i < line.size(); ++i) {
         const int32_t own = font->advance(line[i]);
         out.clusters.push_back(TextCluster{uint32_t(i), 1, kerning ? advances[i] : own, own,
-                                           {PlacedGlyph{font, font->glyphIndex(line[i]), 0, 0}}});
+                                           {PlacedGlyph{font.get(), font->glyphIndex(line[i]), 0, 0}}});
     }
     return out;
 }
@@ -192,7 +193,7 @@ void shapeRun(const Run& run, std::u32string_view line, bool kerning, std::vecto
         double pen = 0;
         for (; i < count && infos[i].cluster == cluster.first; ++i) {
             const double yOff = pos[i].y_offset * sc.y;
-            cluster.glyphs.push_back(PlacedGlyph{run.font, infos[i].codepoint,
+            cluster.glyphs.push_back(PlacedGlyph{run.font.get(), infos[i].codepoint,
                                                  (pen + pos[i].x_offset) * sc.x + sc.shear * yOff, -yOff});
             pen += pos[i].x_advance + sc.boldUnits;
         }
@@ -212,6 +213,7 @@ ShapedLine shapeLine(const FontPtr& font, std::u32string_view line, const ShapeO
     if (takesPlainPath(*font, line)) return plainLine(font, line, kerning);
 
     ShapedLine out;
+    out.font = font;
     out.plain = false;
     const size_t n = line.size();
     const auto* chars = reinterpret_cast<const FriBidiChar*>(line.data());
@@ -276,6 +278,17 @@ ShapedLine shapeLine(const FontPtr& font, std::u32string_view line, const ShapeO
         for (size_t k = before; k < out.clusters.size(); ++k) pen += out.clusters[k].advance;
     }
     return out;
+}
+
+int64_t shapedWidth(const FontPtr& font, std::u32string_view line, const ShapeOptions& options, int32_t extra) {
+    if (!takesPlainPath(*font, line)) return shapeLine(font, line, options).width(extra);
+    int64_t sum = 0;
+    if (options.kerning && font->hasKerning()) {
+        for (int32_t a : font->kernedAdvances(line)) sum += a + extra;
+    } else {
+        for (char32_t c : line) sum += font->advance(c) + extra;
+    }
+    return sum;
 }
 
 }  // namespace vortel

@@ -13,7 +13,8 @@
 namespace vortel {
 
 struct PlacedGlyph {
-    FontPtr font;       // the line's font, or the face that stands in for it on this cluster
+    // The line's font, or the face that stands in for it on this cluster (kept by the line's font).
+    const Font* font = nullptr;
     uint32_t glyph = 0;  // glyph index in that face
     double x = 0, y = 0;  // from the cluster's pen position, logical units, x along the line, y down
 };
@@ -26,6 +27,7 @@ struct TextCluster {
 };
 
 struct ShapedLine {
+    FontPtr font;                       // the line's font: it keeps the faces of the glyphs
     std::vector<TextCluster> clusters;  // visual order
     bool rightToLeft = false;           // the line's base direction, from its first strong character
     // Whether the line took the plain path: one cluster per character, each the face's own glyph.
@@ -41,5 +43,8 @@ struct ShapeOptions {
 // Lays out `line` (no line breaks) in `font`. A line of Western letters the face has all of takes
 // the plain path: the face's glyphs and advances as before, one cluster a character.
 ShapedLine shapeLine(const FontPtr& font, std::u32string_view line, const ShapeOptions& options = {});
+// The width of the line as shapeLine lays it out, with `extra` after every cluster; a plain line is
+// measured without building its clusters.
+int64_t shapedWidth(const FontPtr& font, std::u32string_view line, const ShapeOptions& options, int32_t extra);
 
 }  // namespace vortel

@@ -51,6 +51,7 @@ TEST(Shaping, WesternLettersKeepOneClusterACharacterWithTheFacesAdvances) {
         EXPECT_EQ(line.clusters[i].first, i);
         EXPECT_EQ(line.clusters[i].advance, font->advance(text[i]));
         EXPECT_EQ(line.clusters[i].glyphs.at(0).glyph, font->glyphIndex(text[i]));
+        EXPECT_EQ(line.clusters[i].glyphs.at(0).font, font.get());
     }
 }
 
@@ -127,7 +128,7 @@ TEST(Shaping, MissingCharactersComeFromAnotherFaceAndFormatCharactersAreNotDrawn
     ASSERT_EQ(font->glyphIndex(U'ب'), 0u);
     const ShapedLine mixed = shapeLine(font, u32("Aب"));
     ASSERT_EQ(mixed.clusters.size(), 2u);
-    EXPECT_EQ(mixed.clusters[0].glyphs.at(0).font, font);
+    EXPECT_EQ(mixed.clusters[0].glyphs.at(0).font, font.get());
     const PlacedGlyph& letter = mixed.clusters[1].glyphs.at(0);
     EXPECT_NE(letter.font->familyName(), font->familyName());
     EXPECT_NE(letter.glyph, 0u);
