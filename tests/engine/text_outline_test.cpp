@@ -278,3 +278,38 @@ TEST(PreviewInGuideRect, FillsTheGuideRectangle) {
 }
 
 }  // namespace vortel::test
+
+namespace vortel::test {
+
+// A line that reads from the right takes the alignment its reader expects: left becomes right,
+// while a Latin line of the same block stays where the format puts it.
+TEST(Extraction, RightToLeftLinesTakeTheMirroredAlignment) {
+    const struct {
+        uint32_t format;
+        bool hebrewAtRight, latinAtRight;
+    } cases[] = {{0x0810, true, false}, {0x0812, false, true}};
+    for (const auto& c : cases) {
+        EngineRig rig;
+        rig.engine->Font.setFaceName("DejaVu Sans");
+        rig.engine->Text = "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D\r\nabcdefghijklmnop";  // a short Hebrew word over a long Latin line
+        rig.engine->TextFormat = c.format;
+        ASSERT_TRUE(rig.extract());
+        const auto& pts = rig.engine->OutlinePoints;
+        int32_t top = INT32_MAX, bottom = INT32_MIN;
+        for (const Point& p : pts) top = std::min(top, p.y), bottom = std::max(bottom, p.y);
+        const int32_t split = (top + bottom) / 2;  // between the lines
+        int32_t hebrewLeft = INT32_MAX, hebrewRight = INT32_MIN, left = INT32_MAX, right = INT32_MIN;
+        for (const Point& p : pts) {
+            left = std::min(left, p.x), right = std::max(right, p.x);
+            if (p.y < split) hebrewLeft = std::min(hebrewLeft, p.x), hebrewRight = std::max(hebrewRight, p.x);
+        }
+        SCOPED_TRACE(c.format);
+        // Near the block's edge (a twentieth of its width: side bearings), far from the other.
+        const int32_t near = (right - left) / 20, far = (right - left) / 3;
+        EXPECT_EQ(right - hebrewRight < near, c.hebrewAtRight);
+        EXPECT_EQ(hebrewLeft - left > far, c.hebrewAtRight);
+        EXPECT_EQ(hebrewLeft - left < near, !c.hebrewAtRight);
+    }
+}
+
+}  // namespace vortel::test
