@@ -132,12 +132,12 @@ struct Run {
 // odd one, every stretch of runs at that level or above is reversed.
 void reorderRuns(std::vector<Run>& runs) {
     if (runs.empty()) return;
-    FriBidiLevel highest = 0, lowestOdd = 255;
+    int highest = 0, lowestOdd = 256;
     for (const Run& r : runs) {
-        highest = std::max(highest, r.level);
-        if (r.level % 2) lowestOdd = std::min(lowestOdd, r.level);
+        highest = std::max(highest, int(r.level));
+        if (r.level % 2) lowestOdd = std::min(lowestOdd, int(r.level));
     }
-    for (int level = highest; level >= int(lowestOdd) && level > 0; --level) {
+    for (int level = highest; level >= lowestOdd && level > 0; --level) {
         for (size_t i = 0; i < runs.size();) {
             if (runs[i].level < level) {
                 ++i;
