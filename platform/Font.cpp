@@ -246,8 +246,9 @@ Scaling computeScaling(FT_Face ft, const TT_OS2* os2, const LogFont& lf) {
 
 bool faceHasKerning(const LoadedFace& face) {
     if (FT_HAS_KERNING(face.ft)) return true;
+    // With no room given, the call writes nothing and returns how many features there are.
     unsigned count = 0;
-    hb_ot_layout_table_get_feature_tags(face.hbFace, HB_OT_TAG_GPOS, 0, &count, nullptr);
+    count = hb_ot_layout_table_get_feature_tags(face.hbFace, HB_OT_TAG_GPOS, 0, &count, nullptr);
     std::vector<hb_tag_t> tags(count);
     hb_ot_layout_table_get_feature_tags(face.hbFace, HB_OT_TAG_GPOS, 0, &count, tags.data());
     return std::find(tags.begin(), tags.end(), HB_TAG('k', 'e', 'r', 'n')) != tags.end();

@@ -106,6 +106,18 @@ TEST(Shaping, ArabicLettersJoin) {
         EXPECT_NE(c.glyphs.at(0).glyph, font->glyphIndex(text[c.first])) << "letter " << c.first << " unjoined";
 }
 
+// A face that kerns only through its positioning table (no old kern table) kerns too: the pair
+// ayin-vav of this face moves closer with kerning on.
+TEST(Shaping, PositioningTableKerningIsApplied) {
+    const FontPtr font = fontOf("Noto Serif Hebrew");
+    if (!font) GTEST_SKIP() << "Noto Serif Hebrew is not installed";
+    ASSERT_TRUE(font->hasKerning());
+    const std::u32string text = u32("עולם");
+    ShapeOptions unkerned;
+    unkerned.kerning = false;
+    EXPECT_LT(shapeLine(font, text).width(0), shapeLine(font, text, unkerned).width(0));
+}
+
 // The Devanagari vowel sign i is written before its consonant though typed after it.
 TEST(Shaping, DevanagariVowelSignStandsBeforeItsConsonant) {
     const FontPtr font = fontOf("Noto Sans Devanagari");
