@@ -548,15 +548,6 @@ Font::Font(const Font& base, int32_t tenths)
 
 namespace {
 
-// Characters a face need not have: they are never drawn.
-bool ignorableForCoverage(char32_t c) {
-    return c < 0x20 || c == 0xAD || c == 0x34F || c == 0x61C || (c >= 0x115F && c <= 0x1160) ||
-           (c >= 0x180B && c <= 0x180F) || (c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E) ||
-           (c >= 0x2060 && c <= 0x206F) || c == 0x3164 || (c >= 0xFE00 && c <= 0xFE0F) || c == 0xFEFF ||
-           c == 0xFFA0 || (c >= 0xFFF0 && c <= 0xFFF8) || (c >= 0x1BCA0 && c <= 0x1BCA3) ||
-           (c >= 0x1D173 && c <= 0x1D17A) || (c >= 0xE0000 && c <= 0xE0FFF);
-}
-
 struct FallbackFace {
     std::string family, file;
     int index = 0;
@@ -605,7 +596,7 @@ std::shared_ptr<const Font> Font::fallbackFor(std::u32string_view chars) const {
     for (const FallbackFace& face : fallbackList(family_, logFont_)) {
         if (face.file == file_) continue;
         bool all = true;
-        for (char32_t c : chars) all = all && (ignorableForCoverage(c) || FcCharSetHasChar(face.chars.get(), c));
+        for (char32_t c : chars) all = all && ((c < 0x20 || NeverDrawn(c)) || FcCharSetHasChar(face.chars.get(), c));
         if (!all) continue;
         try {
             slot = std::shared_ptr<const Font>(new Font(*this, face.file, face.index, face.family));

@@ -138,22 +138,28 @@ std::vector<std::string> InstalledOutlineFaces() {
     return faces;
 }
 
-bool CoverageIgnores(char32_t c) {
-    if (c <= 0x20 || (c >= 0x7F && c <= 0xA0)) return true;  // controls, space, no-break space
+bool NeverDrawn(char32_t c) {
     switch (c) {
-        case 0x00AD: case 0x034F: case 0x061C: case 0x115F: case 0x1160: case 0x1680: case 0x17B4:
-        case 0x17B5: case 0x180E: case 0x3000: case 0x3164: case 0xFEFF: case 0xFFA0:
+        case 0x00AD: case 0x034F: case 0x061C: case 0x115F: case 0x1160: case 0x17B4: case 0x17B5:
+        case 0x3164: case 0xFEFF: case 0xFFA0:
             return true;
         default: break;
     }
     return (c >= 0x180B && c <= 0x180F) ||   // Mongolian variation selectors and vowel separator
-           (c >= 0x2000 && c <= 0x200F) ||   // spaces of many widths, zero width joiners, marks
-           (c >= 0x2028 && c <= 0x202F) ||   // line and paragraph separators, embeddings
-           (c >= 0x205F && c <= 0x206F) ||   // word joiner, invisible operators, isolates
+           (c >= 0x200B && c <= 0x200F) ||   // zero width space and joiners, direction marks
+           (c >= 0x202A && c <= 0x202E) ||   // embeddings and overrides
+           (c >= 0x2060 && c <= 0x206F) ||   // word joiner, invisible operators, isolates
            (c >= 0xFE00 && c <= 0xFE0F) ||   // variation selectors
            (c >= 0xFFF0 && c <= 0xFFF8) ||
            (c >= 0x1BCA0 && c <= 0x1BCA3) || (c >= 0x1D173 && c <= 0x1D17A) ||
            (c >= 0xE0000 && c <= 0xE0FFF);  // tags and the supplementary variation selectors
+}
+
+bool CoverageIgnores(char32_t c) {
+    if (c <= 0x20 || (c >= 0x7F && c <= 0xA0)) return true;  // controls, space, no-break space
+    return NeverDrawn(c) || c == 0x1680 || c == 0x3000 || c == 0x205F ||
+           (c >= 0x2000 && c <= 0x200A) ||  // spaces of many widths
+           (c >= 0x2028 && c <= 0x202F);    // line and paragraph separators, narrow no-break space
 }
 
 TextFit FamilyTextFit(const std::string& family, std::u32string_view text) {

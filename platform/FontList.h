@@ -15,8 +15,11 @@ namespace vortel {
 // faces the random generator picks from.
 std::vector<std::string> InstalledOutlineFaces();
 
-// Characters a face need not have to write a text: spaces, controls and the default-ignorable
-// format characters (joiners, direction marks, variation selectors, the byte order mark, tags).
+// The default-ignorable format characters, never drawn and never asked of a face: joiners, direction
+// marks and embeddings, the soft hyphen, fillers, variation selectors, the byte order mark, tags.
+bool NeverDrawn(char32_t c);
+
+// Characters a face need not have to write a text: the ones never drawn, controls and spaces.
 bool CoverageIgnores(char32_t c);
 
 // How well a face suits a text, worst first:

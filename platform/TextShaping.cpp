@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/FontList.h"
 #include "platform/Numeric.h"
 
 namespace vortel {
@@ -45,13 +46,6 @@ ShapedLine plainLine(const FontPtr& font, std::u32string_view line, bool kerning
                                            {PlacedGlyph{font.get(), font->glyphIndex(line[i]), 0, 0}}});
     }
     return out;
-}
-
-// Never drawn, never asked of a face: joiners, direction marks, the soft hyphen, variation selectors.
-bool invisibleFormat(char32_t c) {
-    return c == 0xAD || c == 0x34F || c == 0x61C || (c >= 0x180B && c <= 0x180F) || (c >= 0x200B && c <= 0x200F) ||
-           (c >= 0x202A && c <= 0x202E) || (c >= 0x2060 && c <= 0x206F) || (c >= 0xFE00 && c <= 0xFE0F) ||
-           c == 0xFEFF || (c >= 0xE0000 && c <= 0xE0FFF);
 }
 
 bool regionalIndicator(char32_t c) { return c >= 0x1F1E6 && c <= 0x1F1FF; }
@@ -198,7 +192,7 @@ void shapeRun(const Run& run, std::u32string_view line, bool kerning, std::vecto
             pen += pos[i].x_advance + sc.boldUnits;
         }
         cluster.advance = cluster.width = roundEven32(pen * sc.x);
-        if (cluster.count == 1 && (line[cluster.first] < 0x20 || invisibleFormat(line[cluster.first]))) {
+        if (cluster.count == 1 && (line[cluster.first] < 0x20 || NeverDrawn(line[cluster.first]))) {
             cluster.glyphs.clear();  // a control character left over: nothing to see, no room taken
             cluster.advance = cluster.width = 0;
         }
@@ -206,12 +200,10 @@ void shapeRun(const Run& run, std::u32string_view line, bool kerning, std::vecto
     }
 }
 
-}  // namespace
-
-ShapedLine shapeLine(const FontPtr& font, std::u32string_view line, const ShapeOptions& options) {
+// A line of other scripts, marks, faces that lack a character, or invisible characters: ordered
+// by direction, cut into clusters and shaped run by run.
+ShapedLine shapeMixedLine(const FontPtr& font, std::u32string_view line, const ShapeOptions& options) {
     const bool kerning = options.kerning && font->hasKerning();
-    if (takesPlainPath(*font, line)) return plainLine(font, line, kerning);
-
     ShapedLine out;
     out.font = font;
     out.plain = false;
@@ -240,7 +232,7 @@ ShapedLine shapeLine(const FontPtr& font, std::u32string_view line, const ShapeO
         std::u32string needed;
         bool own = true;
         for (size_t k = start; k < end; ++k) {
-            if (invisibleFormat(line[k]) || line[k] < 0x20) continue;
+            if (NeverDrawn(line[k]) || line[k] < 0x20) continue;
             needed.push_back(line[k]);
             own = own && font->glyphIndex(line[k]) != 0;
         }
@@ -280,8 +272,15 @@ ShapedLine shapeLine(const FontPtr& font, std::u32string_view line, const ShapeO
     return out;
 }
 
+}  // namespace
+
+ShapedLine shapeLine(const FontPtr& font, std::u32string_view line, const ShapeOptions& options) {
+    if (takesPlainPath(*font, line)) return plainLine(font, line, options.kerning && font->hasKerning());
+    return shapeMixedLine(font, line, options);
+}
+
 int64_t shapedWidth(const FontPtr& font, std::u32string_view line, const ShapeOptions& options, int32_t extra) {
-    if (!takesPlainPath(*font, line)) return shapeLine(font, line, options).width(extra);
+    if (!takesPlainPath(*font, line)) return shapeMixedLine(font, line, options).width(extra);
     int64_t sum = 0;
     if (options.kerning && font->hasKerning()) {
         for (int32_t a : font->kernedAdvances(line)) sum += a + extra;

@@ -180,3 +180,64 @@ TEST(Shaping, TabsReachTheNextStopOrAreASpace) {
 }
 
 }  // namespace vortel
+
+namespace vortel {
+namespace {
+
+std::vector<PointF> clusterPath(const FontPtr& font, const TextCluster& cluster, double x, int32_t tenths) {
+    Canvas dc(1, 1);
+    dc.selectFont(font);
+    dc.beginPath();
+    dc.drawCluster(x, 0, cluster, tenths);
+    dc.endPath();
+    return dc.path().points();
+}
+
+}  // namespace
+
+// A letter that tilts is a whole cluster: drawn one by one, clusters give the same outline as the
+// line drawn at once (joined forms, marks and reordered vowel signs kept), and a turned cluster is
+// that outline turned about its pen position.
+TEST(Shaping, ClustersDrawnOneByOneKeepTheirGlyphsAndTurnWhole) {
+    const struct {
+        const char* face;
+        const char* text;
+    } cases[] = {{"DejaVu Sans", "مرحبا"}, {"DejaVu Sans", "Vie\u0302\u0301t"}, {"Noto Sans Devanagari", "नमस्ते कि"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const FontPtr font = fontOf(c.face, 80);
+        if (!font) continue;
+        const ShapedLine line = shapeLine(font, u32(c.text));
+        std::vector<int32_t> advances;
+        for (const TextCluster& cl : line.clusters) advances.push_back(cl.advance);
+        Canvas whole(1, 1);
+        whole.selectFont(font);
+        whole.beginPath();
+        whole.drawShaped(0, 0, line, &advances);
+        whole.endPath();
+
+        std::vector<PointF> pieces;
+        double pen = 0;
+        for (const TextCluster& cl : line.clusters) {
+            const std::vector<PointF> upright = clusterPath(font, cl, pen, 0);
+            const std::vector<PointF> turned = clusterPath(font, cl, pen, 900);
+            ASSERT_EQ(upright.size(), turned.size());
+            for (size_t i = 0; i < upright.size(); ++i) {
+                // A quarter turn takes (dx, dy) from the pen to (dy, -dx).
+                EXPECT_NEAR(turned[i].x - pen, upright[i].y, 0.01);
+                EXPECT_NEAR(turned[i].y, -(upright[i].x - pen), 0.01);
+            }
+            pieces.insert(pieces.end(), upright.begin(), upright.end());
+            pen += cl.advance;
+        }
+        const std::vector<PointF>& all = whole.path().points();
+        ASSERT_FALSE(all.empty());
+        ASSERT_EQ(all.size(), pieces.size());
+        for (size_t i = 0; i < all.size(); ++i) {
+            EXPECT_NEAR(all[i].x, pieces[i].x, 0.01);
+            EXPECT_NEAR(all[i].y, pieces[i].y, 0.01);
+        }
+    }
+}
+
+}  // namespace vortel
