@@ -127,6 +127,8 @@ void MainWindow::imageMouseMove(QPoint position, Qt::MouseButtons, Qt::KeyboardM
     if (engine_->guideDrag() != GuideDragKind::None) {
         engine_->GuideDragMove(m);
         view_->setPreview(engine_->dragPreview());
+        // Turning about the centre is only a handle's move: the text follows at the release.
+        if (engine_->guideDrag() != GuideDragKind::Center) requestLiveFrame(true);
         return;
     }
     if (engine_->guideCaptureActive()) {

@@ -99,6 +99,8 @@ MainWindow::MainWindow(const StartOptions& options) : options_(options), message
         });
     };
 
+    live_ = new LiveRenderer(this);
+    connect(live_, &LiveRenderer::frameReady, this, &MainWindow::showLiveFrame);
     delayedCalc_ = new QTimer(this);
     delayedCalc_->setObjectName(QStringLiteral("DelayedCalcTimer"));
     delayedCalc_->setInterval(100);
@@ -130,6 +132,7 @@ MainWindow::MainWindow(const StartOptions& options) : options_(options), message
         startDocument();
         messages_.messageBox(e.what(), "Vortel", MessageIcon::Error);
     }
+    if (options_.livePreview) setLivePreview(*options_.livePreview);
     startDocument();
     for (const auto& [index, page] : pages_) page->setProfessional(professional());
     setQuality(quality_);
@@ -204,6 +207,7 @@ void MainWindow::startDocument() {
 
 void MainWindow::recalculate() {
     if (!engine_ || !canvas_) return;
+    recalculatedAt_ = ++changeCount_;  // no live frame asked for before this one is shown after it
     engine_->ImageRect = Rect{0, 0, canvas_->width(), canvas_->height()};
     pictureRendered_ = false;
     try {
@@ -300,6 +304,7 @@ void MainWindow::alterFullImage() {
 // ------------------------------------------------------------------------------------- timer
 
 void MainWindow::startDelayedCalc(int milliseconds) {
+    if (livePreview_) milliseconds = std::min(milliseconds, LiveTypingPause);
     delayedStart_ = QDateTime::currentMSecsSinceEpoch();
     delayedCalc_->setInterval(milliseconds);
     delayedCalc_->start();
@@ -308,6 +313,8 @@ void MainWindow::startDelayedCalc(int milliseconds) {
 void MainWindow::delayedCalcTick() {
     if (QDateTime::currentMSecsSinceEpoch() - delayedStart_ <= delayedCalc_->interval() / 2) return;
     delayedCalc_->stop();
+    // The hand rests: the next movement starts again from the chosen quality.
+    std::fill(std::begin(liveMs_), std::end(liveMs_), -1.0);
     // A page may redraw in its own way (the bevel page with its preview); else the effect is new.
     if (pages::EffectPage* page = effectPage(notebook_->currentIndex())) {
         page->delayedRecalc();

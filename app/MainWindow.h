@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/LiveRenderer.h"
 #include "app/QtMessages.h"
 #include "engine/FontFX.h"
 #include "panels/pages/EffectPage.h"
@@ -49,6 +50,7 @@ public:
         std::string settingsFile;      // this settings file instead of the usual places (tests)
         bool saver = false;            // "Saver": placed off-screen for the full-screen slide show
         bool withoutSettings = false;  // read and write no settings file (screenshot tour, tests)
+        std::optional<bool> livePreview;  // the live preview on or off, whatever the settings say
     };
     // The notebook's pages, in tab order.
     enum Page { StylePage, TextPage, DeformPage, SurfacePage, BevelPage, OutlinePage, ShadowPage, FramePage };
@@ -151,9 +153,22 @@ public:
     QByteArray transparentPng();
     bool pasteEnabled() const;
 
-    // Typing, sliders: recalculates once they pause for half of `milliseconds`.
+    // Typing, sliders: recalculates once they pause for half of `milliseconds` (with the live
+    // preview, typing pauses for LiveTypingPause at most).
     void startDelayedCalc(int milliseconds) override;
     QTimer* delayedCalcTimer() const { return delayedCalc_; }
+    void valueMoving(int designPause) override;
+
+    // The live preview: while a control or a guide moves, the picture follows, drawn aside at the
+    // best quality that keeps a frame within FrameBudgetMs; the chosen quality once the hand rests.
+    static constexpr int LiveTypingPause = 150, LiveRestPause = 150;
+    static constexpr double FrameBudgetMs = 33;
+    bool livePreview() const { return livePreview_; }
+    void setLivePreview(bool on);
+    LiveRenderer* liveRenderer() const { return live_; }
+    // The live frames shown since the start, and the quality of the last.
+    int liveFramesShown() const { return liveFramesShown_; }
+    LiveRenderer::Level lastLiveLevel() const { return lastLiveLevel_; }
 
     // Canvas interaction.
     void chooseDrawMode(int mode);
@@ -259,6 +274,18 @@ private:
     Help* help_ = nullptr;
     QTimer* delayedCalc_ = nullptr;
     qint64 delayedStart_ = 0;
+    // Live preview: every request counts a change; a frame older than the last recalculation
+    // here is never shown.
+    void requestLiveFrame(bool guideDrag);
+    void showLiveFrame();
+    LiveRenderer::Level liveLevel() const;
+    bool livePreview_ = true;
+    QAction* liveAction_ = nullptr;
+    LiveRenderer* live_ = nullptr;
+    uint64_t changeCount_ = 0, recalculatedAt_ = 0;
+    double liveMs_[3] = {-1, -1, -1};  // the last frame's time at each quality; -1: not measured
+    int liveFramesShown_ = 0;
+    LiveRenderer::Level lastLiveLevel_ = LiveRenderer::Level::Smooth;
     int lastPage_ = StylePage;
     QStringList textureDirs_;  // the texture folder history, kept for the Surface page
     std::map<int, pages::EffectPage*> pages_;

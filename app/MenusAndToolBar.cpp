@@ -130,6 +130,12 @@ void MainWindow::buildMenus() {
         dialog->show();
         dialog->move(geometry().center() - dialog->rect().center());
     });
+    edit->addSeparator();
+    // Off: the picture is drawn once the hand rests, as ever.
+    liveAction_ = addItem(edit, tr("&Live-Vorschau"), this, [this](bool on) { setLivePreview(on); });
+    liveAction_->setObjectName(QStringLiteral("LivePreviewMenu"));
+    liveAction_->setCheckable(true);
+    liveAction_->setChecked(livePreview_);
     connect(edit, &QMenu::aboutToShow, this, [this] {
         undoAction_->setText(undoCaption());
         undoAction_->setEnabled(engine_->Undo.action != 0);

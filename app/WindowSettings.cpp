@@ -88,6 +88,7 @@ void MainWindow::readSettings() {
     const QSignalBlocker quiet(profiAction_);
     profiAction_->setChecked(s.readBool("Options", "Profi", false));
     quality_ = Quality(number("Options", "Smooth", 2, 0, 2));
+    setLivePreview(s.readBool("Options", "LivePreview", true));
 }
 
 void MainWindow::writeSettings() {
@@ -118,6 +119,7 @@ void MainWindow::writeSettings() {
     s.writeInteger("Image", "Height", canvas_->height());
     s.writeInteger("Options", "Smooth", int(quality_));
     s.writeBool("Options", "Profi", profiAction_->isChecked());
+    s.writeBool("Options", "LivePreview", livePreview_);
     if (s.readString("Program", "Ver", "") != ProgramVersion) {
         s.writeString("Program", "Ver", ProgramVersion);
         s.writeString("Program", "Name", "Vortel");

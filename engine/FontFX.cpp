@@ -59,6 +59,16 @@ TFontFX::TFontFX(Rect imageRect) : ImageRect(imageRect), WarpedBounds(emptyBound
 
 TFontFX::~TFontFX() = default;
 
+void TFontFX::copyStateFrom(const TFontFX& other) {
+    if (&other == this) return;
+    *this = other;
+    ownMessages_ = RecordingMessages{};
+    messages_ = &ownMessages_;
+    MainWindowUndo = nullptr;
+    UndoRefresh = nullptr;
+    capture_ = Capture{};
+}
+
 bool TFontFX::guidesInInitialState() const {
     for (int g = 0; g < 4; ++g)
         if (NumGuidePoints[g] != 2) return false;

@@ -94,7 +94,12 @@ public:
     explicit TFontFX(Rect imageRect);
     ~TFontFX();
     TFontFX(const TFontFX&) = delete;
-    TFontFX& operator=(const TFontFX&) = delete;
+
+    // Makes this engine a copy of `other`'s whole state, to draw it elsewhere (on another thread):
+    // textures and pictures are shared, read only; messages stay with this engine's own recorder,
+    // and neither the window's callbacks nor a capture in progress come along. Memory this engine
+    // already holds is reused.
+    void copyStateFrom(const TFontFX& other);
 
     // Where messages go; the engine keeps its own recorder until one is set.
     void setMessages(UserMessages* messages) { messages_ = messages ? messages : &ownMessages_; }
@@ -285,6 +290,8 @@ public:
     int32_t BevelWidth = 0;          // L of the last profile table: distances below it are bevel
 
 private:
+    // Member by member; only copyStateFrom, which mends what must not be shared.
+    TFontFX& operator=(const TFontFX&) = default;
     void buildRandomTables(size_t characters);
     void placeInitialGuides(bool measureOnly);
     void drawLine(Canvas& dc, const ShapedLine& line, int32_t x, int32_t y, size_t& letterIndex);

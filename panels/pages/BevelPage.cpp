@@ -181,7 +181,7 @@ void BevelPage::build() {
         TransparencyDialog dialog(host_, segment, [this] {
             hint_ = false;
             drawEditor();
-            if (shown()) host_.startDelayedCalc(400);
+            if (shown()) host_.valueMoving(400);
         }, this);
         host_.execDialog(dialog);
     });
@@ -292,7 +292,9 @@ void BevelPage::trackBarMoved(Value source) {
     panels().selectedBevel = -1;
     showValues(true);
     addPixelMoved_ = addPixelMoved_ || source == AddPixel;
-    if (shown()) host_.startDelayedCalc(400);
+    // The text's margin is measured anew: at once, so a picture drawn before the pause has it.
+    if (source == AddPixel) engine().releaseTextMask();
+    if (shown()) host_.valueMoving(400);
 }
 
 void BevelPage::editTyped() {
@@ -384,7 +386,7 @@ void BevelPage::storeProfile(const BevelParams& edited) {
     hint_ = false;
     drawEditor();
     // The picture follows the profile once the editing pauses.
-    if (shown()) host_.startDelayedCalc(400);
+    if (shown()) host_.valueMoving(400);
 }
 
 void BevelPage::showPointStatus(int index, QPoint unit) {

@@ -6,7 +6,7 @@ EffectPage::EffectPage(PageHost& host, presets::Page page, QWidget* parent) : QW
 
 void EffectPage::changedRedraw() {
     engine().Modified = 1;
-    if (shown()) host_.recalculate();
+    if (shown()) host_.valueMoving(0);
 }
 
 }  // namespace vortel::pages

@@ -24,6 +24,10 @@ public:
     virtual void recalculate() = 0;
     // Recalculates once nothing has asked again for half of `milliseconds` (typing, sliders).
     virtual void startDelayedCalc(int milliseconds) = 0;
+    // A value changes under the user's hand (a slider, a spin or combo step, a profile point):
+    // redrawn after `designPause` ms of rest (0: at once), or, with the window's live preview,
+    // followed at once and drawn in full once the hand rests.
+    virtual void valueMoving(int designPause) = 0;
     // The professional mode (all controls) rather than the assistant's simple ones.
     virtual bool professional() const = 0;
     virtual bool pageShown(presets::Page page) const = 0;

@@ -202,7 +202,7 @@ void OutlinePage::trackBarMoved(Value source) {
     if (source == Y) f.y = value;
     store(f);
     showValues();
-    if (shown()) host_.startDelayedCalc(400);
+    if (shown()) host_.valueMoving(400);
 }
 
 void OutlinePage::editTyped(Value source) {

@@ -14,6 +14,8 @@ inline MainWindow::StartOptions quietStart(const std::string& settingsFile = {})
     MainWindow::StartOptions options;
     options.withoutSettings = true;
     options.settingsFile = settingsFile;
+    // The design's timing, unless a test turns the live preview on.
+    options.livePreview = false;
     return options;
 }
 

@@ -1,0 +1,66 @@
+// The live preview of the main window: the picture follows a moving control or guide, drawn on the
+// live renderer's thread, and is drawn here in the chosen quality once the hand rests.
+#include "app/MainWindow.h"
+
+#include <QAction>
+
+#include "app/ImageView.h"
+
+namespace vortel::app {
+
+void MainWindow::setLivePreview(bool on) {
+    livePreview_ = on;
+    if (liveAction_) liveAction_->setChecked(on);
+}
+
+void MainWindow::valueMoving(int designPause) {
+    if (!livePreview_) {
+        if (designPause == 0) {
+            recalculate();
+        } else {
+            startDelayedCalc(designPause);
+        }
+        return;
+    }
+    requestLiveFrame(false);
+    startDelayedCalc(LiveRestPause);
+}
+
+// The chosen quality, or a lower one when the last frame in it took longer than a frame may.
+LiveRenderer::Level MainWindow::liveLevel() const {
+    const int chosen = quality_ == Quality::Smooth ? 2 : quality_ == Quality::Normal ? 1 : 0;
+    for (int level = chosen; level > 0; --level)
+        if (liveMs_[level] < 0 || liveMs_[level] <= FrameBudgetMs) return LiveRenderer::Level(level);
+    return LiveRenderer::Level::Draft;
+}
+
+void MainWindow::requestLiveFrame(bool guideDrag) {
+    if (!livePreview_ || !engine_ || !canvas_) return;
+    LiveRenderer::Request request;
+    request.width = canvas_->width();
+    request.height = canvas_->height();
+    request.level = liveLevel();
+    request.generation = ++changeCount_;
+    request.applyGuideDrag = guideDrag;
+    live_->request(*engine_, request);
+}
+
+void MainWindow::showLiveFrame() {
+    if (!canvas_) return;
+    const LiveRenderer::Frame frame = live_->takeFrame(*canvas_, recalculatedAt_);
+    if (!frame.ready) return;
+    liveMs_[int(frame.level)] = frame.milliseconds;
+    lastLiveLevel_ = frame.level;
+    ++liveFramesShown_;
+    // Not the full render of the state: the copy and the transparent picture render again.
+    pictureRendered_ = false;
+    takeCleanPicture();
+    // While a guide is dragged its new lines show over the picture; the old ones would mislead.
+    if (guideEditing_ && engine_->guideDrag() == GuideDragKind::None) {
+        showGuides();
+    } else {
+        view_->update();
+    }
+}
+
+}  // namespace vortel::app

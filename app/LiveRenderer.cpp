@@ -1,0 +1,113 @@
+#include "app/LiveRenderer.h"
+
+#include <cairo.h>
+
+#include <chrono>
+#include <cstring>
+
+namespace vortel::app {
+
+LiveRenderer::LiveRenderer(QObject* parent) : QObject(parent), worker_([this] { run(); }) {}
+
+LiveRenderer::~LiveRenderer() {
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+        waiting_.reset();
+    }
+    wake_.notify_all();
+    worker_.join();
+}
+
+void LiveRenderer::request(const TFontFX& engine, const Request& request) {
+    auto job = std::make_unique<Job>();
+    {
+        // A request still waiting is dropped; its engine takes the new state.
+        std::lock_guard lock(mutex_);
+        if (waiting_) job->engine = std::move(waiting_->engine);
+        else if (spare_) job->engine = std::move(spare_);
+        waiting_.reset();
+    }
+    if (!job->engine) job->engine = std::make_unique<TFontFX>(Rect{0, 0, request.width, request.height});
+    job->engine->copyStateFrom(engine);
+    job->request = request;
+    // The frayed outline's phase goes on from the window's, as a render there would.
+    job->star = starToggle();
+    job->curl = curlToggle();
+    {
+        std::lock_guard lock(mutex_);
+        waiting_ = std::move(job);
+    }
+    wake_.notify_one();
+}
+
+bool LiveRenderer::busy() const {
+    std::lock_guard lock(mutex_);
+    return drawing_ || waiting_;
+}
+
+LiveRenderer::Frame LiveRenderer::takeFrame(Canvas& target, uint64_t after) {
+    std::lock_guard lock(mutex_);
+    Frame frame = drawnFrame_;
+    drawnFrame_.ready = false;
+    if (!frame.ready || frame.generation <= after || !drawn_ || drawn_->width() != target.width() || drawn_->height() != target.height())
+        return Frame{};
+    cairo_surface_t* from = drawn_->surface();
+    cairo_surface_t* to = target.surface();
+    cairo_surface_flush(from);
+    cairo_surface_flush(to);
+    const size_t bytes = size_t(cairo_image_surface_get_stride(to)) * size_t(cairo_image_surface_get_height(to));
+    std::memcpy(cairo_image_surface_get_data(to), cairo_image_surface_get_data(from), bytes);
+    cairo_surface_mark_dirty(to);
+    return frame;
+}
+
+void LiveRenderer::run() {
+    for (;;) {
+        std::unique_ptr<Job> job;
+        {
+            std::unique_lock lock(mutex_);
+            wake_.wait(lock, [this] { return stopping_ || waiting_; });
+            if (stopping_) return;
+            job = std::move(waiting_);
+            drawing_ = true;
+        }
+        const auto start = std::chrono::steady_clock::now();
+        bool drawn = false;
+        try {
+            render(*job);
+            drawn = true;
+        } catch (...) {
+            // The window's own render after the hand rests shows what went wrong.
+        }
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        {
+            std::lock_guard lock(mutex_);
+            drawing_ = false;
+            if (drawn) {
+                std::swap(drawn_, canvas_);
+                drawnFrame_ = Frame{true, job->request.generation, job->request.level, ms};
+            }
+            spare_ = std::move(job->engine);
+        }
+        if (drawn) QMetaObject::invokeMethod(this, [this] { emit frameReady(); }, Qt::QueuedConnection);
+    }
+}
+
+// As the window's own recalculation, on the worker's picture.
+void LiveRenderer::render(Job& job) {
+    const Request& r = job.request;
+    if (!canvas_ || canvas_->width() != r.width || canvas_->height() != r.height)
+        canvas_ = std::make_unique<Canvas>(r.width, r.height);
+    TFontFX& e = *job.engine;
+    e.ImageRect = Rect{0, 0, r.width, r.height};
+    if (r.applyGuideDrag && e.guideDrag() != GuideDragKind::None) e.GuideDragEnd();
+    const bool warped = e.GetPointsAndTypes(*canvas_, false) && e.CalcVortel(0);
+    if (warped) e.GetMiddleOfGuides();
+    starToggle() = job.star;
+    curlToggle() = job.curl;
+    if (r.level != Level::Draft) e.setSmoothFont(r.level == Level::Smooth);
+    e.ShowText(*canvas_, r.level == Level::Draft);
+}
+
+}  // namespace vortel::app

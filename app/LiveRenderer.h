@@ -1,0 +1,73 @@
+#pragma once
+// Draws the effect on a thread of its own while the user's hand moves a control: each request
+// takes a copy of the engine's state at once, so the window goes on and the engine may change.
+// At most one picture is being drawn and one request waits; a newer request replaces the waiting
+// one, so the picture drawn next is always of the latest state. A finished picture waits until
+// the window takes it (frameReady tells when).
+#include <QObject>
+
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "engine/FontFX.h"
+#include "platform/Canvas.h"
+
+namespace vortel::app {
+
+class LiveRenderer : public QObject {
+    Q_OBJECT
+public:
+    enum class Level { Draft, Normal, Smooth };
+
+    struct Request {
+        int32_t width = 0, height = 0;
+        Level level = Level::Smooth;
+        uint64_t generation = 0;    // the window's count of changes when the request was made
+        bool applyGuideDrag = false;  // the guide drag in progress is drawn as if it ended here
+    };
+    struct Frame {
+        bool ready = false;
+        uint64_t generation = 0;
+        Level level = Level::Smooth;
+        double milliseconds = 0;  // the drawing alone, from the copied state to the last pixel
+    };
+
+    explicit LiveRenderer(QObject* parent = nullptr);
+    ~LiveRenderer() override;
+
+    void request(const TFontFX& engine, const Request& request);
+    // Copies the finished picture into `target` (of the same size) and says which it was; a frame
+    // that is not ready, of another size or of a generation not after `after` leaves `target` as
+    // it is.
+    Frame takeFrame(Canvas& target, uint64_t after = 0);
+    // Whether a picture is being drawn or waits to be.
+    bool busy() const;
+
+signals:
+    void frameReady();
+
+private:
+    struct Job {
+        std::unique_ptr<TFontFX> engine;
+        Request request;
+        FringeToggle star, curl;
+    };
+    void run();
+    void render(Job& job);
+
+    mutable std::mutex mutex_;
+    std::condition_variable wake_;
+    std::unique_ptr<Job> waiting_;
+    bool drawing_ = false;
+    bool stopping_ = false;
+    std::unique_ptr<TFontFX> spare_;  // an engine whose memory the next request reuses
+    std::unique_ptr<Canvas> drawn_;   // the finished picture
+    Frame drawnFrame_;
+    std::unique_ptr<Canvas> canvas_;  // the worker's own picture
+    std::thread worker_;
+};
+
+}  // namespace vortel::app
