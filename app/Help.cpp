@@ -55,7 +55,8 @@ const char* const TipTitle = QT_TRANSLATE_NOOP("vortel::app::Help", "Tipp des Ta
 const char* const TipHint = QT_TRANSLATE_NOOP("vortel::app::Help", "Klicken oder Esc schlie\u00dft den Tipp.");
 const char* const WebQuestion =
     QT_TRANSLATE_NOOP("vortel::app::Help", "Nun wird Ihr Internet-Browser mit der Programm Homepage gestartet.\rFortfahren?");
-const char* const WriteFailed = QT_TRANSLATE_NOOP("vortel::app::Help", "Die Seiten konnten nicht in den Ordner \"%1\" geschrieben werden.");
+const char* const WriteFailed =
+    QT_TRANSLATE_NOOP("vortel::app::Help", "Die Seiten konnten nicht in den Ordner \"%1\" geschrieben werden.");
 const char* const NoBrowser = QT_TRANSLATE_NOOP("vortel::app::Help", "Internet-Browser nicht gefunden.");
 
 const QString StyleSheetFile = QStringLiteral("style.css");
@@ -422,7 +423,8 @@ private:
 // ---------------------------------------------------------------------------------------------
 
 Help::Help(QWidget* mainWindow) : QObject(mainWindow), language_(CurrentUiLanguage()), mainWindow_(mainWindow) {
-    for (const HelpPage& page : HelpPages()) index_.push_back({page.context, HelpPageTitle(page, language_), plainText(HelpPageHtml(page, language_))});
+    for (const HelpPage& page : HelpPages())
+        index_.push_back({page.context, HelpPageTitle(page, language_), plainText(HelpPageHtml(page, language_))});
 }
 
 Help::~Help() {
