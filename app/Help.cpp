@@ -69,9 +69,9 @@ struct EnglishText {
 };
 const EnglishText EnglishTexts[] = {
     {Intro, "Introduction"},
-    {Notebook, "The Notebook"},
-    {Image, "Working in the Image"},
-    {Files, "Files and the Command Line"},
+    {Notebook, "The notebook"},
+    {Image, "Working in the image"},
+    {Files, "Files and the command line"},
     {Tips, "Tips"},
     {Internet, "On the Internet"},
     {WindowTitle, "Vortel - Help"},

@@ -388,7 +388,7 @@ TEST(HelpLanguages, TheHelpSpeaksTheLanguageItWasMadeIn) {
          "Einf\u00fchrung|Das Notizbuch|Arbeiten im Bild|Dateien und Befehlszeile|Tipps|Im Internet",
          "Tipp des Tages", "Begradigen", "straighten"},
         {UiLanguage::English, "Vortel - Help",
-         "Introduction|The Notebook|Working in the Image|Files and the Command Line|Tips|On the Internet",
+         "Introduction|The notebook|Working in the image|Files and the command line|Tips|On the Internet",
          "Tip of the Day", "straighten", "Begradigen"},
     };
     for (const auto& c : cases) {
