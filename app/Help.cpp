@@ -26,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 namespace vortel::app {
@@ -40,11 +41,66 @@ const char* const Files = QT_TRANSLATE_NOOP("vortel::app::Help", "Dateien und Be
 const char* const Tips = QT_TRANSLATE_NOOP("vortel::app::Help", "Tipps");
 const char* const Internet = QT_TRANSLATE_NOOP("vortel::app::Help", "Im Internet");
 
-const QString ResourceFolder = QStringLiteral(":/help/");
+// The help's own texts.
+const char* const WindowTitle = QT_TRANSLATE_NOOP("vortel::app::Help", "Vortel - Hilfe");
+const char* const BackText = QT_TRANSLATE_NOOP("vortel::app::Help", "Zur\u00fcck");
+const char* const ForwardText = QT_TRANSLATE_NOOP("vortel::app::Help", "Vor");
+const char* const ContentsText = QT_TRANSLATE_NOOP("vortel::app::Help", "Inhalt");
+const char* const SearchText = QT_TRANSLATE_NOOP("vortel::app::Help", "Suchen...");
+const char* const NoPageText = QT_TRANSLATE_NOOP("vortel::app::Help", "Keine Seite gefunden.");
+const char* const OnePageText = QT_TRANSLATE_NOOP("vortel::app::Help", "1 Seite gefunden:");
+const char* const PagesText = QT_TRANSLATE_NOOP("vortel::app::Help", "%1 Seiten gefunden:");
+const char* const AssistantTitle = QT_TRANSLATE_NOOP("vortel::app::Help", "Schrifteffekt-Assistent");
+const char* const TipTitle = QT_TRANSLATE_NOOP("vortel::app::Help", "Tipp des Tages");
+const char* const TipHint = QT_TRANSLATE_NOOP("vortel::app::Help", "Klicken oder Esc schlie\u00dft den Tipp.");
+const char* const WebQuestion =
+    QT_TRANSLATE_NOOP("vortel::app::Help", "Nun wird Ihr Internet-Browser mit der Programm Homepage gestartet.\rFortfahren?");
+const char* const WriteFailed =
+    QT_TRANSLATE_NOOP("vortel::app::Help", "Die Seiten konnten nicht in den Ordner \"%1\" geschrieben werden.");
+const char* const NoBrowser = QT_TRANSLATE_NOOP("vortel::app::Help", "Internet-Browser nicht gefunden.");
+
 const QString StyleSheetFile = QStringLiteral("style.css");
 
-QString readResource(const QString& file) {
-    QFile f(ResourceFolder + file);
+// The help's texts in English, by their German text: what an English help shows while no
+// translation of Help::tr is installed.
+struct EnglishText {
+    const char* german;
+    const char* english;
+};
+const EnglishText EnglishTexts[] = {
+    {Intro, "Introduction"},
+    {Notebook, "The notebook"},
+    {Image, "Working in the image"},
+    {Files, "Files and the command line"},
+    {Tips, "Tips"},
+    {Internet, "On the Internet"},
+    {WindowTitle, "Vortel - Help"},
+    {BackText, "Back"},
+    {ForwardText, "Forward"},
+    {ContentsText, "Contents"},
+    {SearchText, "Search..."},
+    {NoPageText, "No page found."},
+    {OnePageText, "1 page found:"},
+    {PagesText, "%1 pages found:"},
+    {AssistantTitle, "Text Effect Assistant"},
+    {TipTitle, "Tip of the Day"},
+    {TipHint, "Click or press Esc to close the tip."},
+    {WebQuestion, "Your web browser will now open the program's home page.\rContinue?"},
+    {WriteFailed, "The pages could not be written to the folder \"%1\"."},
+    {NoBrowser, "Web browser not found."},
+};
+
+// `german` in `language`: Help::tr's translation when one is installed, else in English the table's.
+QString localText(const char* german, UiLanguage language) {
+    const QString translated = Help::tr(german);
+    if (language == UiLanguage::German || translated != QString::fromUtf8(german)) return translated;
+    for (const EnglishText& text : EnglishTexts)
+        if (std::strcmp(text.german, german) == 0) return QString::fromUtf8(text.english);
+    return translated;
+}
+
+QString readResource(const QString& file, UiLanguage language) {
+    QFile f(HelpFolder(language) + file);
     if (!f.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(f.readAll());
 }
@@ -71,10 +127,10 @@ QPoint keepOnScreen(QRect wanted, QPoint at) {
     return wanted.topLeft();
 }
 
-QTextBrowser* makeBrowser(QWidget* parent) {
+QTextBrowser* makeBrowser(QWidget* parent, UiLanguage language) {
     auto* browser = new QTextBrowser(parent);
     browser->setOpenLinks(false);
-    browser->setSearchPaths({ResourceFolder});
+    browser->setSearchPaths({HelpFolder(language)});
     return browser;
 }
 
@@ -130,22 +186,30 @@ const HelpPage* FindHelpPage(const QString& file) {
     return nullptr;
 }
 
-QUrl HelpPageUrl(const HelpPage& page) { return QUrl(QStringLiteral("qrc:/help/") + QLatin1String(page.file)); }
+QString HelpFolder(UiLanguage language) {
+    return language == UiLanguage::English ? QStringLiteral(":/help/en/") : QStringLiteral(":/help/");
+}
 
-QString HelpPageHtml(const HelpPage& page) { return readResource(QLatin1String(page.file)); }
+QUrl HelpPageUrl(const HelpPage& page, UiLanguage language) {
+    return QUrl(QStringLiteral("qrc") + HelpFolder(language) + QLatin1String(page.file));
+}
 
-QString HelpPageTitle(const HelpPage& page) {
+QString HelpPageHtml(const HelpPage& page, UiLanguage language) { return readResource(QLatin1String(page.file), language); }
+
+QString HelpPageTitle(const HelpPage& page, UiLanguage language) {
     static const QRegularExpression title(QStringLiteral("<title>(.*?)</title>"),
                                           QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch m = title.match(HelpPageHtml(page));
+    const QRegularExpressionMatch m = title.match(HelpPageHtml(page, language));
     return m.hasMatch() ? m.captured(1).simplified() : QString();
 }
 
-QStringList HelpPageLinks(const HelpPage& page) {
+QString HelpGroupName(const char* group, UiLanguage language) { return localText(group, language); }
+
+QStringList HelpPageLinks(const HelpPage& page, UiLanguage language) {
     static const QRegularExpression link(QStringLiteral("<a\\s[^>]*href=\"([^\"#]*)[^\"]*\""),
                                          QRegularExpression::CaseInsensitiveOption);
     QStringList links;
-    auto it = link.globalMatch(HelpPageHtml(page));
+    auto it = link.globalMatch(HelpPageHtml(page, language));
     while (it.hasNext()) {
         const QString target = it.next().captured(1);
         if (!target.isEmpty()) links << target;
@@ -161,7 +225,7 @@ class Help::Window : public QWidget {
 public:
     Window(Help& help, QWidget* parent) : QWidget(parent, Qt::Window), help_(help) {
         setObjectName(QStringLiteral("HelpWindow"));
-        setWindowTitle(Help::tr("Vortel - Hilfe"));
+        setWindowTitle(help_.text(WindowTitle));
         resize(920, 600);
 
         auto* layout = new QVBoxLayout(this);
@@ -175,9 +239,9 @@ public:
             buttons->addWidget(button);
             return button;
         };
-        QToolButton* back = addButton(QStyle::SP_ArrowBack, Help::tr("Zur\u00fcck"));
-        QToolButton* forward = addButton(QStyle::SP_ArrowForward, Help::tr("Vor"));
-        QToolButton* home = addButton(QStyle::SP_DirHomeIcon, Help::tr("Inhalt"));
+        QToolButton* back = addButton(QStyle::SP_ArrowBack, help_.text(BackText));
+        QToolButton* forward = addButton(QStyle::SP_ArrowForward, help_.text(ForwardText));
+        QToolButton* home = addButton(QStyle::SP_DirHomeIcon, help_.text(ContentsText));
         buttons->addStretch();
         layout->addLayout(buttons);
 
@@ -187,7 +251,7 @@ public:
         leftLayout->setContentsMargins(0, 0, 0, 0);
         search = new QLineEdit(left);
         search->setObjectName(QStringLiteral("HelpSearch"));
-        search->setPlaceholderText(Help::tr("Suchen..."));
+        search->setPlaceholderText(help_.text(SearchText));
         search->setClearButtonEnabled(true);
         leftLayout->addWidget(search);
         stack = new QStackedWidget(left);
@@ -206,7 +270,7 @@ public:
         foundLayout->addWidget(results);
         stack->addWidget(found);
         leftLayout->addWidget(stack);
-        browser = makeBrowser(splitter);
+        browser = makeBrowser(splitter, help_.language_);
         browser->setObjectName(QStringLiteral("HelpBrowser"));
         splitter->addWidget(left);
         splitter->addWidget(browser);
@@ -245,10 +309,10 @@ public:
         const HelpPage* page = FindHelpPage(context);
         if (!page) page = FindHelpPage(HelpContextContents);
         marking_ = mark;
-        if (browser->source() == HelpPageUrl(*page))
+        if (browser->source() == HelpPageUrl(*page, help_.language_))
             shown(browser->source());
         else
-            browser->setSource(HelpPageUrl(*page));
+            browser->setSource(HelpPageUrl(*page, help_.language_));
     }
 
     void runSearch(const QString& text) {
@@ -260,13 +324,13 @@ public:
         }
         stack->setCurrentIndex(1);
         resultContexts = help_.search(text);
-        for (int context : resultContexts) results->addItem(HelpPageTitle(*FindHelpPage(context)));
+        for (int context : resultContexts) results->addItem(HelpPageTitle(*FindHelpPage(context), help_.language_));
         if (resultContexts.isEmpty())
-            resultInfo->setText(Help::tr("Keine Seite gefunden."));
+            resultInfo->setText(help_.text(NoPageText));
         else if (resultContexts.size() == 1)
-            resultInfo->setText(Help::tr("1 Seite gefunden:"));
+            resultInfo->setText(help_.text(OnePageText));
         else
-            resultInfo->setText(Help::tr("%1 Seiten gefunden:").arg(resultContexts.size()));
+            resultInfo->setText(help_.text(PagesText).arg(resultContexts.size()));
     }
 
     void openResult(int row) {
@@ -291,14 +355,14 @@ private:
         for (const HelpPage& page : HelpPages()) {
             if (page.group != groupName) {
                 groupName = page.group;
-                group = new QTreeWidgetItem(contents, {Help::tr(groupName)});
+                group = new QTreeWidgetItem(contents, {HelpGroupName(groupName, help_.language_)});
                 QFont bold = group->font(0);
                 bold.setBold(true);
                 group->setFont(0, bold);
                 group->setFlags(Qt::ItemIsEnabled);
                 group->setExpanded(groupName != Tips);
             }
-            auto* item = new QTreeWidgetItem(group, {HelpPageTitle(page)});
+            auto* item = new QTreeWidgetItem(group, {HelpPageTitle(page, help_.language_)});
             item->setToolTip(0, item->text(0));
             item->setData(0, Qt::UserRole, page.context);
         }
@@ -309,7 +373,7 @@ private:
         if (url.scheme() == QLatin1String("qrc") || url.isRelative()) {
             if (const HelpPage* page = FindHelpPage(url.path())) {
                 marking_.clear();
-                browser->setSource(HelpPageUrl(*page));
+                browser->setSource(HelpPageUrl(*page, help_.language_));
                 if (url.hasFragment()) browser->scrollToAnchor(url.fragment());
             }
             return;
@@ -358,8 +422,9 @@ private:
 
 // ---------------------------------------------------------------------------------------------
 
-Help::Help(QWidget* mainWindow) : QObject(mainWindow), mainWindow_(mainWindow) {
-    for (const HelpPage& page : HelpPages()) index_.push_back({page.context, HelpPageTitle(page), plainText(HelpPageHtml(page))});
+Help::Help(QWidget* mainWindow) : QObject(mainWindow), language_(CurrentUiLanguage()), mainWindow_(mainWindow) {
+    for (const HelpPage& page : HelpPages())
+        index_.push_back({page.context, HelpPageTitle(page, language_), plainText(HelpPageHtml(page, language_))});
 }
 
 Help::~Help() {
@@ -373,6 +438,8 @@ Help::Window* Help::window() {
     if (!window_) window_ = new Window(*this, mainWindow_);
     return window_;
 }
+
+QString Help::text(const char* german) const { return localText(german, language_); }
 
 QWidget* Help::helpWindow() const { return window_; }
 QWidget* Help::assistantWindow() const { return assistant_; }
@@ -440,12 +507,12 @@ void Help::showAssistant() {
     if (!assistant_) {
         auto* w = new QWidget(mainWindow_, Qt::Window);
         w->setObjectName(QStringLiteral("Proc1"));
-        w->setWindowTitle(tr("Schrifteffekt-Assistent"));
+        w->setWindowTitle(text(AssistantTitle));
         auto* layout = new QVBoxLayout(w);
         layout->setContentsMargins(0, 0, 0, 0);
-        QTextBrowser* browser = makeBrowser(w);
+        QTextBrowser* browser = makeBrowser(w, language_);
         browser->setFrameShape(QFrame::NoFrame);
-        browser->setSource(HelpPageUrl(*FindHelpPage(HelpContextAssistant)));
+        browser->setSource(HelpPageUrl(*FindHelpPage(HelpContextAssistant), language_));
         connect(browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
             if (!showPage(url.path())) QDesktopServices::openUrl(url);
         });
@@ -477,24 +544,24 @@ void Help::showTip(int number, QPoint globalCentre) {
     auto* frame = new QFrame(mainWindow_, Qt::Popup);
     frame->setObjectName(QStringLiteral("TipOfTheDay"));
     frame->setAttribute(Qt::WA_DeleteOnClose);
-    frame->setWindowTitle(tr("Tipp des Tages"));
+    frame->setWindowTitle(text(TipTitle));
     frame->setFrameShape(QFrame::Box);
     frame->setLineWidth(1);
     auto* layout = new QVBoxLayout(frame);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->setSpacing(0);
-    auto* caption = new QLabel(tr("Tipp des Tages"), frame);
+    auto* caption = new QLabel(text(TipTitle), frame);
     caption->setObjectName(QStringLiteral("TipCaption"));
     caption->setStyleSheet(QStringLiteral("QLabel { background: #1c4f8a; color: white; font-weight: bold; padding: 5px 8px; }"));
     layout->addWidget(caption);
-    QTextBrowser* browser = makeBrowser(frame);
+    QTextBrowser* browser = makeBrowser(frame, language_);
     browser->setFrameShape(QFrame::NoFrame);
     browser->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     browser->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    browser->setSource(HelpPageUrl(*page));
+    browser->setSource(HelpPageUrl(*page, language_));
     browser->viewport()->installEventFilter(this);
     layout->addWidget(browser);
-    auto* hint = new QLabel(tr("Klicken oder Esc schlie\u00dft den Tipp."), frame);
+    auto* hint = new QLabel(text(TipHint), frame);
     hint->setStyleSheet(QStringLiteral("QLabel { color: #707070; padding: 3px 8px; }"));
     layout->addWidget(hint);
 
@@ -554,7 +621,7 @@ bool Help::writeWebPages() const {
     QStringList files{StyleSheetFile};
     for (const HelpPage& page : HelpPages()) files << QLatin1String(page.file);
     for (const QString& file : files) {
-        QFile source(ResourceFolder + file);
+        QFile source(HelpFolder(language_) + file);
         QFile out(folder.filePath(file));
         if (!source.open(QIODevice::ReadOnly)) return false;
         const QByteArray bytes = source.readAll();
@@ -573,7 +640,7 @@ void Help::message(const QString& text, QMessageBox::Icon icon) {
 }
 
 bool Help::openWebPage(WebPage page) {
-    QString question = tr("Nun wird Ihr Internet-Browser mit der Programm Homepage gestartet.\rFortfahren?");
+    QString question = text(WebQuestion);
     question.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     int answer;
     if (confirmHook) {
@@ -584,13 +651,13 @@ bool Help::openWebPage(WebPage page) {
     }
     if (answer != QMessageBox::Yes) return false;
     if (!writeWebPages()) {
-        message(tr("Die Seiten konnten nicht in den Ordner \"%1\" geschrieben werden.").arg(QDir::toNativeSeparators(webFolder())),
+        message(text(WriteFailed).arg(QDir::toNativeSeparators(webFolder())),
                 QMessageBox::Warning);
         return false;
     }
     const QUrl url = QUrl::fromLocalFile(QDir(webFolder()).filePath(QLatin1String(webPageFile(page))));
     const bool opened = openUrlHook ? openUrlHook(url) : QDesktopServices::openUrl(url);
-    if (!opened) message(tr("Internet-Browser nicht gefunden."), QMessageBox::Warning);
+    if (!opened) message(text(NoBrowser), QMessageBox::Warning);
     return opened;
 }
 

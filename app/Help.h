@@ -1,6 +1,8 @@
 #pragma once
-// The program's help: German HTML pages from the help/ folder, built into the program as Qt
-// resources under ":/help/". Each page has a context number (one table, HelpPages()). The help
+// The program's help: HTML pages from the help/ folder, built into the program as Qt resources, the
+// German ones under ":/help/", the English ones (the same files, names and links) under
+// ":/help/en/". Each page has a context number (one table, HelpPages()); the pages shown are those
+// of the program's language, vortel::CurrentUiLanguage(), when a Help is made. The help
 // window shows them with a contents tree and a search field; the assistant and the tip of the day
 // have windows of their own; the three internet commands write the pages into a local folder and
 // hand a page's file URL to the desktop's browser.
@@ -15,6 +17,8 @@
 #include <functional>
 #include <vector>
 
+#include "controls/Language.h"
+
 class QWidget;
 
 namespace vortel::app {
@@ -27,8 +31,8 @@ inline constexpr int HelpContextAssistant = 30;
 
 struct HelpPage {
     int context;
-    const char* file;   // in help/, and ":/help/<file>" in the program
-    const char* group;  // the contents tree's group, untranslated (Help::tr translates it)
+    const char* file;   // in help/ and help/en/, ":/help/<file>" and ":/help/en/<file>" in the program
+    const char* group;  // the contents tree's group in German (HelpGroupName gives it in a language)
 };
 
 // Every page, in the order of the contents tree.
@@ -36,15 +40,19 @@ const std::vector<HelpPage>& HelpPages();
 // The page of a context number or a file name (as a link names it); nullptr when there is none.
 const HelpPage* FindHelpPage(int context);
 const HelpPage* FindHelpPage(const QString& file);
-// "qrc:/help/<file>".
-QUrl HelpPageUrl(const HelpPage& page);
+// The resource folder of a language's pages: ":/help/" (German) or ":/help/en/" (English).
+QString HelpFolder(UiLanguage language = CurrentUiLanguage());
+// "qrc:/help/<file>" or "qrc:/help/en/<file>".
+QUrl HelpPageUrl(const HelpPage& page, UiLanguage language = CurrentUiLanguage());
 // The page's HTML as built into the program; empty when the resource is missing.
-QString HelpPageHtml(const HelpPage& page);
+QString HelpPageHtml(const HelpPage& page, UiLanguage language = CurrentUiLanguage());
 // The text of the page's <title>.
-QString HelpPageTitle(const HelpPage& page);
+QString HelpPageTitle(const HelpPage& page, UiLanguage language = CurrentUiLanguage());
 // The targets of the page's <a href> links without their #fragment, as written (relative names,
 // or absolute URLs for outside links).
-QStringList HelpPageLinks(const HelpPage& page);
+QStringList HelpPageLinks(const HelpPage& page, UiLanguage language = CurrentUiLanguage());
+// A contents group (HelpPage::group) as the contents tree shows it in `language`.
+QString HelpGroupName(const char* group, UiLanguage language = CurrentUiLanguage());
 
 enum class WebPage { Home, Updates, FreeTextures };
 
@@ -77,7 +85,8 @@ public:
     // The folder the internet commands write the pages to: `webFolderOverride` when set, else the
     // user's cache folder + "/help", else the temp folder + "/vortel-help".
     QString webFolder() const;
-    // Writes every page and the stylesheet into webFolder(); returns false when a file fails.
+    // Writes every page in the help's language and the stylesheet into webFolder(); returns false
+    // when a file fails.
     bool writeWebPages() const;
     static const char* webPageFile(WebPage page);
 
@@ -115,9 +124,12 @@ private:
         QString text;
     };
     Window* window();
+    // One of the help's own German texts in the help's language.
+    QString text(const char* german) const;
     void message(const QString& text, QMessageBox::Icon icon);
     QString pageText(int context) const;
 
+    const UiLanguage language_;  // the program's language when the help was made
     QPointer<QWidget> mainWindow_;
     QPointer<Window> window_;
     QPointer<QWidget> assistant_;

@@ -9,6 +9,7 @@
 #include "app/Help.h"
 #include "app/MainWindow.h"
 #include "app/ScreenshotTour.h"
+#include "controls/Language.h"
 
 #include <new>
 
@@ -35,6 +36,8 @@ public:
 int main(int argc, char** argv) {
     Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vortel"));
+    // LANGUAGE=en for one run: English where the program has it already (the help). German otherwise.
+    vortel::SetCurrentUiLanguage(vortel::ChooseUiLanguage(qEnvironmentVariable("LANGUAGE"), QString(), QStringLiteral("de")));
     // The program speaks German: Qt's own texts (buttons of message boxes, file dialogs) too.
     QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -5,9 +5,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTranslator>
 #include <QTreeWidget>
 
 #include <optional>
@@ -316,6 +320,117 @@ TEST(HelpScreenshots, WritesTheThreeWindows) {
     EXPECT_EQ(WriteHelpScreenshots(help, QString::fromStdString(dir.file("shots"))), 3);
     for (const char* name : {"help-contents.png", "help-assistant.png", "help-tip.png"})
         EXPECT_FALSE(QImage(QString::fromStdString(dir.file(std::string("shots/") + name))).isNull()) << name;
+}
+
+// The program's language while it lives, German again after.
+struct LanguageScope {
+    explicit LanguageScope(UiLanguage language) { SetCurrentUiLanguage(language); }
+    ~LanguageScope() { SetCurrentUiLanguage(UiLanguage::German); }
+};
+
+QString resource(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+TEST(HelpLanguages, EveryPageHasTheGermanStructureAndLinksIntoItsOwnLanguage) {
+    static const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\"")), words(QStringLiteral(">[^<]*<")),
+        inlineTag(QStringLiteral("</?(b|i|kbd|code)>| lang=\"..\""));
+    auto tags = [](QString html) { return html.replace(inlineTag, QString()).replace(words, QStringLiteral("><")); };
+    for (const HelpPage& page : HelpPages())
+        for (const auto& [language, code] : {std::pair{UiLanguage::German, "de"}, std::pair{UiLanguage::English, "en"}}) {
+            SCOPED_TRACE(HelpPageUrl(page, language).toString().toStdString());
+            const QString html = HelpPageHtml(page, language);
+            EXPECT_TRUE(html.contains(QStringLiteral("<html lang=\"%1\">").arg(QLatin1String(code))));
+            EXPECT_EQ(tags(html), tags(HelpPageHtml(page, UiLanguage::German)));  // only the words differ
+            for (auto it = href.globalMatch(html); it.hasNext();) {
+                const QString link = it.next().captured(1);
+                const QUrl target = HelpPageUrl(page, language).resolved(QUrl(link));
+                const QString file = QLatin1Char(':') + target.path(), anchor = QStringLiteral("id=\"%1\"").arg(target.fragment());
+                if (isOutsideLink(link)) continue;
+                EXPECT_EQ(QFileInfo(file).path() + QLatin1Char('/'), HelpFolder(language)) << link.toStdString();
+                EXPECT_FALSE(resource(file).isEmpty()) << link.toStdString();
+                EXPECT_TRUE(!target.hasFragment() || resource(file).contains(anchor)) << link.toStdString();
+            }
+        }
+    for (const QString& file : QDir(HelpFolder(UiLanguage::English)).entryList(QDir::Files))
+        EXPECT_TRUE(file == QStringLiteral("style.css") || FindHelpPage(file)) << file.toStdString() << " has no context";
+}
+
+TEST(HelpLanguages, EnglishPagesHoldNoGermanLeftovers) {
+    static const QRegularExpression german(QStringLiteral("[\u00e4\u00f6\u00fc\u00df\u201e]|\\b(und|der|die|das|den|dem|nicht|ist|mit|"
+                                                          "eine?n?|wird|werden|oder|auf|sich|Sie|zum|zur|bei|auch|wie|Seite)\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    for (const HelpPage& page : HelpPages()) {
+        QStringList texts[2];  // title, paragraphs, items, cells and headings, German and English
+        for (UiLanguage language : {UiLanguage::German, UiLanguage::English}) {
+            QTextDocument doc;
+            doc.setHtml(HelpPageHtml(page, language));
+            texts[int(language)] << HelpPageTitle(page, language);
+            for (QTextBlock block = doc.begin(); block.isValid(); block = block.next())
+                texts[int(language)] << block.text().simplified();
+        }
+        for (const QString& text : texts[int(UiLanguage::English)]) {
+            const bool kept = text.count(QLatin1Char(' ')) >= 2 && texts[int(UiLanguage::German)].contains(text);
+            EXPECT_FALSE(kept) << page.file << " keeps: " << text.toStdString();
+            EXPECT_FALSE(german.match(text).hasMatch()) << page.file << ": " << german.match(text).captured().toStdString() << " in "
+                                                        << text.toStdString();
+        }
+    }
+}
+
+TEST(HelpLanguages, TheHelpSpeaksTheLanguageItWasMadeIn) {
+    const struct {
+        UiLanguage language;
+        const char *title, *groups, *tip, *found, *foreign;
+    } cases[] = {
+        {UiLanguage::German, "Vortel - Hilfe",
+         "Einf\u00fchrung|Das Notizbuch|Arbeiten im Bild|Dateien und Befehlszeile|Tipps|Im Internet",
+         "Tipp des Tages", "Begradigen", "straighten"},
+        {UiLanguage::English, "Vortel - Help",
+         "Introduction|The notebook|Working in the image|Files and the command line|Tips|On the Internet",
+         "Tip of the Day", "straighten", "Begradigen"},
+    };
+    for (const auto& c : cases) {
+        LanguageScope scope(c.language);
+        Help help(nullptr);
+        help.showContext(16);
+        EXPECT_EQ(help.helpWindow()->windowTitle(), QLatin1String(c.title));
+        const auto* browser = help.helpWindow()->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
+        EXPECT_EQ(browser->source(), HelpPageUrl(*FindHelpPage(16), c.language));
+        QStringList groups;
+        auto* tree = help.helpWindow()->findChild<QTreeWidget*>();
+        for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::NotSelectable); *it; ++it) groups << (*it)->text(0);
+        EXPECT_EQ(groups.join(QLatin1Char('|')), QString::fromUtf8(c.groups));
+        EXPECT_EQ(help.search(QLatin1String(c.found)), QList<int>{21});
+        EXPECT_TRUE(help.search(QLatin1String(c.foreign)).isEmpty());
+        for (int tip = 1; tip <= HelpTipCount; ++tip) {
+            help.showTip(tip, QPoint(400, 100));
+            ASSERT_NE(help.tipWindow(), nullptr);
+            EXPECT_EQ(help.tipWindow()->findChild<QLabel*>(QStringLiteral("TipCaption"))->text(), QLatin1String(c.tip));
+            const QString heading = HelpPageTitle(*FindHelpPage(tip), c.language).section(QStringLiteral(": "), 1);
+            EXPECT_TRUE(help.tipWindow()->findChild<QTextBrowser*>()->toPlainText().contains(heading)) << tip;
+        }
+        testing::ScratchDir dir;  // the internet commands write the pages of that language
+        help.webFolderOverride = QString::fromStdString(dir.file("pages"));
+        ASSERT_TRUE(help.writeWebPages());
+        for (const HelpPage& page : HelpPages())
+            EXPECT_EQ(resource(QDir(help.webFolderOverride).filePath(QLatin1String(page.file))), HelpPageHtml(page, c.language))
+                << page.file;
+    }
+}
+
+TEST(HelpLanguages, AnInstalledTranslationComesBeforeTheHelpsOwnEnglish) {
+    struct Hints : QTranslator {
+        bool isEmpty() const override { return false; }
+        QString translate(const char*, const char* source, const char*, int) const override {
+            return qstrcmp(source, "Tipps") ? QString() : QStringLiteral("Hints");
+        }
+    } translator;
+    QCoreApplication::installTranslator(&translator);
+    EXPECT_EQ(HelpGroupName("Tipps", UiLanguage::English), QStringLiteral("Hints"));
+    EXPECT_EQ(HelpGroupName("Im Internet", UiLanguage::English), QStringLiteral("On the Internet"));
+    QCoreApplication::removeTranslator(&translator);
 }
 
 }  // namespace
