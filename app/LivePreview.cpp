@@ -26,20 +26,15 @@ void MainWindow::valueMoving(int designPause) {
     startDelayedCalc(LiveRestPause);
 }
 
-// The chosen quality, or a lower one when the last frame in it took longer than a frame may.
-LiveRenderer::Level MainWindow::liveLevel() const {
-    const int chosen = quality_ == Quality::Smooth ? 2 : quality_ == Quality::Normal ? 1 : 0;
-    for (int level = chosen; level > 0; --level)
-        if (liveMs_[level] < 0 || liveMs_[level] <= FrameBudgetMs) return LiveRenderer::Level(level);
-    return LiveRenderer::Level::Draft;
-}
-
 void MainWindow::requestLiveFrame(bool guideDrag) {
     if (!livePreview_ || !engine_ || !canvas_) return;
     LiveRenderer::Request request;
     request.width = canvas_->width();
     request.height = canvas_->height();
-    request.level = liveLevel();
+    request.level = quality_ == Quality::Smooth ? LiveRenderer::Level::Smooth
+                    : quality_ == Quality::Normal ? LiveRenderer::Level::Normal
+                                                  : LiveRenderer::Level::Draft;
+    request.budgetMs = FrameBudgetMs;
     request.generation = ++changeCount_;
     request.applyGuideDrag = guideDrag;
     live_->request(*engine_, request);
@@ -49,7 +44,6 @@ void MainWindow::showLiveFrame() {
     if (!canvas_) return;
     const LiveRenderer::Frame frame = live_->takeFrame(*canvas_, recalculatedAt_);
     if (!frame.ready) return;
-    liveMs_[int(frame.level)] = frame.milliseconds;
     lastLiveLevel_ = frame.level;
     ++liveFramesShown_;
     // Not the full render of the state: the copy and the transparent picture render again.

@@ -2,7 +2,9 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <chrono>
+#include <iterator>
 #include <cstring>
 
 namespace vortel::app {
@@ -41,6 +43,11 @@ void LiveRenderer::request(const TFontFX& engine, const Request& request) {
     wake_.notify_one();
 }
 
+void LiveRenderer::forgetTimes() {
+    std::lock_guard lock(mutex_);
+    std::fill(std::begin(lastMs_), std::end(lastMs_), -1.0);
+}
+
 bool LiveRenderer::busy() const {
     std::lock_guard lock(mutex_);
     return drawing_ || waiting_;
@@ -71,6 +78,9 @@ void LiveRenderer::run() {
             if (stopping_) return;
             job = std::move(waiting_);
             drawing_ = true;
+            int level = int(job->request.level);
+            while (level > 0 && lastMs_[level] > job->request.budgetMs) --level;
+            job->request.level = Level(level);
         }
         const auto start = std::chrono::steady_clock::now();
         bool drawn = false;
@@ -85,6 +95,7 @@ void LiveRenderer::run() {
             std::lock_guard lock(mutex_);
             drawing_ = false;
             if (drawn) {
+                lastMs_[int(job->request.level)] = ms;
                 std::swap(drawn_, canvas_);
                 drawnFrame_ = Frame{true, job->request.generation, job->request.level, ms};
             }

@@ -24,7 +24,10 @@ public:
 
     struct Request {
         int32_t width = 0, height = 0;
+        // The quality chosen; a frame is drawn lower when the last one at that quality took
+        // longer than `budgetMs` (measured when the frame starts, so the next one already follows).
         Level level = Level::Smooth;
+        double budgetMs = 33;
         uint64_t generation = 0;    // the window's count of changes when the request was made
         bool applyGuideDrag = false;  // the guide drag in progress is drawn as if it ended here
     };
@@ -45,6 +48,8 @@ public:
     Frame takeFrame(Canvas& target, uint64_t after = 0);
     // Whether a picture is being drawn or waits to be.
     bool busy() const;
+    // The hand rests: the next frames start again from the chosen quality.
+    void forgetTimes();
 
 signals:
     void frameReady();
@@ -61,6 +66,7 @@ private:
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     std::unique_ptr<Job> waiting_;
+    double lastMs_[3] = {-1, -1, -1};  // the last frame's time at each quality; -1: none yet
     bool drawing_ = false;
     bool stopping_ = false;
     std::unique_ptr<TFontFX> spare_;  // an engine whose memory the next request reuses

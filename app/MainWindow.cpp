@@ -314,7 +314,7 @@ void MainWindow::delayedCalcTick() {
     if (QDateTime::currentMSecsSinceEpoch() - delayedStart_ <= delayedCalc_->interval() / 2) return;
     delayedCalc_->stop();
     // The hand rests: the next movement starts again from the chosen quality.
-    std::fill(std::begin(liveMs_), std::end(liveMs_), -1.0);
+    live_->forgetTimes();
     // A page may redraw in its own way (the bevel page with its preview); else the effect is new.
     if (pages::EffectPage* page = effectPage(notebook_->currentIndex())) {
         page->delayedRecalc();

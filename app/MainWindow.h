@@ -278,12 +278,10 @@ private:
     // here is never shown.
     void requestLiveFrame(bool guideDrag);
     void showLiveFrame();
-    LiveRenderer::Level liveLevel() const;
     bool livePreview_ = true;
     QAction* liveAction_ = nullptr;
     LiveRenderer* live_ = nullptr;
     uint64_t changeCount_ = 0, recalculatedAt_ = 0;
-    double liveMs_[3] = {-1, -1, -1};  // the last frame's time at each quality; -1: not measured
     int liveFramesShown_ = 0;
     LiveRenderer::Level lastLiveLevel_ = LiveRenderer::Level::Smooth;
     int lastPage_ = StylePage;

@@ -10,17 +10,17 @@
 
 namespace vortel::app::apptest {
 
-inline MainWindow::StartOptions quietStart(const std::string& settingsFile = {}) {
+inline MainWindow::StartOptions quietStart(const std::string& settingsFile = {}, bool live = false) {
     MainWindow::StartOptions options;
     options.withoutSettings = true;
     options.settingsFile = settingsFile;
     // The design's timing, unless a test turns the live preview on.
-    options.livePreview = false;
+    options.livePreview = live;
     return options;
 }
 
 struct Window {
-    explicit Window(const std::string& settingsFile = {}) : window(quietStart(settingsFile)) {
+    explicit Window(const std::string& settingsFile = {}, bool live = false) : window(quietStart(settingsFile, live)) {
         window.messages().quiet = true;
         window.show();
     }

@@ -1,0 +1,163 @@
+// The live preview on the real window: the picture follows a moving slider and a dragged guide
+// before the hand rests, a frame older than the last full render is never shown, slow frames drop
+// the quality, and once the hand rests everything is as without the preview.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+#include "app/ImageView.h"
+#include "tests/app/AppWindow.h"
+
+namespace vortel::app {
+namespace {
+
+using apptest::Window;
+
+struct LiveWindow : Window {
+    explicit LiveWindow(bool live) : Window({}, live) { window.panels().ApplyBevelPreset(3); }
+    Bitmap picture() { return window.view()->canvas()->toBitmap(); }
+    QSlider* slider(const char* name) { return window.findChild<QSlider*>(QString::fromLatin1(name)); }
+    void page(int index) { window.notebook()->setCurrentIndex(index); }
+    void mouse(QEvent::Type type, QPoint p, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, p, window.view()->mapToGlobal(p), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          buttons, {});
+        QApplication::sendEvent(window.view(), &event);
+    }
+    // Lets the window's timers and the live frames run until the hand has rested and nothing waits.
+    void rest() {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window.delayedCalcTimer()->isActive() && !window.liveRenderer()->busy(); }, 5000));
+        QTest::qWait(50);
+    }
+    // Waits for one more live frame; false when none came.
+    bool nextFrame() {
+        const int shown = window.liveFramesShown();
+        return QTest::qWaitFor([&] { return window.liveFramesShown() > shown; }, 5000);
+    }
+};
+
+// The upper guide's middle, grabbed a little to the right (the move zone).
+QPoint grip(TFontFX& e) {
+    const auto& g = e.GuidePoints[0];
+    const Point a = g.front(), b = g[e.NumGuidePoints[0] - 1];
+    return QPoint((a.x + b.x) / 2 + 40, (a.y + b.y) / 2);
+}
+
+struct Movement {
+    const char* name;
+    std::function<void(LiveWindow&, bool live)> move;
+};
+
+const Movement movements[] = {
+    {"bevel height slider",
+     [](LiveWindow& w, bool live) {
+         w.page(MainWindow::BevelPage);
+         QSlider* height = w.slider("BevelHeightTrackBar");
+         height->setFocus();
+         for (int i = 0; i < 4; ++i) {
+             const Bitmap before = w.picture();
+             QTest::keyClick(height, Qt::Key_PageDown);
+             if (!live) continue;
+             // The picture changes while the design's delayed render still waits.
+             ASSERT_TRUE(w.nextFrame());
+             EXPECT_NE(w.picture().bgr, before.bgr) << "step " << i;
+         }
+     }},
+    {"frayed outline's points slider",  // the fringe's phase goes on with every full render
+     [](LiveWindow& w, bool live) {
+         w.page(MainWindow::OutlinePage);
+         QTest::mouseClick(w.window.findChild<QWidget*>(QStringLiteral("OutlineSternSpeedButton")), Qt::LeftButton);
+         QSlider* points = w.slider("OutlinePointsTrackBar");
+         ASSERT_NE(points, nullptr);
+         points->setFocus();
+         for (int i = 0; i < 3; ++i) {
+             points->setValue(4 + 5 * i);
+             if (live) {
+                 ASSERT_TRUE(w.nextFrame());
+             }
+         }
+     }},
+    {"guide drag",
+     [](LiveWindow& w, bool live) {
+         w.page(MainWindow::DeformPage);
+         w.window.chooseDrawMode(MainWindow::DrawMove);
+         const QPoint from = grip(w.window.engine());
+         w.mouse(QEvent::MouseMove, from, Qt::NoButton);
+         w.mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+         for (int i = 1; i <= 3; ++i) {
+             const Bitmap before = w.picture();
+             w.mouse(QEvent::MouseMove, from + QPoint(0, 10 * i), Qt::LeftButton);
+             if (!live) continue;
+             ASSERT_TRUE(w.nextFrame());
+             EXPECT_NE(w.picture().bgr, before.bgr) << "move " << i;
+             EXPECT_EQ(w.window.engine().guideDrag(), GuideDragKind::Move);  // still dragging
+         }
+         w.mouse(QEvent::MouseButtonRelease, from + QPoint(0, 30), Qt::NoButton);
+     }},
+};
+
+// Whatever the hand did, once it rests the picture, the undo record, the modified flag and the
+// fringe phase are those of the window without the live preview.
+TEST(LivePreview, OnceTheHandRestsAllIsAsWithoutIt) {
+    for (const Movement& m : movements) {
+        SCOPED_TRACE(m.name);
+        LiveWindow off(false), on(true);
+        for (LiveWindow* w : {&off, &on}) {
+            w->window.engine().Modified = 0;
+            m.move(*w, w == &on);
+            w->rest();
+        }
+        EXPECT_EQ(on.picture().bgr, off.picture().bgr);
+        EXPECT_EQ(on.window.engine().Undo.action, off.window.engine().Undo.action);
+        EXPECT_EQ(on.window.engine().Modified, off.window.engine().Modified);
+        EXPECT_EQ(on.window.engine().Bevel.BevelHeight, off.window.engine().Bevel.BevelHeight);
+        EXPECT_EQ(on.window.engine().GuidePoints[0], off.window.engine().GuidePoints[0]);
+        EXPECT_EQ(on.window.undoCaption(), off.window.undoCaption());
+    }
+    EXPECT_EQ(LiveWindow(false).window.livePreview(), false);
+}
+
+// A frame asked for before a full render is dropped: the full render stays on screen.
+TEST(LivePreview, AnOlderFrameNeverCoversANewerRender) {
+    LiveWindow w(true);
+    w.page(MainWindow::BevelPage);
+    QSlider* height = w.slider("BevelHeightTrackBar");
+    const int shown = w.window.liveFramesShown();
+    height->setValue(height->value() + 40);  // asks for a frame
+    w.window.recalculate();                   // and renders in full before it can come
+    const Bitmap full = w.picture();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.window.liveRenderer()->busy(); }, 5000));
+    QTest::qWait(50);
+    EXPECT_EQ(w.window.liveFramesShown(), shown);
+    EXPECT_EQ(w.picture().bgr, full.bgr);
+}
+
+// Frames that take longer than the budget are followed by frames of a lower quality.
+TEST(LivePreview, SlowFramesLowerTheQuality) {
+    LiveWindow w(true);
+    w.window.setImageSize(3000, 2400);
+    w.window.setQuality(MainWindow::Quality::Smooth);
+    w.page(MainWindow::BevelPage);
+    QSlider* height = w.slider("BevelHeightTrackBar");
+    // The hand keeps moving (a step every 20 ms) until two frames have been shown.
+    const int before = w.window.liveFramesShown();
+    std::vector<LiveRenderer::Level> levels;
+    for (int step = 0; step < 500 && levels.size() < 2; ++step) {
+        height->setValue(height->minimum() + (height->value() - height->minimum() + 3) % 40);
+        QTest::qWait(20);
+        if (w.window.liveFramesShown() > before + int(levels.size())) levels.push_back(w.window.lastLiveLevel());
+    }
+    ASSERT_EQ(levels.size(), 2u);
+    EXPECT_EQ(levels[0], LiveRenderer::Level::Smooth);
+    EXPECT_LT(int(levels[1]), int(LiveRenderer::Level::Smooth));
+    w.rest();
+}
+
+}  // namespace
+}  // namespace vortel::app
