@@ -48,6 +48,11 @@ void LiveRenderer::forgetTimes() {
     std::fill(std::begin(lastMs_), std::end(lastMs_), -1.0);
 }
 
+double LiveRenderer::lastTime(Level level) const {
+    std::lock_guard lock(mutex_);
+    return lastMs_[int(level)];
+}
+
 bool LiveRenderer::busy() const {
     std::lock_guard lock(mutex_);
     return drawing_ || waiting_;

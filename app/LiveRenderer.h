@@ -50,6 +50,8 @@ public:
     bool busy() const;
     // The hand rests: the next frames start again from the chosen quality.
     void forgetTimes();
+    // The last frame's time at a quality, in milliseconds; -1 when none was drawn since the rest.
+    double lastTime(Level level) const;
 
 signals:
     void frameReady();
