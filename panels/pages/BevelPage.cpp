@@ -292,8 +292,6 @@ void BevelPage::trackBarMoved(Value source) {
     panels().selectedBevel = -1;
     showValues(true);
     addPixelMoved_ = addPixelMoved_ || source == AddPixel;
-    // The text's margin is measured anew: at once, so a picture drawn before the pause has it.
-    if (source == AddPixel) engine().releaseTextMask();
     if (shown()) host_.valueMoving(400);
 }
 
