@@ -234,7 +234,7 @@ void MainWindow::imageMouseDown(QPoint position, Qt::MouseButton button, Qt::Key
             popupPress_ = position;
             setZone(ZoneNone);
             view_->update();
-            const QPoint global = view_->mapToGlobal(position);
+            const QPoint global = view_->mapToGlobal(view_->fromImage(position));
             if (popupHook) {
                 popupHook(*deformMenu_, global);
             } else {

@@ -80,7 +80,7 @@ bool ImageFrame::eventFilter(QObject* watched, QEvent* event) {
         band_->setGeometry(QRect(view_->mapTo(top, QPoint(0, 0)), dragSize_));
         band_->show();
         band_->raise();
-        if (resizing) resizing(dragSize_);
+        if (resizing) resizing(view_->toImage(dragSize_));
         return true;
     }
     case QEvent::MouseMove: {
@@ -100,13 +100,13 @@ bool ImageFrame::eventFilter(QObject* watched, QEvent* event) {
         const QPoint topLeft(s.x < 0 ? origin.x() + old.width() - dragSize_.width() : origin.x(),
                              s.y < 0 ? origin.y() + old.height() - dragSize_.height() : origin.y());
         band_->setGeometry(QRect(topLeft, dragSize_).intersected(client));
-        if (resizing) resizing(dragSize_);
+        if (resizing) resizing(view_->toImage(dragSize_));
         return true;
     }
     case QEvent::MouseButtonRelease: {
         if (!band_ || !band_->isVisible()) return true;
         band_->hide();
-        if (dragSize_ != view_->size() && resized) resized(dragSize_);
+        if (dragSize_ != view_->size() && resized) resized(view_->toImage(dragSize_));
         return true;
     }
     default: return QWidget::eventFilter(watched, event);

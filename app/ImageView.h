@@ -18,6 +18,12 @@ public:
     Canvas* canvas() const { return canvas_; }
     void setPreview(std::vector<std::pair<Point, Point>> segments);
     QSize sizeHint() const override;
+    // The view shows one image pixel on each device pixel: at a device pixel ratio of 2 an image
+    // of 800 pixels takes 400 units of the layout. Mouse positions reach the window in image pixels.
+    QPoint toImage(QPointF widget) const;
+    QSize toImage(QSize widget) const;
+    QPoint fromImage(QPoint image) const;
+    QSize fromImage(QSize image) const;
 
 signals:
     void mouseMoved(QPoint position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
@@ -27,6 +33,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -180,7 +180,7 @@ int WritePrintAndSizeScreenshots(MainWindow& window, const QString& folder) {
     print.setPdfOutput(QDir(folder).filePath(QStringLiteral("print-page.pdf")));
     print.print();
     print.hide();
-    ImageSizeDialog size(window.view()->size(), window.fittedSize(), window.messages(), &window);
+    ImageSizeDialog size(QSize(window.view()->canvas()->width(), window.view()->canvas()->height()), window.fittedSize(), window.messages(), &window);
     size.show();
     if (Save(size, folder, QStringLiteral("dialog-image-size.png"))) ++written;
     size.hide();
