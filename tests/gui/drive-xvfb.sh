@@ -11,29 +11,9 @@ program=$(realpath "${1:-build/bin/vortel}")
 out=${2:-out/xvfb}
 shot_tool=tests/gui/xshot.py
 
-need=()
-for p in xvfb xdotool x11-apps xclip python3-pil; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
-done
-if [ ${#need[@]} -gt 0 ]; then
-  sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${need[@]}"
-fi
-
-mkdir -p "$out"
-work=$(mktemp -d)
-# A portable copy: its settings file lives beside it, so the user's own stays untouched.
-cp "$program" "$work/vortel"
-printf '[Options]\nTipOfDay=0\n' > "$work/vortel.ini"
-display=:$(( 90 + RANDOM % 9 ))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-cleanup() { kill "$app" "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
-export DISPLAY=$display
-sleep 1
-"$work/vortel" >"$out/program.log" 2>&1 &
-app=$!
+settings='[Options]\nTipOfDay=0\n'
+source tests/gui/xvfb-start.sh
+start_program
 
 step=0
 shot() {  # shot NAME: the whole screen as NAME.xwd (kept for comparing) and NAME.png

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The live preview as a user sees it: the real program on a virtual X display opens a style with a
 # bevel, and the bevel's Size slider is dragged by its handle with xdotool, one step every 50 ms,
-# while the screen is dumped as fast as xwd allows (about every 100 ms). Writes the dumps as PNG,
-# a contact sheet (sheet.png) and times.txt (seconds since the press, and whether the picture
-# differs from the dump before) to OUT (default out/live-drag). Exits 1 when the picture did not
+# while the screen is dumped as fast as xwd allows (about every 100 ms). Writes the dumps as PNG
+# and times.txt (seconds since the press, and whether the picture differs from the dump before)
+# to OUT (default out/live-drag). Exits 1 when the picture did not
 # change while the mouse button was still down. Not part of CI: it needs an X server.
 #   bash tests/gui/live-drag-xvfb.sh [path/to/vortel] [OUT]
 set -euo pipefail
@@ -13,21 +13,11 @@ cli=$(dirname "$program")/vortel-cli
 out=${2:-out/live-drag}
 shot_tool=tests/gui/xshot.py
 
-mkdir -p "$out"
+settings='[Options]\nTipOfDay=0\nProfi=1\nLivePreview=1\n'
+source tests/gui/xvfb-start.sh
 rm -f "$out"/*.png "$out/times.txt"
-work=$(mktemp -d)
-cp "$program" "$work/vortel"
-printf '[Options]\nTipOfDay=0\nProfi=1\nLivePreview=1\n' > "$work/vortel.ini"
 "$cli" render --style 24 -o "$work/gold.vtl"
-display=:$(( 90 + RANDOM % 9 ))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-cleanup() { kill "$app" "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
-export DISPLAY=$display
-sleep 1
-"$work/vortel" "$work/gold.vtl" >"$out/program.log" 2>&1 &
-app=$!
+start_program "$work/gold.vtl"
 wid=$(xdotool search --sync --name 'Vortel - gold.vtl' | head -1)
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$wid")"  # X, Y, WIDTH, HEIGHT
