@@ -89,7 +89,7 @@ MainWindow::MainWindow(const StartOptions& options) : options_(options), message
     connect(view_, &ImageView::mouseDoubleClicked, this, [this](QPoint) { runCommand([&] { imageDoubleClick(); }); });
     frame_->resizing = [this](QSize size) {
         showPanels();
-        statusPanels_[1]->setText(tr("Bildgr\u00f6\u00dfe: %1 x %2").arg(size.width()).arg(size.height()));
+        statusPanels_[1]->setText(tr("Bildgr\u00f6ße: %1 x %2").arg(size.width()).arg(size.height()));
     };
     frame_->resized = [this](QSize size) {
         runCommand([&] {

@@ -112,12 +112,12 @@ void MainWindow::buildMenus() {
     addItem(file, tr("&Beenden"), this, [this] { close(); }, QKeySequence::Quit);
 
     QMenu* edit = menuBar()->addMenu(tr("&Bearbeiten"));
-    undoAction_ = addItem(edit, tr("&R\u00fcckg\u00e4ngig (%1)").arg(tr("Keine")), this, [this] { undoCommand(); }, QKeySequence::Undo);
+    undoAction_ = addItem(edit, tr("&Rückg\u00e4ngig (%1)").arg(tr("Keine")), this, [this] { undoCommand(); }, QKeySequence::Undo);
     edit->addSeparator();
     addItem(edit, tr("&Kopieren"), this, [this] { copyCommand(); }, QKeySequence::Copy);
     pasteAction_ = addItem(edit, tr("&Einf\u00fcgen"), this, [this] { pasteCommand(); }, QKeySequence::Paste);
     edit->addSeparator();
-    QAction* imageSize = addItem(edit, tr("&Bildgr\u00f6\u00dfe..."), this, [this] { runCommand([this] { imageSizeCommand(); }); });
+    QAction* imageSize = addItem(edit, tr("&Bildgr\u00f6ße..."), this, [this] { runCommand([this] { imageSizeCommand(); }); });
     imageSize->setObjectName(QStringLiteral("ImageSizeMenu"));
     // The deformation dialog stays open beside the window; its command waits until it closes.
     QAction* charDeform = edit->addAction(tr("&Zeichen verformen..."));
@@ -175,13 +175,13 @@ void MainWindow::buildToolBar() {
     auto icon = [](const char* theme, const QIcon& fallback) { return QIcon::fromTheme(QString::fromLatin1(theme), fallback); };
     bar->addAction(icon("document-new", s->standardIcon(QStyle::SP_FileIcon)), tr("Neu"), this,
                    [this] { runCommand([this] { newCommand(); }); });
-    bar->addAction(icon("document-open", s->standardIcon(QStyle::SP_DialogOpenButton)), tr("\u00d6ffnen"), this, [this] { openCommand(); });
+    bar->addAction(icon("document-open", s->standardIcon(QStyle::SP_DialogOpenButton)), tr("Öffnen"), this, [this] { openCommand(); });
     bar->addAction(icon("document-save", s->standardIcon(QStyle::SP_DialogSaveButton)), tr("Speichern"), this, [this] { saveCommand(false); });
     QAction* print = bar->addAction(icon("document-print", toolIcon(ToolPicture::Print)), tr("Drucken"), this,
                                     [this] { runCommand([this] { printCommand(); }); });
     print->setObjectName(QStringLiteral("PrintSpeedButton"));
     bar->addSeparator();
-    bar->addAction(icon("edit-undo", s->standardIcon(QStyle::SP_ArrowBack)), tr("R\u00fcckg\u00e4ngig"), this, [this] { undoCommand(); });
+    bar->addAction(icon("edit-undo", s->standardIcon(QStyle::SP_ArrowBack)), tr("Rückg\u00e4ngig"), this, [this] { undoCommand(); });
     bar->addAction(icon("edit-copy", toolIcon(ToolPicture::Copy)), tr("Kopieren"), this, [this] { copyCommand(); });
     bar->addAction(icon("edit-paste", toolIcon(ToolPicture::Paste)), tr("Einf\u00fcgen"), this, [this] { pasteCommand(); });
     bar->addSeparator();

@@ -219,7 +219,7 @@ QWidget* SurfacePage::buildVerlaufPanel() {
     auto* styles = new QHBoxLayout(stylesPanel_);
     styles->setContentsMargins(2, 2, 2, 2);
     styles->setSpacing(1);
-    static const char* const hints[6] = {QT_TR_NOOP("Schlie\u00dfen"), QT_TR_NOOP("Von oben nach unten"),
+    static const char* const hints[6] = {QT_TR_NOOP("Schließen"), QT_TR_NOOP("Von oben nach unten"),
                                          QT_TR_NOOP("Von links nach rechts"), QT_TR_NOOP("Rechteckig zur Mitte"),
                                          QT_TR_NOOP("Kreisf\u00f6rmig"), QT_TR_NOOP("Im Winkel")};
     for (int tag : {1, 2, 3, 4, 5, 0}) {
