@@ -1165,6 +1165,13 @@ Texteffekte aus Schrift, Umrisslinien und Licht.</translation>
     </message>
 </context>
 <context>
+    <name>vortel::pages::GradientList</name>
+    <message>
+        <source>&lt;neu&gt;</source>
+        <translation>&lt;neu&gt;</translation>
+    </message>
+</context>
+<context>
     <name>vortel::pages::OutlinePage</name>
     <message>
         <source>Stern</source>

@@ -1165,6 +1165,13 @@ Overwrite it?</translation>
     </message>
 </context>
 <context>
+    <name>vortel::pages::GradientList</name>
+    <message>
+        <source>&lt;neu&gt;</source>
+        <translation>&lt;new&gt;</translation>
+    </message>
+</context>
+<context>
     <name>vortel::pages::OutlinePage</name>
     <message>
         <source>Stern</source>
