@@ -218,9 +218,9 @@ void MainWindow::recalculate() {
         engine_->ShowText(*canvas_, quality_ == Quality::Draft);
         pictureRendered_ = warped && quality_ != Quality::Draft;
     } catch (const std::bad_alloc&) {
-        messages_.messageBox(OutOfMemoryText, "Fehler", MessageIcon::Error);
+        messages_.messageBox(OutOfMemoryText, QT_TRANSLATE_NOOP("Messages", "Fehler"), MessageIcon::Error);
     } catch (const std::exception& e) {
-        messages_.messageBox(e.what(), "Fehler", MessageIcon::Error);
+        messages_.messageBox(e.what(), QT_TRANSLATE_NOOP("Messages", "Fehler"), MessageIcon::Error);
     }
     takeCleanPicture();
     if (guideEditing_) showGuides();

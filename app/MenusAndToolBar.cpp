@@ -21,6 +21,7 @@
 #include "app/MainWindowParts.h"
 #include "app/TextInputDialog.h"
 #include "controls/Controls.h"
+#include "controls/Language.h"
 #include "controls/QtImages.h"
 #include "panels/pages/AlterBmpDialog.h"
 #include "panels/pages/SlideShow.h"
@@ -156,6 +157,7 @@ void MainWindow::buildMenus() {
     QAction* fullScreen = addItem(help, tr("&SlideShow (full screen)"), this, [this] { startSlideShow(true, true); });
     fullScreen->setObjectName(QStringLiteral("VollbilddemoMenu"));
     connect(tipOfDayAction_, &QAction::triggered, this, [this] { showTip(); });
+    buildLanguageMenu(help);
     help->addSeparator();
     addItem(help, tr("Internet: &Homepage"), this, [this] { openWebPage(0); });
     addItem(help, tr("Internet: &Updates"), this, [this] { openWebPage(1); });
@@ -164,6 +166,34 @@ void MainWindow::buildMenus() {
     addItem(help, tr("&Info..."), this, [this] {
         QMessageBox::about(this, tr("Vortel"), tr("Vortel %1\nTexteffekte aus Schrift, Umrisslinien und Licht.").arg(ProgramVersion));
     });
+}
+
+// The language to speak from the next start: the windows are built with their texts once, so the
+// choice is stored and said to take effect then. The names stay in their own language.
+void MainWindow::buildLanguageMenu(QMenu* parent) {
+    QMenu* menu = parent->addMenu(tr("S&prache"));
+    menu->setObjectName(QStringLiteral("LanguageMenu"));
+    auto* group = new QActionGroup(menu);
+    const struct {
+        const char* name;
+        const char* code;
+        UiLanguage language;
+    } choices[] = {{QT_TR_NOOP("Deutsch"), "de", UiLanguage::German}, {QT_TR_NOOP("English"), "en", UiLanguage::English}};
+    for (const auto& choice : choices) {
+        QAction* action = menu->addAction(tr(choice.name));
+        action->setObjectName(QStringLiteral("LanguageMenu_") + QLatin1String(choice.code));
+        action->setCheckable(true);
+        action->setChecked(choice.language == CurrentUiLanguage());
+        group->addAction(action);
+        const std::string code = choice.code;
+        connect(action, &QAction::triggered, this, [this, code] {
+            const std::string before = settings_.readString("Options", "Language", "");
+            settings_.writeString("Options", "Language", code);
+            if (before != code)
+                messages_.messageBox(QT_TRANSLATE_NOOP("Messages", "Die gewählte Sprache gilt ab dem nächsten Programmstart."),
+                                     "Vortel", MessageIcon::Information);
+        });
+    }
 }
 
 void MainWindow::buildToolBar() {

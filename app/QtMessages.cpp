@@ -1,11 +1,14 @@
 #include "app/QtMessages.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace vortel::app {
 
 QString programText(const std::string& text) {
-    QString s = QString::fromStdString(text);
+    // A message of the program's own (QT_TRANSLATE_NOOP("Messages", ...)) in the language spoken;
+    // a text already translated, or one with a file name in it, has no entry and stays as it is.
+    QString s = QCoreApplication::translate("Messages", text.c_str());
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return s;

@@ -58,6 +58,21 @@ Das Programm läuft weiter; ein kleineres Bild braucht weniger.</translation>
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Fehler</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Nicht genug Arbeitsspeicher für diesen Befehl.<byte value="xd"/>Das Programm läuft weiter; ein kleineres Bild braucht weniger.</source>
+        <translation>Nicht genug Arbeitsspeicher für diesen Befehl.<byte value="xd"/>Das Programm läuft weiter; ein kleineres Bild braucht weniger.</translation>
+    </message>
+    <message>
+        <source>Die gewählte Sprache gilt ab dem nächsten Programmstart.</source>
+        <translation>Die gewählte Sprache gilt ab dem nächsten Programmstart.</translation>
+    </message>
+</context>
+<context>
     <name>vortel::app::CharDeformDialog</name>
     <message>
         <source>Zeichen verformen</source>
@@ -716,6 +731,18 @@ Texteffekte aus Schrift, Umrisslinien und Licht.</translation>
     <message>
         <source>Zufall-Style</source>
         <translation>Zufall-Style</translation>
+    </message>
+    <message>
+        <source>S&amp;prache</source>
+        <translation>S&amp;prache</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
     </message>
 </context>
 <context>

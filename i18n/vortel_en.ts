@@ -58,6 +58,21 @@ The program keeps running; a smaller image needs less.</translation>
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Nicht genug Arbeitsspeicher für diesen Befehl.<byte value="xd"/>Das Programm läuft weiter; ein kleineres Bild braucht weniger.</source>
+        <translation>Not enough memory for this command.<byte value="xd"/>The program keeps running; a smaller image needs less.</translation>
+    </message>
+    <message>
+        <source>Die gewählte Sprache gilt ab dem nächsten Programmstart.</source>
+        <translation>The chosen language takes effect the next time the program starts.</translation>
+    </message>
+</context>
+<context>
     <name>vortel::app::CharDeformDialog</name>
     <message>
         <source>Zeichen verformen</source>
@@ -415,7 +430,7 @@ and lower guide line of the text</translation>
     </message>
     <message>
         <source>&amp;Kurzhilfe</source>
-        <translation>&amp;Short Help</translation>
+        <translation>Sh&amp;ort Help</translation>
     </message>
     <message>
         <source>&amp;Tipp des Tages</source>
@@ -716,6 +731,18 @@ Overwrite it?</translation>
     <message>
         <source>Zufall-Style</source>
         <translation>Random style</translation>
+    </message>
+    <message>
+        <source>S&amp;prache</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
     </message>
 </context>
 <context>
