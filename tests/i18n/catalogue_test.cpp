@@ -10,58 +10,16 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 
 #include <set>
 
+#include "tests/i18n/Catalogue.h"
+
+namespace vortel {
 namespace {
 
-struct Message {
-    QString context, source, translation, type;
-};
-
-// The text of the element just opened; lupdate writes a control character as <byte value="xd"/>.
-QString ReadText(QXmlStreamReader& xml) {
-    QString text;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isCharacters()) {
-            text += xml.text();
-        } else if (xml.isStartElement() && xml.name() == QLatin1String("byte")) {
-            const QString value = xml.attributes().value(QLatin1String("value")).toString();
-            text += QChar(value.startsWith(QLatin1Char('x')) ? value.mid(1).toUInt(nullptr, 16) : value.toUInt());
-        } else if (xml.isEndElement() && xml.name() != QLatin1String("byte")) {
-            break;
-        }
-    }
-    return text;
-}
-
-std::vector<Message> ReadCatalogue(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    std::vector<Message> messages;
-    QXmlStreamReader xml(&file);
-    QString context;
-    Message current;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement()) continue;
-        if (xml.name() == QLatin1String("name")) {
-            context = xml.readElementText();
-        } else if (xml.name() == QLatin1String("message")) {
-            current = Message{context, {}, {}, {}};
-        } else if (xml.name() == QLatin1String("source")) {
-            current.source = ReadText(xml);
-        } else if (xml.name() == QLatin1String("translation")) {
-            current.type = xml.attributes().value(QLatin1String("type")).toString();
-            current.translation = ReadText(xml);
-            messages.push_back(current);
-        }
-    }
-    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
-    return messages;
-}
+using i18ntest::Message;
+using i18ntest::ReadCatalogue;
 
 // The placeholders %1 … %99 of a text, as a set.
 std::multiset<QString> Placeholders(const QString& text) {
@@ -168,3 +126,4 @@ TEST(CatalogueSources, NoEscapeThatLupdateMisreads) {
 }
 
 }  // namespace
+}  // namespace vortel
