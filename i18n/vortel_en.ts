@@ -222,11 +222,11 @@ The program keeps running; a smaller image needs less.</translation>
     </message>
     <message>
         <source>Bildgröße minimieren</source>
-        <translation>Shrink image to text</translation>
+        <translation>Minimize image size</translation>
     </message>
     <message>
         <source>Text maximieren</source>
-        <translation>Enlarge text to image</translation>
+        <translation>Maximize text</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
