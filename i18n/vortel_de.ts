@@ -71,6 +71,38 @@ Das Programm läuft weiter; ein kleineres Bild braucht weniger.</translation>
         <source>Die gewählte Sprache gilt ab dem nächsten Programmstart.</source>
         <translation>Die gewählte Sprache gilt ab dem nächsten Programmstart.</translation>
     </message>
+    <message>
+        <source>Sie benötigen mindestens 2 Punkte für eine Text-Begrenzungslinie!<byte value="xd"/>Bitte zeichnen Sie mit gedrückter Maustaste eine Linie.</source>
+        <translation>Sie benötigen mindestens 2 Punkte für eine Text-Begrenzungslinie!<byte value="xd"/>Bitte zeichnen Sie mit gedrückter Maustaste eine Linie.</translation>
+    </message>
+    <message>
+        <source>Bitte markieren Sie zuerst eine Begrenzungslinie, die Sie verändern möchten.</source>
+        <translation>Bitte markieren Sie zuerst eine Begrenzungslinie, die Sie verändern möchten.</translation>
+    </message>
+    <message>
+        <source>Der Text besteht aus zuvielen Punkten. Kürzen Sie den Text oder ändern Sie den Umriß</source>
+        <translation>Der Text besteht aus zuvielen Punkten. Kürzen Sie den Text oder ändern Sie den Umriß</translation>
+    </message>
+    <message>
+        <source>Nicht genug Punkte!</source>
+        <translation>Nicht genug Punkte!</translation>
+    </message>
+    <message>
+        <source>Fehler in Text-Begrenzungslinie.<byte value="xd"/>Sie benötigen mindestens 2 Punkte für eine Text-Begrenzungslinie!<byte value="xd"/>Bitte zeichnen Sie mit gedrückter Maustaste eine Linie.</source>
+        <translation>Fehler in Text-Begrenzungslinie.<byte value="xd"/>Sie benötigen mindestens 2 Punkte für eine Text-Begrenzungslinie!<byte value="xd"/>Bitte zeichnen Sie mit gedrückter Maustaste eine Linie.</translation>
+    </message>
+    <message>
+        <source>Die Text-Begrenzungslinien bestehen aus zuvielen Punkten. Bitte kürzen Sie diese.</source>
+        <translation>Die Text-Begrenzungslinien bestehen aus zuvielen Punkten. Bitte kürzen Sie diese.</translation>
+    </message>
+    <message>
+        <source>Zuviele Punkte</source>
+        <translation>Zuviele Punkte</translation>
+    </message>
+    <message>
+        <source>Fehler in Text-Begrenzungslinie.<byte value="xd"/>Die Begrenzungslinien schließen keine Fläche ein.</source>
+        <translation>Fehler in Text-Begrenzungslinie.<byte value="xd"/>Die Begrenzungslinien schließen keine Fläche ein.</translation>
+    </message>
 </context>
 <context>
     <name>vortel::app::CharDeformDialog</name>

@@ -71,6 +71,38 @@ The program keeps running; a smaller image needs less.</translation>
         <source>Die gewählte Sprache gilt ab dem nächsten Programmstart.</source>
         <translation>The chosen language takes effect the next time the program starts.</translation>
     </message>
+    <message>
+        <source>Sie benötigen mindestens 2 Punkte für eine Text-Begrenzungslinie!<byte value="xd"/>Bitte zeichnen Sie mit gedrückter Maustaste eine Linie.</source>
+        <translation>You need at least 2 points for a guide line!<byte value="xd"/>Please draw a line while holding down the mouse button.</translation>
+    </message>
+    <message>
+        <source>Bitte markieren Sie zuerst eine Begrenzungslinie, die Sie verändern möchten.</source>
+        <translation>Please first select the guide line you want to change.</translation>
+    </message>
+    <message>
+        <source>Der Text besteht aus zuvielen Punkten. Kürzen Sie den Text oder ändern Sie den Umriß</source>
+        <translation>The text consists of too many points. Shorten the text or change the outline</translation>
+    </message>
+    <message>
+        <source>Nicht genug Punkte!</source>
+        <translation>Not enough points!</translation>
+    </message>
+    <message>
+        <source>Fehler in Text-Begrenzungslinie.<byte value="xd"/>Sie benötigen mindestens 2 Punkte für eine Text-Begrenzungslinie!<byte value="xd"/>Bitte zeichnen Sie mit gedrückter Maustaste eine Linie.</source>
+        <translation>Error in a guide line.<byte value="xd"/>You need at least 2 points for a guide line!<byte value="xd"/>Please draw a line while holding down the mouse button.</translation>
+    </message>
+    <message>
+        <source>Die Text-Begrenzungslinien bestehen aus zuvielen Punkten. Bitte kürzen Sie diese.</source>
+        <translation>The guide lines consist of too many points. Please shorten them.</translation>
+    </message>
+    <message>
+        <source>Zuviele Punkte</source>
+        <translation>Too many points</translation>
+    </message>
+    <message>
+        <source>Fehler in Text-Begrenzungslinie.<byte value="xd"/>Die Begrenzungslinien schließen keine Fläche ein.</source>
+        <translation>Error in a guide line.<byte value="xd"/>The guide lines do not enclose an area.</translation>
+    </message>
 </context>
 <context>
     <name>vortel::app::CharDeformDialog</name>

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 
+#include "app/QtMessages.h"
 #include "controls/Language.h"
 
 namespace vortel {
@@ -58,6 +59,26 @@ TEST(UiLanguage, TranslatorsSwitchTheProgramsAndTheInstallersTexts) {
         ASSERT_TRUE(InstallTranslators(UiLanguage::German, QLatin1String(c.catalogue))) << c.catalogue;
         EXPECT_EQ(UiLanguageCode(), QLatin1String("de"));
         EXPECT_EQ(QCoreApplication::translate(c.context, c.source), QString::fromUtf8(c.source)) << c.source;
+    }
+    // Messages of the engine and the window, looked up where they are shown: a fixed text in English,
+    // the recorded one still German; a text with a name in it has no entry and stays as it is.
+    const struct {
+        const char* said;
+        const char* shown;
+    } messages[] = {
+        {"Zuviele Punkte", "Too many points"},
+        {"Fehler in Text-Begrenzungslinie.\rDie Begrenzungslinien schließen keine Fläche ein.",
+         "Error in a guide line.\nThe guide lines do not enclose an area."},
+        {"Defekte Datei: a.bmp", "Defekte Datei: a.bmp"},
+    };
+    ASSERT_TRUE(InstallTranslators(UiLanguage::English, QStringLiteral("vortel")));
+    app::QtMessages shown(nullptr);
+    QString status;
+    shown.onStatus = [&status](int, const QString& text) { status = text; };
+    for (const auto& m : messages) {
+        shown.status(0, m.said);
+        EXPECT_EQ(status, QString::fromUtf8(m.shown));
+        EXPECT_EQ(shown.recorded.entries.back().text, m.said);
     }
     EXPECT_FALSE(InstallTranslators(UiLanguage::English, QStringLiteral("no-such-catalogue")));
 }
