@@ -103,6 +103,34 @@ Das Programm läuft weiter; ein kleineres Bild braucht weniger.</translation>
         <source>Fehler in Text-Begrenzungslinie.<byte value="xd"/>Die Begrenzungslinien schließen keine Fläche ein.</source>
         <translation>Fehler in Text-Begrenzungslinie.<byte value="xd"/>Die Begrenzungslinien schließen keine Fläche ein.</translation>
     </message>
+    <message>
+        <source>Fehler beim Lesen der Datei</source>
+        <translation>Fehler beim Lesen der Datei</translation>
+    </message>
+    <message>
+        <source>Beim Lesen der Datei ist ein Fehler aufgetreten.</source>
+        <translation>Beim Lesen der Datei ist ein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Das Ende der Datei wurde erreicht.</source>
+        <translation>Das Ende der Datei wurde erreicht.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Schreiben der Datei</source>
+        <translation>Fehler beim Schreiben der Datei</translation>
+    </message>
+    <message>
+        <source>Beim Schreiben der Datei ist ein Fehler aufgetreten.</source>
+        <translation>Beim Schreiben der Datei ist ein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Der Text ist zu lang, um gespeichert zu werden.</source>
+        <translation>Der Text ist zu lang, um gespeichert zu werden.</translation>
+    </message>
+    <message>
+        <source>Verwenden Sie kleinere Texturen; die Datei wurde nicht verändert.</source>
+        <translation>Verwenden Sie kleinere Texturen; die Datei wurde nicht verändert.</translation>
+    </message>
 </context>
 <context>
     <name>vortel::app::CharDeformDialog</name>

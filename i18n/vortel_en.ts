@@ -103,6 +103,34 @@ The program keeps running; a smaller image needs less.</translation>
         <source>Fehler in Text-Begrenzungslinie.<byte value="xd"/>Die Begrenzungslinien schließen keine Fläche ein.</source>
         <translation>Error in a guide line.<byte value="xd"/>The guide lines do not enclose an area.</translation>
     </message>
+    <message>
+        <source>Fehler beim Lesen der Datei</source>
+        <translation>Error reading the file</translation>
+    </message>
+    <message>
+        <source>Beim Lesen der Datei ist ein Fehler aufgetreten.</source>
+        <translation>An error occurred while reading the file.</translation>
+    </message>
+    <message>
+        <source>Das Ende der Datei wurde erreicht.</source>
+        <translation>The end of the file was reached.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Schreiben der Datei</source>
+        <translation>Error writing the file</translation>
+    </message>
+    <message>
+        <source>Beim Schreiben der Datei ist ein Fehler aufgetreten.</source>
+        <translation>An error occurred while writing the file.</translation>
+    </message>
+    <message>
+        <source>Der Text ist zu lang, um gespeichert zu werden.</source>
+        <translation>The text is too long to be saved.</translation>
+    </message>
+    <message>
+        <source>Verwenden Sie kleinere Texturen; die Datei wurde nicht verändert.</source>
+        <translation>Use smaller textures; the file was not changed.</translation>
+    </message>
 </context>
 <context>
     <name>vortel::app::CharDeformDialog</name>

@@ -47,8 +47,8 @@ struct Catalogue {
 void PrintTo(const Catalogue& c, std::ostream* out) { *out << c.file; }
 
 const Catalogue Catalogues[] = {
-    {"i18n/vortel_de.ts", "de", {"app", "controls", "panels/pages", "engine"}},
-    {"i18n/vortel_en.ts", "en", {"app", "controls", "panels/pages", "engine"}},
+    {"i18n/vortel_de.ts", "de", {"app", "controls", "panels/pages", "engine", "document"}},
+    {"i18n/vortel_en.ts", "en", {"app", "controls", "panels/pages", "engine", "document"}},
     {"i18n/installer_de.ts", "de", {"installer"}},
     {"i18n/installer_en.ts", "en", {"installer"}},
 };
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(Files, CatalogueTest, ::testing::ValuesIn(Catalogues),
 TEST(CatalogueSources, NoEscapeThatLupdateMisreads) {
     static const QRegularExpression misread(QStringLiteral("\\\\u[0-9A-Fa-f]{4}[0-9A-Fa-f]"));
     int files = 0;
-    for (const char* folder : {"app", "controls", "panels/pages", "engine", "installer"}) {
+    for (const char* folder : {"app", "controls", "panels/pages", "engine", "document", "installer"}) {
         QDirIterator it(SourcePath(folder), {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {

@@ -70,6 +70,9 @@ TEST(UiLanguage, TranslatorsSwitchTheProgramsAndTheInstallersTexts) {
         {"Fehler in Text-Begrenzungslinie.\rDie Begrenzungslinien schließen keine Fläche ein.",
          "Error in a guide line.\nThe guide lines do not enclose an area."},
         {"Defekte Datei: a.bmp", "Defekte Datei: a.bmp"},
+        // composed of fixed lines and a name: line by line
+        {"Fehler beim Lesen der Datei\r\"a.vtl\".\rBeim Lesen der Datei ist ein Fehler aufgetreten.\rDas Ende der Datei wurde erreicht.",
+         "Error reading the file\n\"a.vtl\".\nAn error occurred while reading the file.\nThe end of the file was reached."},
     };
     ASSERT_TRUE(InstallTranslators(UiLanguage::English, QStringLiteral("vortel")));
     app::QtMessages shown(nullptr);
@@ -77,7 +80,7 @@ TEST(UiLanguage, TranslatorsSwitchTheProgramsAndTheInstallersTexts) {
     shown.onStatus = [&status](int, const QString& text) { status = text; };
     for (const auto& m : messages) {
         shown.status(0, m.said);
-        EXPECT_EQ(status, QString::fromUtf8(m.shown));
+        EXPECT_EQ(status.toStdString(), m.shown);
         EXPECT_EQ(shown.recorded.entries.back().text, m.said);
     }
     EXPECT_FALSE(InstallTranslators(UiLanguage::English, QStringLiteral("no-such-catalogue")));
