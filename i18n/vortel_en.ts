@@ -853,7 +853,7 @@ Overwrite it?</translation>
     </message>
     <message>
         <source>&amp;Einstellungen</source>
-        <translation>&amp;Settings</translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>Seitenverhältnisse beibehalten</source>
