@@ -804,6 +804,10 @@ Texteffekte aus Schrift, Umrisslinien und Licht.</translation>
         <source>English</source>
         <translation>English</translation>
     </message>
+    <message>
+        <source>&amp;Live-Vorschau</source>
+        <translation>&amp;Live-Vorschau</translation>
+    </message>
 </context>
 <context>
     <name>vortel::app::PrintDialog</name>

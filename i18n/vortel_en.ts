@@ -167,15 +167,15 @@ The program keeps running; a smaller image needs less.</translation>
     </message>
     <message>
         <source>Das Notizbuch</source>
-        <translation>The Notebook</translation>
+        <translation>The notebook</translation>
     </message>
     <message>
         <source>Arbeiten im Bild</source>
-        <translation>Working in the Image</translation>
+        <translation>Working in the image</translation>
     </message>
     <message>
         <source>Dateien und Befehlszeile</source>
-        <translation>Files and Command Line</translation>
+        <translation>Files and the command line</translation>
     </message>
     <message>
         <source>Tipps</source>
@@ -219,7 +219,7 @@ The program keeps running; a smaller image needs less.</translation>
     </message>
     <message>
         <source>Schrifteffekt-Assistent</source>
-        <translation>Text Effect Wizard</translation>
+        <translation>Text Effect Assistant</translation>
     </message>
     <message>
         <source>Tipp des Tages</source>
@@ -243,7 +243,7 @@ The program keeps running; a smaller image needs less.</translation>
     </message>
     <message>
         <source>Internet-Browser nicht gefunden.</source>
-        <translation>No web browser found.</translation>
+        <translation>Web browser not found.</translation>
     </message>
 </context>
 <context>
@@ -486,7 +486,7 @@ and lower guide line of the text</translation>
     </message>
     <message>
         <source>Schrifteffekt-&amp;Assistent</source>
-        <translation>Text Effect &amp;Wizard</translation>
+        <translation>Text Effect &amp;Assistant</translation>
     </message>
     <message>
         <source>&amp;Kurzhilfe</source>
@@ -804,6 +804,10 @@ Overwrite it?</translation>
         <source>English</source>
         <translation>English</translation>
     </message>
+    <message>
+        <source>&amp;Live-Vorschau</source>
+        <translation>&amp;Live Preview</translation>
+    </message>
 </context>
 <context>
     <name>vortel::app::PrintDialog</name>
@@ -952,7 +956,7 @@ Overwrite it?</translation>
     </message>
     <message>
         <source>&amp;Schrifteffekt-Assistent starten</source>
-        <translation>&amp;Start the text effect wizard</translation>
+        <translation>&amp;Start the text effect assistant</translation>
     </message>
     <message>
         <source>&amp;Profi-Modus (erweiterte Einstellungen)</source>
