@@ -47,7 +47,7 @@ QString MainWindow::undoCaption() const {
         QT_TR_NOOP("Zufall-Style")};
     const int action = engine_->Undo.action;
     const QString name = action < int(std::size(names)) ? tr(names[action]) : QStringLiteral("?");
-    return tr("&R\u00fcckg\u00e4ngig (%1)").arg(name);
+    return tr("&Rückg\u00e4ngig (%1)").arg(name);
 }
 
 void MainWindow::undoCommand() {

@@ -122,7 +122,7 @@ void MainWindow::openCommand() {
         tr("Schatten-Style (*.shadow)"),
         tr("Hintergrund-Textur (.jpg .bmp .png .tga .pcx) (*.jpg *.jif *.bmp *.dib *.rle *.tga *.pcx *.png)"),
         tr("Alle Dateien (*)")};
-    QFileDialog dialog(this, tr("\u00d6ffnen"));
+    QFileDialog dialog(this, tr("Öffnen"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
@@ -169,7 +169,7 @@ std::optional<QString> MainWindow::saveAs(QString name, int filterIndex) {
     const QString extension = QString::fromLatin1(saveTypes[filterIndex - 1].extension);
     if (!name.toUpper().contains(extension.toUpper())) name += extension;
     if (QFileInfo::exists(name)) {
-        const QString question = tr("\"%1\" existiert schon.\n\u00dcberschreiben?").arg(name);
+        const QString question = tr("\"%1\" existiert schon.\nÜberschreiben?").arg(name);
         if (confirm(question) != QMessageBox::Yes) return std::nullopt;
     }
     const std::string file = name.toStdString();
@@ -205,7 +205,7 @@ void MainWindow::saveCommand(bool saveAs) {
         if (guideEditing_) hideGuides();
         if (!saveAs && !isUntitled(documentName_)) {
             if (documentName_ != savedName_ && QFileInfo::exists(documentName_)) {
-                const QString question = tr("\"%1\" existiert schon.\n\u00dcberschreiben?").arg(documentName_);
+                const QString question = tr("\"%1\" existiert schon.\nÜberschreiben?").arg(documentName_);
                 if (confirm(question) != QMessageBox::Yes) {
                     if (notebook_->currentIndex() == DeformPage) showGuides();
                     return;

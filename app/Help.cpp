@@ -43,7 +43,7 @@ const char* const Internet = QT_TRANSLATE_NOOP("vortel::app::Help", "Im Internet
 
 // The help's own texts.
 const char* const WindowTitle = QT_TRANSLATE_NOOP("vortel::app::Help", "Vortel - Hilfe");
-const char* const BackText = QT_TRANSLATE_NOOP("vortel::app::Help", "Zur\u00fcck");
+const char* const BackText = QT_TRANSLATE_NOOP("vortel::app::Help", "Zurück");
 const char* const ForwardText = QT_TRANSLATE_NOOP("vortel::app::Help", "Vor");
 const char* const ContentsText = QT_TRANSLATE_NOOP("vortel::app::Help", "Inhalt");
 const char* const SearchText = QT_TRANSLATE_NOOP("vortel::app::Help", "Suchen...");

@@ -18,9 +18,9 @@ namespace vortel::app {
 ImageSizeDialog::ImageSizeDialog(QSize current, QSize fitted, UserMessages& messages, QWidget* parent)
     : QDialog(parent), current_(current), fitted_(fitted), chosen_(current), messages_(messages) {
     setObjectName(QStringLiteral("ImageSizeForm"));
-    setWindowTitle(tr("Bildgr\u00f6\u00dfe"));
+    setWindowTitle(tr("Bildgr\u00f6ße"));
 
-    auto* group = new QGroupBox(tr("&Bildgr\u00f6\u00dfe"), this);
+    auto* group = new QGroupBox(tr("&Bildgr\u00f6ße"), this);
     width_ = new QLineEdit(QString::number(current.width()), group);
     width_->setObjectName(QStringLiteral("WEdit"));
     height_ = new QLineEdit(QString::number(current.height()), group);
@@ -46,7 +46,7 @@ ImageSizeDialog::ImageSizeDialog(QSize current, QSize fitted, UserMessages& mess
     grid->addWidget(scale_, 3, 0, 1, 3);
 
     auto* text = new QGroupBox(tr("Schriftzug"), this);
-    minimise_ = new controls::SpeedButton(tr("Bildgr\u00f6\u00dfe minimieren"), text);
+    minimise_ = new controls::SpeedButton(tr("Bildgr\u00f6ße minimieren"), text);
     minimise_->setObjectName(QStringLiteral("ImageMinimierenSpeedButton"));
     minimise_->setGroup(1, true);
     maximise_ = new controls::SpeedButton(tr("Text maximieren"), text);
@@ -132,7 +132,7 @@ void ImageSizeDialog::accept() {
         messages_.messageBox(tr("Breite und H\u00f6he m\u00fcssen ganze Zahlen von 1 bis %1 Pixel sein.")
                                  .arg(presets::MaxImageSide)
                                  .toStdString(),
-                             tr("Bildgr\u00f6\u00dfe").toStdString(), MessageIcon::Error);
+                             tr("Bildgr\u00f6ße").toStdString(), MessageIcon::Error);
         (valid(okW, w) ? height_ : width_)->setFocus();
         return;
     }

@@ -35,7 +35,7 @@ JpegOptimizerDialog::JpegOptimizerDialog(Bitmap picture, QString target, UserMes
     least->setObjectName(QStringLiteral("KompressionLabel"));
     auto* best = new QLabel(tr("Beste Qualit\u00e4t"), this);
     best->setObjectName(QStringLiteral("QualitaetLabel"));
-    auto* info = new QLabel(tr("Qualit\u00e4t:\nDateigr\u00f6\u00dfe (.jpg):\nOriginal (.bmp):"), this);
+    auto* info = new QLabel(tr("Qualit\u00e4t:\nDateigr\u00f6ße (.jpg):\nOriginal (.bmp):"), this);
     info->setObjectName(QStringLiteral("InfoLabel"));
     values_ = new QLabel(this);
     values_->setObjectName(QStringLiteral("ValueLabel"));

@@ -89,7 +89,7 @@ MainWindow::MainWindow(const StartOptions& options) : options_(options), message
     connect(view_, &ImageView::mouseDoubleClicked, this, [this](QPoint) { runCommand([&] { imageDoubleClick(); }); });
     frame_->resizing = [this](QSize size) {
         showPanels();
-        statusPanels_[1]->setText(tr("Bildgr\u00f6\u00dfe: %1 x %2").arg(size.width()).arg(size.height()));
+        statusPanels_[1]->setText(tr("Bildgr\u00f6ße: %1 x %2").arg(size.width()).arg(size.height()));
     };
     frame_->resized = [this](QSize size) {
         runCommand([&] {
@@ -218,9 +218,9 @@ void MainWindow::recalculate() {
         engine_->ShowText(*canvas_, quality_ == Quality::Draft);
         pictureRendered_ = warped && quality_ != Quality::Draft;
     } catch (const std::bad_alloc&) {
-        messages_.messageBox(OutOfMemoryText, "Fehler", MessageIcon::Error);
+        messages_.messageBox(OutOfMemoryText, QT_TRANSLATE_NOOP("Messages", "Fehler"), MessageIcon::Error);
     } catch (const std::exception& e) {
-        messages_.messageBox(e.what(), "Fehler", MessageIcon::Error);
+        messages_.messageBox(e.what(), QT_TRANSLATE_NOOP("Messages", "Fehler"), MessageIcon::Error);
     }
     takeCleanPicture();
     if (guideEditing_) showGuides();

@@ -201,6 +201,7 @@ protected:
 
 private:
     void buildMenus();
+    void buildLanguageMenu(QMenu* parent);
     void buildToolBar();
     void buildNotebook();
     void buildDeformMenu();

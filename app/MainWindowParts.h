@@ -2,6 +2,7 @@
 // What the main window's source files share: the untitled name, the version, the text shown when
 // memory runs out during a command.
 #include <QFileInfo>
+#include <QtGlobal>
 #include <QString>
 
 #include <string>
@@ -10,8 +11,9 @@ namespace vortel::app {
 
 inline constexpr const char* Untitled = "unbenannt.vtl";
 inline constexpr const char* ProgramVersion = "0.93";
-inline constexpr const char* OutOfMemoryText =
-    "Nicht genug Arbeitsspeicher f\u00fcr diesen Befehl.\rDas Programm l\u00e4uft weiter; ein kleineres Bild braucht weniger.";
+// Translated where it is shown (QtMessages looks up the context "Messages").
+inline constexpr const char* OutOfMemoryText = QT_TRANSLATE_NOOP(
+    "Messages", "Nicht genug Arbeitsspeicher für diesen Befehl.\rDas Programm läuft weiter; ein kleineres Bild braucht weniger.");
 
 inline std::string upperExtension(const QString& path) { return QFileInfo(path).suffix().toUpper().toStdString(); }
 

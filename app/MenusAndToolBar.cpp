@@ -21,6 +21,7 @@
 #include "app/MainWindowParts.h"
 #include "app/TextInputDialog.h"
 #include "controls/Controls.h"
+#include "controls/Language.h"
 #include "controls/QtImages.h"
 #include "panels/pages/AlterBmpDialog.h"
 #include "panels/pages/SlideShow.h"
@@ -112,12 +113,12 @@ void MainWindow::buildMenus() {
     addItem(file, tr("&Beenden"), this, [this] { close(); }, QKeySequence::Quit);
 
     QMenu* edit = menuBar()->addMenu(tr("&Bearbeiten"));
-    undoAction_ = addItem(edit, tr("&R\u00fcckg\u00e4ngig (%1)").arg(tr("Keine")), this, [this] { undoCommand(); }, QKeySequence::Undo);
+    undoAction_ = addItem(edit, tr("&Rückg\u00e4ngig (%1)").arg(tr("Keine")), this, [this] { undoCommand(); }, QKeySequence::Undo);
     edit->addSeparator();
     addItem(edit, tr("&Kopieren"), this, [this] { copyCommand(); }, QKeySequence::Copy);
     pasteAction_ = addItem(edit, tr("&Einf\u00fcgen"), this, [this] { pasteCommand(); }, QKeySequence::Paste);
     edit->addSeparator();
-    QAction* imageSize = addItem(edit, tr("&Bildgr\u00f6\u00dfe..."), this, [this] { runCommand([this] { imageSizeCommand(); }); });
+    QAction* imageSize = addItem(edit, tr("&Bildgr\u00f6ße..."), this, [this] { runCommand([this] { imageSizeCommand(); }); });
     imageSize->setObjectName(QStringLiteral("ImageSizeMenu"));
     // The deformation dialog stays open beside the window; its command waits until it closes.
     QAction* charDeform = edit->addAction(tr("&Zeichen verformen..."));
@@ -156,6 +157,7 @@ void MainWindow::buildMenus() {
     QAction* fullScreen = addItem(help, tr("&SlideShow (full screen)"), this, [this] { startSlideShow(true, true); });
     fullScreen->setObjectName(QStringLiteral("VollbilddemoMenu"));
     connect(tipOfDayAction_, &QAction::triggered, this, [this] { showTip(); });
+    buildLanguageMenu(help);
     help->addSeparator();
     addItem(help, tr("Internet: &Homepage"), this, [this] { openWebPage(0); });
     addItem(help, tr("Internet: &Updates"), this, [this] { openWebPage(1); });
@@ -164,6 +166,34 @@ void MainWindow::buildMenus() {
     addItem(help, tr("&Info..."), this, [this] {
         QMessageBox::about(this, tr("Vortel"), tr("Vortel %1\nTexteffekte aus Schrift, Umrisslinien und Licht.").arg(ProgramVersion));
     });
+}
+
+// The language to speak from the next start: the windows are built with their texts once, so the
+// choice is stored and said to take effect then. The names stay in their own language.
+void MainWindow::buildLanguageMenu(QMenu* parent) {
+    QMenu* menu = parent->addMenu(tr("S&prache"));
+    menu->setObjectName(QStringLiteral("LanguageMenu"));
+    auto* group = new QActionGroup(menu);
+    const struct {
+        const char* name;
+        const char* code;
+        UiLanguage language;
+    } choices[] = {{QT_TR_NOOP("Deutsch"), "de", UiLanguage::German}, {QT_TR_NOOP("English"), "en", UiLanguage::English}};
+    for (const auto& choice : choices) {
+        QAction* action = menu->addAction(tr(choice.name));
+        action->setObjectName(QStringLiteral("LanguageMenu_") + QLatin1String(choice.code));
+        action->setCheckable(true);
+        action->setChecked(choice.language == CurrentUiLanguage());
+        group->addAction(action);
+        const std::string code = choice.code;
+        connect(action, &QAction::triggered, this, [this, code] {
+            const std::string before = settings_.readString("Options", "Language", "");
+            settings_.writeString("Options", "Language", code);
+            if (before != code)
+                messages_.messageBox(QT_TRANSLATE_NOOP("Messages", "Die gewählte Sprache gilt ab dem nächsten Programmstart."),
+                                     "Vortel", MessageIcon::Information);
+        });
+    }
 }
 
 void MainWindow::buildToolBar() {
@@ -175,13 +205,13 @@ void MainWindow::buildToolBar() {
     auto icon = [](const char* theme, const QIcon& fallback) { return QIcon::fromTheme(QString::fromLatin1(theme), fallback); };
     bar->addAction(icon("document-new", s->standardIcon(QStyle::SP_FileIcon)), tr("Neu"), this,
                    [this] { runCommand([this] { newCommand(); }); });
-    bar->addAction(icon("document-open", s->standardIcon(QStyle::SP_DialogOpenButton)), tr("\u00d6ffnen"), this, [this] { openCommand(); });
+    bar->addAction(icon("document-open", s->standardIcon(QStyle::SP_DialogOpenButton)), tr("Öffnen"), this, [this] { openCommand(); });
     bar->addAction(icon("document-save", s->standardIcon(QStyle::SP_DialogSaveButton)), tr("Speichern"), this, [this] { saveCommand(false); });
     QAction* print = bar->addAction(icon("document-print", toolIcon(ToolPicture::Print)), tr("Drucken"), this,
                                     [this] { runCommand([this] { printCommand(); }); });
     print->setObjectName(QStringLiteral("PrintSpeedButton"));
     bar->addSeparator();
-    bar->addAction(icon("edit-undo", s->standardIcon(QStyle::SP_ArrowBack)), tr("R\u00fcckg\u00e4ngig"), this, [this] { undoCommand(); });
+    bar->addAction(icon("edit-undo", s->standardIcon(QStyle::SP_ArrowBack)), tr("Rückg\u00e4ngig"), this, [this] { undoCommand(); });
     bar->addAction(icon("edit-copy", toolIcon(ToolPicture::Copy)), tr("Kopieren"), this, [this] { copyCommand(); });
     bar->addAction(icon("edit-paste", toolIcon(ToolPicture::Paste)), tr("Einf\u00fcgen"), this, [this] { pasteCommand(); });
     bar->addSeparator();

@@ -83,7 +83,7 @@ void MainWindow::imageSizeCommand() {
     engine_->Modified = 1;
     recalculate();
     showPanels();
-    statusPanels_[1]->setText(tr("Bildgr\u00f6\u00dfe: %1 x %2").arg(canvas_->width()).arg(canvas_->height()));
+    statusPanels_[1]->setText(tr("Bildgr\u00f6ße: %1 x %2").arg(canvas_->width()).arg(canvas_->height()));
 }
 
 }  // namespace vortel::app

@@ -99,7 +99,7 @@ void PrintDialog::buildControls() {
     plus_ = new QToolButton(previewGroup_);
     plus_->setObjectName(QStringLiteral("PlusButton"));
     plus_->setText(tr("+"));
-    plus_->setToolTip(tr("Vergr\u00f6\u00dfern"));
+    plus_->setToolTip(tr("Vergr\u00f6ßern"));
     for (QToolButton* b : {minus_, plus_}) b->setFixedSize(22, 22);
     minus_->move(PreviewGroupWidth - 54, PreviewGroupHeight - 28);
     plus_->move(PreviewGroupWidth - 30, PreviewGroupHeight - 28);
@@ -168,7 +168,7 @@ void PrintDialog::buildControls() {
         }
         return group;
     };
-    QGroupBox* sizes = editGroup(tr("&Bildgr\u00f6\u00dfe (mm)"), {{tr("Breite"), widthEdit_}, {tr("H\u00f6he"), heightEdit_}});
+    QGroupBox* sizes = editGroup(tr("&Bildgr\u00f6ße (mm)"), {{tr("Breite"), widthEdit_}, {tr("H\u00f6he"), heightEdit_}});
     QGroupBox* margins = editGroup(tr("&R\u00e4nder (mm)"), {{tr("Links"), leftEdit_}, {tr("Oben"), topEdit_},
                                                              {tr("Rechts"), rightEdit_}, {tr("Unten"), bottomEdit_}});
 
@@ -412,7 +412,7 @@ bool PrintDialog::layoutFits() {
     // times the paper's size would only take the printer's memory.
     if (width_ >= 1 && height_ >= 1 && left_ >= 0 && top_ >= 0 && right() >= 0 && bottom() >= 0) return true;
     messages_.messageBox(tr("Das Bild passt so nicht auf das Papier (%1 x %2 mm).\r"
-                            "Position und Gr\u00f6\u00dfe m\u00fcssen innerhalb des Papiers liegen.")
+                            "Position und Gr\u00f6ße m\u00fcssen innerhalb des Papiers liegen.")
                              .arg(pageW_)
                              .arg(pageH_)
                              .toStdString(),

@@ -1,14 +1,31 @@
 #include "app/QtMessages.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace vortel::app {
 
-QString programText(const std::string& text) {
-    QString s = QString::fromStdString(text);
+namespace {
+
+QString withLineBreaks(QString s) {
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return s;
+}
+
+}  // namespace
+
+QString programText(const std::string& text) {
+    // A message of the program's own (QT_TRANSLATE_NOOP or VORTEL_TEXT in the context "Messages")
+    // in the language spoken: the whole text, else line by line, so a message composed of fixed
+    // lines and a file name still speaks it. A line without an entry (a name, a text already
+    // translated) stays as it is.
+    const QString source = withLineBreaks(QString::fromStdString(text));
+    const QString whole = withLineBreaks(QCoreApplication::translate("Messages", text.c_str()));
+    if (whole != source || !source.contains(QLatin1Char('\n'))) return whole;
+    QStringList lines = source.split(QLatin1Char('\n'));
+    for (QString& line : lines) line = QCoreApplication::translate("Messages", line.toUtf8().constData());
+    return lines.join(QLatin1Char('\n'));
 }
 
 void QtMessages::messageBox(const std::string& text, const std::string& caption, MessageIcon icon) {

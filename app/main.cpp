@@ -1,14 +1,13 @@
 // vortel: the desktop program.
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
 #include <QMessageBox>
-#include <QTranslator>
 #include <QTextStream>
 
 #include "app/Help.h"
 #include "app/MainWindow.h"
 #include "app/ScreenshotTour.h"
+#include "app/Settings.h"
 #include "controls/Language.h"
 
 #include <new>
@@ -24,8 +23,9 @@ public:
             return QApplication::notify(receiver, event);
         } catch (const std::bad_alloc&) {
             QMessageBox::critical(nullptr, QStringLiteral("Vortel"),
-                                  QStringLiteral("Nicht genug Arbeitsspeicher f\u00fcr diesen Befehl.\n"
-                                                 "Das Programm l\u00e4uft weiter; ein kleineres Bild braucht weniger."));
+                                  QCoreApplication::translate("Application",
+                                                              "Nicht genug Arbeitsspeicher für diesen Befehl.\n"
+                                                              "Das Programm läuft weiter; ein kleineres Bild braucht weniger."));
             return false;
         }
     }
@@ -36,12 +36,16 @@ public:
 int main(int argc, char** argv) {
     Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vortel"));
-    // LANGUAGE=en for one run: English where the program has it already (the help). German otherwise.
-    vortel::SetCurrentUiLanguage(vortel::ChooseUiLanguage(qEnvironmentVariable("LANGUAGE"), QString(), QStringLiteral("de")));
-    // The program speaks German: Qt's own texts (buttons of message boxes, file dialogs) too.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    const QStringList args = QCoreApplication::arguments();
+    // The language before any window: one run's LANGUAGE, else the choice stored in the settings
+    // (a screenshot tour reads none), else the desktop's locale.
+    QString stored;
+    if (!args.contains(QStringLiteral("--screenshot-tour"))) {
+        const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
+        stored = QString::fromStdString(
+            vortel::app::OpenSettings(vortel::app::SettingsCandidates(programFolder)).readString("Options", "Language", ""));
+    }
+    vortel::InstallTranslators(vortel::ChooseUiLanguageFromEnvironment(stored), QStringLiteral("vortel"));
     // The help window on its own, for the program group's "Hilfe" entry.
     if (argc == 2 && QCoreApplication::arguments()[1] == QStringLiteral("--help-contents")) {
         vortel::app::Help help(nullptr);
@@ -51,7 +55,6 @@ int main(int argc, char** argv) {
     vortel::app::MainWindow::StartOptions options;
     options.programFolder = QCoreApplication::applicationDirPath().toStdString();
     QString tourFolder;
-    const QStringList args = QCoreApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QStringLiteral("--screenshot-tour") && i + 1 < args.size()) {
             tourFolder = args[++i];

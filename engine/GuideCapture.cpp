@@ -6,17 +6,19 @@
 namespace vortel {
 
 namespace {
-const char* const kTooFewText =
+const char* const kTooFewText = VORTEL_TEXT(
+    "Messages",
     "Sie benötigen mindestens 2 Punkte für eine Text-Begrenzungslinie!\rBitte zeichnen Sie mit gedrückter Maustaste "
-    "eine Linie.";
+    "eine Linie.");
 
 double distance(Point a, Point b) { return std::hypot(double(a.x) - b.x, double(a.y) - b.y); }
 }  // namespace
 
 bool TFontFX::GetGuideLineBegin(Canvas& canvas, const Rect& rect) {
     if (SelectedGuide < 0 || SelectedGuide > 3) {
-        messages().messageBox("Bitte markieren Sie zuerst eine Begrenzungslinie, die Sie verändern möchten.", "Fehler",
-                              MessageIcon::Error);
+        messages().messageBox(
+            VORTEL_TEXT("Messages", "Bitte markieren Sie zuerst eine Begrenzungslinie, die Sie verändern möchten."),
+            VORTEL_TEXT("Messages", "Fehler"), MessageIcon::Error);
         return false;
     }
     const int g = SelectedGuide;

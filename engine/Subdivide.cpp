@@ -80,8 +80,9 @@ void TFontFX::SplittePathPoints() {
     }
 
     if (c.writeIndex > MaxSubdividedPoints)
-        messages().diagnostic("Der Text besteht aus zuvielen Punkten. Kürzen Sie den Text oder ändern Sie den Umriß",
-                              c.writeIndex);
+        messages().diagnostic(
+            VORTEL_TEXT("Messages", "Der Text besteht aus zuvielen Punkten. Kürzen Sie den Text oder ändern Sie den Umriß"),
+            c.writeIndex);
     const int32_t count = static_cast<int32_t>(std::min<int64_t>(c.writeIndex, MaxSubdividedPoints));
     work.resize(count);
     workTypes.resize(count);

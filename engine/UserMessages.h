@@ -8,6 +8,11 @@ namespace vortel {
 
 enum class MessageIcon { Error, Warning, Information, Question };
 
+// A fixed text the program shows, marked for the translation files (lupdate reads it as
+// QT_TRANSLATE_NOOP). It stays the German text here; the Qt program looks it up in `context`
+// ("Messages") when it shows it, the command line prints it as it is.
+#define VORTEL_TEXT(context, text) text
+
 // The status bar's panel number for its simple mode: one text over the whole bar.
 inline constexpr int StatusSimple = -1;
 

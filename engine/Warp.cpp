@@ -11,7 +11,7 @@ namespace vortel {
 
 namespace {
 
-const char* const kTitleTooFew = "Nicht genug Punkte!";
+const char* const kTitleTooFew = VORTEL_TEXT("Messages", "Nicht genug Punkte!");
 
 struct Box {
     double left, top, width, height;
@@ -83,15 +83,17 @@ bool TFontFX::CalcVortel(int /*mode*/) {
     auto lastOf = [&](int i) { return g[i][NumGuidePoints[i] - 1]; };
     for (int i = 0; i < 4; ++i) {
         if (NumGuidePoints[i] < 2 || g[i].size() < NumGuidePoints[i]) {
-            messages().messageBox("Fehler in Text-Begrenzungslinie.\rSie benötigen mindestens 2 Punkte für eine "
-                                  "Text-Begrenzungslinie!\rBitte zeichnen Sie mit gedrückter Maustaste eine Linie.",
+            messages().messageBox(VORTEL_TEXT("Messages",
+                                              "Fehler in Text-Begrenzungslinie.\rSie benötigen mindestens 2 Punkte für eine "
+                                              "Text-Begrenzungslinie!\rBitte zeichnen Sie mit gedrückter Maustaste eine Linie."),
                                   kTitleTooFew, MessageIcon::Error);
             return false;
         }
     }
     if (!guidesWithinRange(g, NumGuidePoints)) {
-        messages().messageBox("Die Text-Begrenzungslinien bestehen aus zuvielen Punkten. Bitte kürzen Sie diese.",
-                              "Zuviele Punkte", MessageIcon::Error);
+        messages().messageBox(
+            VORTEL_TEXT("Messages", "Die Text-Begrenzungslinien bestehen aus zuvielen Punkten. Bitte kürzen Sie diese."),
+            VORTEL_TEXT("Messages", "Zuviele Punkte"), MessageIcon::Error);
         return false;
     }
     const double sideLength10 =
@@ -108,8 +110,9 @@ bool TFontFX::CalcVortel(int /*mode*/) {
         for (int i = 0; i + 1 < NumGuidePoints[gi]; ++i)
             count += lineDDACount(pts[i].x * 10, pts[i].y * 10, pts[i + 1].x * 10, pts[i + 1].y * 10);
         if (count > capacity) {
-            messages().messageBox("Die Text-Begrenzungslinien bestehen aus zuvielen Punkten. Bitte kürzen Sie diese.",
-                                  "Zuviele Punkte", MessageIcon::Error);
+            messages().messageBox(
+                VORTEL_TEXT("Messages", "Die Text-Begrenzungslinien bestehen aus zuvielen Punkten. Bitte kürzen Sie diese."),
+                VORTEL_TEXT("Messages", "Zuviele Punkte"), MessageIcon::Error);
             return false;
         }
         auto& dense = bounds[gi];
@@ -132,8 +135,9 @@ bool TFontFX::CalcVortel(int /*mode*/) {
                             roundEven(chordLength(bounds[1].front(), bounds[1].back())) == 0 ||
                             roundEven(chordLength(bounds[3].front(), bounds[3].back())) == 0;
     if (degenerate) {
-        messages().messageBox("Fehler in Text-Begrenzungslinie.\rDie Begrenzungslinien schließen keine Fläche ein.",
-                              "Fehler", MessageIcon::Error);
+        messages().messageBox(
+            VORTEL_TEXT("Messages", "Fehler in Text-Begrenzungslinie.\rDie Begrenzungslinien schließen keine Fläche ein."),
+            VORTEL_TEXT("Messages", "Fehler"), MessageIcon::Error);
         return false;
     }
     straightenSide(bounds[1], sideLength10, topWidth10);

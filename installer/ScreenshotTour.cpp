@@ -1,16 +1,14 @@
 #include "installer/ScreenshotTour.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <QTranslator>
 
+#include "controls/Language.h"
 #include "installer/Backdrop.h"
 #include "installer/Wizard.h"
 
@@ -28,11 +26,9 @@ bool Save(const QImage& image, const QString& folder, const QString& name, int& 
 
 void TourLanguage(Language language, const QString& folder, int& written) {
     const QString tag = language == German ? QStringLiteral("de") : QStringLiteral("en");
-    // Qt's own button texts in the boxes follow the language, as they do in a real run.
-    QTranslator qtTexts;
-    if (language == German &&
-        qtTexts.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTexts);
+    // Qt's button texts and the catalogue follow the language, as they do in a real run (with the
+    // other language's catalogue a German text would be looked up as its English partner).
+    InstallTranslators(language == German ? UiLanguage::German : UiLanguage::English, QStringLiteral("installer"));
     Backdrop backdrop(language);
     backdrop.resize(ScreenSize);
     const QImage screen = backdrop.grab().toImage();
@@ -106,8 +102,10 @@ void TourLanguage(Language language, const QString& folder, int& written) {
 int RunScreenshotTour(const QString& folder) {
     QDir().mkpath(folder);
     int written = 0;
+    const UiLanguage run = CurrentUiLanguage();
     TourLanguage(German, folder, written);
     TourLanguage(English, folder, written);
+    InstallTranslators(run, QStringLiteral("installer"));
     return written;
 }
 

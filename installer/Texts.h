@@ -11,7 +11,7 @@ enum Language : int { German = 0, English = 1 };
 // The language of the user's messages: the first set of LC_ALL, LC_MESSAGES and LANG (the order
 // the C library itself uses); its primary language "de" means German, anything else English.
 Language LanguageFromLocale(const QString& lcAll, const QString& lcMessages, const QString& lang);
-// The same, read from the process environment.
+// The same, read from the process environment, where LANGUAGE ("de…", "en…") names it for one run.
 Language SystemLanguage();
 
 // Base numbers of the message table.

@@ -1,10 +1,9 @@
 // installer: copies the folder it runs from into a target folder and makes the program group.
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QScreen>
 #include <QTextStream>
-#include <QTranslator>
 
+#include "controls/Language.h"
 #include "installer/Artwork.h"
 #include "installer/Backdrop.h"
 #include "installer/ScreenshotTour.h"
@@ -28,10 +27,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vortel"));
     const Language language = SystemLanguage();
-    QTranslator qtTexts;
-    if (language == German &&
-        qtTexts.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    vortel::InstallTranslators(language == German ? vortel::UiLanguage::German : vortel::UiLanguage::English,
+                       QStringLiteral("installer"));
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ProgramIcon(48))));
 
     const QStringList args = QCoreApplication::arguments();

@@ -3,11 +3,10 @@
 // --yes answers the question, --quiet writes the outcome to standard error instead of a box.
 #include <QApplication>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTextStream>
-#include <QTranslator>
 
+#include "controls/Language.h"
 #include "installer/Places.h"
 #include "installer/Texts.h"
 #include "installer/uninstall/Uninstaller.h"
@@ -17,10 +16,8 @@ using namespace vortel::installer;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const Language language = SystemLanguage();
-    QTranslator qtTexts;
-    if (language == German &&
-        qtTexts.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    vortel::InstallTranslators(language == German ? vortel::UiLanguage::German : vortel::UiLanguage::English,
+                       QStringLiteral("installer"));
     const QStringList args = QCoreApplication::arguments();
     const bool yes = args.contains(QStringLiteral("--yes"));
     const bool quiet = args.contains(QStringLiteral("--quiet"));

@@ -111,7 +111,7 @@ void AlterBmpDialog::build() {
     QPushButton* mirror = button(tr("Spiegeln"), "SpiegelnButton");
     QPushButton* resetButton = button(tr("Reset"), "ResetButton");
     QPushButton* save = button(tr("Speichern..."), "SpeichernButton");
-    QPushButton* applyButton = button(tr("&\u00dcbernehmen"), "UebernehmenButton");
+    QPushButton* applyButton = button(tr("&Übernehmen"), "UebernehmenButton");
     QPushButton* ok = button(tr("OK"), "OkButton");
     QPushButton* cancel = button(tr("Abbrechen"), "AbbrechenButton");
     ok->setDefault(true);

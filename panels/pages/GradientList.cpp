@@ -1,5 +1,6 @@
 #include "panels/pages/GradientList.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -27,7 +28,7 @@ public:
             font.setPixelSize(std::max(7, r.height() - 2));
             p->setFont(font);
             p->setPen(QColor(128, 128, 128));
-            p->drawText(r, Qt::AlignCenter, QStringLiteral("<neu>"));
+            p->drawText(r, Qt::AlignCenter, QCoreApplication::translate("vortel::pages::GradientList", "<neu>"));
         } else {
             p->fillRect(r, RefColor(ColorRef(index.data(ColorRole).toUInt())));
         }

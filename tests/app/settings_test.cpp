@@ -181,6 +181,34 @@ TEST(SettingsRoundTrip, TheSaverNeitherAsksNorStoresItsPlace) {
     EXPECT_EQ(written.readInteger("Options", "Top", -1), 30);
 }
 
+// The language menu stores the choice for the next start; a change is said once, the language
+// already stored is not; the check mark follows the choice.
+TEST(SettingsRoundTrip, LanguageChoiceIsStoredForTheNextStart) {
+    const struct {
+        const char* stored;  // the file's Language= line, "" for none
+        const char* chosen;  // "de" or "en"
+        bool told;
+    } cases[] = {{"", "en", true}, {"", "de", true}, {"de", "en", true}, {"en", "de", true}, {"en", "en", false}};
+    for (const auto& c : cases) {
+        testing::ScratchDir dir;
+        const std::string file = dir.file("vortel.ini");
+        writeText(file, *c.stored ? std::string("[Options]\nLanguage=") + c.stored + "\n" : std::string());
+        {
+            apptest::Window w(file);
+            QAction* action = w.window.findChild<QAction*>(QStringLiteral("LanguageMenu_") + QLatin1String(c.chosen));
+            ASSERT_NE(action, nullptr);
+            action->trigger();
+            EXPECT_TRUE(action->isChecked());
+            int boxes = 0;
+            for (const auto& e : w.window.messages().recorded.entries)
+                boxes += e.kind == RecordingMessages::Kind::Box && e.text.find("Programmstart") != std::string::npos;
+            EXPECT_EQ(boxes, c.told ? 1 : 0) << c.stored << " -> " << c.chosen;
+            EXPECT_TRUE(w.window.close());
+        }
+        EXPECT_EQ(IniFile(file).readString("Options", "Language", ""), c.chosen) << c.stored << " -> " << c.chosen;
+    }
+}
+
 // Files a user, a crash or an attacker may leave: each starts at once with values the program offers.
 TEST(HostileSettings, EveryFileStartsQuicklyWithSaneValues) {
     testing::ScratchDir dir;

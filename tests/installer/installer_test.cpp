@@ -44,6 +44,32 @@ TEST(InstallerLanguage, PrimaryLanguageOfTheFirstSetVariable) {
             << c.all << " / " << c.messages << " / " << c.lang;
 }
 
+// LANGUAGE picks the language for one run, over the locale; a list counts by its first entry.
+TEST(InstallerLanguage, LanguageVariableGoesBeforeTheLocale) {
+    const struct {
+        const char *language, *lang;
+        Language expected;
+    } cases[] = {
+        {"en", "de_DE.UTF-8", English}, {"de", "en_US.UTF-8", German},   {"en_GB:de", "de_DE", English},
+        {"fr", "de_DE.UTF-8", German},  {"", "de_DE.UTF-8", German},     {"", "en_US.UTF-8", English},
+    };
+    const QByteArray saved[] = {qgetenv("LANGUAGE"), qgetenv("LC_ALL"), qgetenv("LC_MESSAGES"), qgetenv("LANG")};
+    qunsetenv("LC_ALL");
+    qunsetenv("LC_MESSAGES");
+    for (const auto& c : cases) {
+        qputenv("LANGUAGE", c.language);
+        qputenv("LANG", c.lang);
+        EXPECT_EQ(SystemLanguage(), c.expected) << c.language << " / " << c.lang;
+    }
+    const char* names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    for (int i = 0; i < 4; ++i) {
+        if (saved[i].isNull())
+            qunsetenv(names[i]);
+        else
+            qputenv(names[i], saved[i]);
+    }
+}
+
 TEST(InstallerTexts, PairsPickedByLanguageWithNameAndLineBreaks) {
     struct Case {
         Message base;
