@@ -26,7 +26,9 @@ void MainWindow::valueMoving(int designPause) {
     startDelayedCalc(LiveRestPause);
 }
 
-void MainWindow::requestLiveFrame(bool guideDrag) {
+void MainWindow::previewChange(const std::function<void(TFontFX&)>& change) { requestLiveFrame(false, change); }
+
+void MainWindow::requestLiveFrame(bool guideDrag, const std::function<void(TFontFX&)>& change) {
     if (!livePreview_ || !engine_ || !canvas_) return;
     LiveRenderer::Request request;
     request.width = canvas_->width();
@@ -37,7 +39,7 @@ void MainWindow::requestLiveFrame(bool guideDrag) {
     request.budgetMs = FrameBudgetMs;
     request.generation = ++changeCount_;
     request.applyGuideDrag = guideDrag;
-    live_->request(*engine_, request);
+    live_->request(*engine_, request, change);
 }
 
 void MainWindow::showLiveFrame() {

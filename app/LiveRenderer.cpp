@@ -21,7 +21,7 @@ LiveRenderer::~LiveRenderer() {
     worker_.join();
 }
 
-void LiveRenderer::request(const TFontFX& engine, const Request& request) {
+void LiveRenderer::request(const TFontFX& engine, const Request& request, const std::function<void(TFontFX&)>& change) {
     auto job = std::make_unique<Job>();
     {
         // A request still waiting is dropped; its engine takes the new state.
@@ -32,6 +32,7 @@ void LiveRenderer::request(const TFontFX& engine, const Request& request) {
     }
     if (!job->engine) job->engine = std::make_unique<TFontFX>(Rect{0, 0, request.width, request.height});
     job->engine->copyStateFrom(engine);
+    if (change) change(*job->engine);
     job->request = request;
     // The frayed outline's phase goes on from the window's, as a render there would.
     job->star = starToggle();

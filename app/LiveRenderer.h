@@ -8,6 +8,7 @@
 
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -41,7 +42,9 @@ public:
     explicit LiveRenderer(QObject* parent = nullptr);
     ~LiveRenderer() override;
 
-    void request(const TFontFX& engine, const Request& request);
+    // `change`, when given, is applied to the copy only (what the hand drags before the engine
+    // takes it, such as a profile point).
+    void request(const TFontFX& engine, const Request& request, const std::function<void(TFontFX&)>& change = {});
     // Copies the finished picture into `target` (of the same size) and says which it was; a frame
     // that is not ready, of another size or of a generation not after `after` leaves `target` as
     // it is.

@@ -158,6 +158,7 @@ public:
     void startDelayedCalc(int milliseconds) override;
     QTimer* delayedCalcTimer() const { return delayedCalc_; }
     void valueMoving(int designPause) override;
+    void previewChange(const std::function<void(TFontFX&)>& change) override;
 
     // The live preview: while a control or a guide moves, the picture follows, drawn aside at the
     // best quality that keeps a frame within FrameBudgetMs; the chosen quality once the hand rests.
@@ -277,7 +278,7 @@ private:
     qint64 delayedStart_ = 0;
     // Live preview: every request counts a change; a frame older than the last recalculation
     // here is never shown.
-    void requestLiveFrame(bool guideDrag);
+    void requestLiveFrame(bool guideDrag, const std::function<void(TFontFX&)>& change = {});
     void showLiveFrame();
     bool livePreview_ = true;
     QAction* liveAction_ = nullptr;

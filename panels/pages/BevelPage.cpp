@@ -402,6 +402,8 @@ void BevelPage::editorMoved(QPoint position) {
         const QPoint unit = bp::ClampDrag(b, dragging_, QPoint(g.unitX(position.x()), g.unitY(position.y())));
         drawEditor(dragging_, g.toPixel(unit.x(), unit.y()));
         showPointStatus(dragging_, unit);
+        const BevelParams edited = draggedProfile(dragging_, position);
+        if (shown()) host_.previewChange([edited](TFontFX& e) { e.setBevelProfile(edited.Points, edited.SegmentCount); });
         return;
     }
     if (inserting_) return;
@@ -441,15 +443,21 @@ void BevelPage::editorReleased(QPoint position, Qt::MouseButton button) {
     if (!dragging_ || (button != Qt::LeftButton && button != Qt::RightButton)) return;
     const int index = dragging_;
     dragging_ = 0;
+    const BevelParams b = draggedProfile(index, position);
+    storeProfile(b);
+    showPointStatus(index, QPoint(b.Points[index].X, b.Points[index].Y));
+}
+
+// The profile with point `index` released at `position` of the editor.
+BevelParams BevelPage::draggedProfile(int index, QPoint position) const {
     const bp::Geometry g{editor_->size()};
-    BevelParams b = engine().Bevel;
+    BevelParams b = host_.engine().Bevel;
     const QPoint unit = bp::ClampDrag(b, index, QPoint(g.unitX(position.x()), g.unitY(position.y())));
     b.Points[index].X = unit.x();
     b.Points[index].Y = unit.y();
     // The end pulled in from the right edge: a new segment carries the profile on to the edge.
     if (index == b.SegmentCount && g.toPixel(unit.x(), unit.y()).x() < editor_->width() - 30) bp::AppendToEdge(b, unit.y());
-    storeProfile(b);
-    showPointStatus(index, unit);
+    return b;
 }
 
 void BevelPage::editorLeft() {

@@ -65,6 +65,7 @@ private:
     void editorMoved(QPoint position);
     void editorPressed(QPoint position, Qt::MouseButton button);
     void editorReleased(QPoint position, Qt::MouseButton button);
+    BevelParams draggedProfile(int index, QPoint position) const;
     void editorLeft();
     void showPointStatus(int index, QPoint unit);
     void openMenu(QPoint position);

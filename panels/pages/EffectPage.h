@@ -28,6 +28,9 @@ public:
     // redrawn after `designPause` ms of rest (0: at once), or, with the window's live preview,
     // followed at once and drawn in full once the hand rests.
     virtual void valueMoving(int designPause) = 0;
+    // What the hand drags before the engine takes it (a profile point, taken at the release):
+    // with the live preview the picture shows it already, drawn from a copy with `change` made.
+    virtual void previewChange(const std::function<void(TFontFX&)>& change) = 0;
     // The professional mode (all controls) rather than the assistant's simple ones.
     virtual bool professional() const = 0;
     virtual bool pageShown(presets::Page page) const = 0;

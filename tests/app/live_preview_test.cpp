@@ -3,16 +3,20 @@
 // the quality, and once the hand rests everything is as without the preview.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 #include <vector>
 
 #include "app/ImageView.h"
+#include "panels/pages/BevelPage.h"
+#include "panels/pages/BevelProfileEditor.h"
 #include "tests/app/AppWindow.h"
 
 namespace vortel::app {
@@ -83,6 +87,37 @@ const Movement movements[] = {
              }
          }
      }},
+    {"profile point drag",  // the engine takes the point at the release
+     [](LiveWindow& w, bool live) {
+         for (QAction* a : w.window.findChildren<QAction*>())
+             if (a->text() == QStringLiteral("Profi") && !a->isChecked()) a->trigger();
+         w.page(MainWindow::BevelPage);
+         auto* page = qobject_cast<pages::BevelPage*>(w.window.notebook()->currentWidget());
+         ASSERT_NE(page, nullptr);
+         page->showEditor(true);
+         std::array<BevelPoint, 11> points{};
+         points[0] = BevelPoint{0, 1, 0, 0, 500, 0};
+         points[1] = BevelPoint{0, 1, 0, 500, 300, 0};
+         points[2] = BevelPoint{0, 1, 0, 1000, 300, 0};
+         w.window.engine().setBevelProfile(points, 2);
+         page->refresh();
+         w.window.recalculate();
+         auto* editor = w.window.findChild<QWidget*>(QStringLiteral("BevelSegmentsImage"));
+         ASSERT_NE(editor, nullptr);
+         const pages::bevelprofile::Geometry g{editor->size()};
+         QTest::mousePress(editor, Qt::LeftButton, {}, g.toPixel(500, 300));
+         for (int i = 1; i <= 3; ++i) {
+             const Bitmap before = w.picture();
+             const QPoint p = g.toPixel(500, 300 + 150 * i);
+             QMouseEvent move(QEvent::MouseMove, p, editor->mapToGlobal(p), Qt::NoButton, Qt::LeftButton, {});
+             QApplication::sendEvent(editor, &move);
+             if (!live) continue;
+             ASSERT_TRUE(w.nextFrame());
+             EXPECT_NE(w.picture().bgr, before.bgr) << "move " << i;
+             EXPECT_EQ(w.window.engine().Bevel.Points[1].Y, 300);  // not yet taken
+         }
+         QTest::mouseRelease(editor, Qt::LeftButton, {}, g.toPixel(500, 750));
+     }},
     {"guide drag",
      [](LiveWindow& w, bool live) {
          w.page(MainWindow::DeformPage);
@@ -117,6 +152,7 @@ TEST(LivePreview, OnceTheHandRestsAllIsAsWithoutIt) {
         EXPECT_EQ(on.window.engine().Undo.action, off.window.engine().Undo.action);
         EXPECT_EQ(on.window.engine().Modified, off.window.engine().Modified);
         EXPECT_EQ(on.window.engine().Bevel.BevelHeight, off.window.engine().Bevel.BevelHeight);
+        EXPECT_EQ(on.window.engine().Bevel.Points[1].Y, off.window.engine().Bevel.Points[1].Y);
         EXPECT_EQ(on.window.engine().GuidePoints[0], off.window.engine().GuidePoints[0]);
         EXPECT_EQ(on.window.undoCaption(), off.window.undoCaption());
     }
