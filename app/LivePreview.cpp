@@ -48,6 +48,7 @@ void MainWindow::showLiveFrame() {
     if (!frame.ready) return;
     lastLiveLevel_ = frame.level;
     ++liveFramesShown_;
+    shownLiveGeneration_ = frame.generation;
     // Not the full render of the state: the copy and the transparent picture render again.
     pictureRendered_ = false;
     takeCleanPicture();

@@ -169,6 +169,9 @@ public:
     LiveRenderer* liveRenderer() const { return live_; }
     // The live frames shown since the start, and the quality of the last.
     int liveFramesShown() const { return liveFramesShown_; }
+    // The count of changes: the generation of the last live frame asked for, and of the last shown.
+    uint64_t changeCount() const { return changeCount_; }
+    uint64_t shownLiveGeneration() const { return shownLiveGeneration_; }
     LiveRenderer::Level lastLiveLevel() const { return lastLiveLevel_; }
 
     // Canvas interaction.
@@ -285,6 +288,7 @@ private:
     LiveRenderer* live_ = nullptr;
     uint64_t changeCount_ = 0, recalculatedAt_ = 0;
     int liveFramesShown_ = 0;
+    uint64_t shownLiveGeneration_ = 0;
     LiveRenderer::Level lastLiveLevel_ = LiveRenderer::Level::Smooth;
     int lastPage_ = StylePage;
     QStringList textureDirs_;  // the texture folder history, kept for the Surface page

@@ -67,6 +67,7 @@ void TFontFX::copyStateFrom(const TFontFX& other) {
     MainWindowUndo = nullptr;
     UndoRefresh = nullptr;
     capture_ = Capture{};
+    pictureInBuffer_ = false;  // the pixel buffer stayed behind
 }
 
 bool TFontFX::guidesInInitialState() const {

@@ -129,7 +129,7 @@ public:
     void ShowText(Canvas& dc, bool draft);
     // The finished picture of the last ShowText with renderOptions.pictureToBufferOnly, or null
     // when that render ended on the canvas (the fast path, a polygon frame, a draft).
-    const TPixelBuffer* pictureBuffer() const { return pictureInBuffer_ ? &workBuffer_ : nullptr; }
+    const TPixelBuffer* pictureBuffer() const { return pictureInBuffer_ ? &workBuffer_.buffer : nullptr; }
     // Begins a path on dc, adds the warped outline with its fringe, closes each figure, ends it.
     void BuildTextPath(Canvas& dc);
     void CreateTextPointer(TPixelBuffer& buffer);
@@ -307,7 +307,14 @@ private:
     bool shadowDrawsText() const;
 
     // The pixel buffer of the full render, kept between renders so its memory is sized once.
-    TPixelBuffer workBuffer_;
+    // Never copied with the state: whoever renders a copy sizes its own.
+    struct ScratchPixels {
+        TPixelBuffer buffer;
+        ScratchPixels() = default;
+        ScratchPixels(const ScratchPixels&) {}
+        ScratchPixels& operator=(const ScratchPixels&) { return *this; }
+    };
+    ScratchPixels workBuffer_;
     bool pictureInBuffer_ = false;
 
     struct Capture {

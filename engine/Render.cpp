@@ -85,7 +85,7 @@ void TFontFX::ShowText(Canvas& dc, bool draft) {
     const bool repaint = rebuild || !renderOptions.bevelPageActive || BevelChanged;
     const bool pixelFrame = Frame.FrameKind != 0 && Frame.FramePixel != 0;
     const bool fast = Shadow.ShadowBlur < 0 && !bevel && !SmoothFont && !isUnwarped() && !Imprint.ImprintOn && !pixelFrame;
-    TPixelBuffer& buffer = workBuffer_;
+    TPixelBuffer& buffer = workBuffer_.buffer;
     const bool shadowOn = Shadow.ShadowBlur >= 0;
     bool drawShadow = shadowOn && (!renderOptions.bevelPageActive || BevelChanged);
     const bool wholeCanvas = !dc.clipped() && ImageRect.left == 0 && ImageRect.top == 0 &&

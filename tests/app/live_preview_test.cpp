@@ -12,7 +12,6 @@
 
 #include <array>
 #include <functional>
-#include <vector>
 
 #include "app/ImageView.h"
 #include "panels/pages/BevelPage.h"
@@ -39,10 +38,10 @@ struct LiveWindow : Window {
         EXPECT_TRUE(QTest::qWaitFor([&] { return !window.delayedCalcTimer()->isActive() && !window.liveRenderer()->busy(); }, 5000));
         QTest::qWait(50);
     }
-    // Waits for one more live frame; false when none came.
+    // Waits for the live frame of the last change asked for (or a newer one); false when none came.
     bool nextFrame() {
-        const int shown = window.liveFramesShown();
-        return QTest::qWaitFor([&] { return window.liveFramesShown() > shown; }, 5000);
+        const uint64_t asked = window.changeCount();
+        return QTest::qWaitFor([&] { return window.shownLiveGeneration() >= asked; }, 5000);
     }
 };
 
@@ -174,25 +173,33 @@ TEST(LivePreview, AnOlderFrameNeverCoversANewerRender) {
     EXPECT_EQ(w.picture().bgr, full.bgr);
 }
 
-// Frames that take longer than the budget are followed by frames of a lower quality.
+// A frame that took longer than the budget is followed by one of the next lower quality, down to
+// the draft; after a rest the chosen quality comes first again. (A budget no frame can keep.)
 TEST(LivePreview, SlowFramesLowerTheQuality) {
-    LiveWindow w(true);
-    w.window.setImageSize(3000, 2400);
-    w.window.setQuality(MainWindow::Quality::Smooth);
-    w.page(MainWindow::BevelPage);
-    QSlider* height = w.slider("BevelHeightTrackBar");
-    // The hand keeps moving (a step every 20 ms) until two frames have been shown.
-    const int before = w.window.liveFramesShown();
-    std::vector<LiveRenderer::Level> levels;
-    for (int step = 0; step < 500 && levels.size() < 2; ++step) {
-        height->setValue(height->minimum() + (height->value() - height->minimum() + 3) % 40);
-        QTest::qWait(20);
-        if (w.window.liveFramesShown() > before + int(levels.size())) levels.push_back(w.window.lastLiveLevel());
-    }
-    ASSERT_EQ(levels.size(), 2u);
-    EXPECT_EQ(levels[0], LiveRenderer::Level::Smooth);
-    EXPECT_LT(int(levels[1]), int(LiveRenderer::Level::Smooth));
-    w.rest();
+    using Level = LiveRenderer::Level;
+    TFontFX engine(Rect{0, 0, 320, 160});
+    LiveRenderer renderer;
+    Canvas target(320, 160);
+    LiveRenderer::Request request;
+    request.width = 320;
+    request.height = 160;
+    request.level = Level::Smooth;
+    request.budgetMs = 1e-6;
+    uint64_t generation = 0;
+    const auto frame = [&] {
+        request.generation = ++generation;
+        renderer.request(engine, request);
+        LiveRenderer::Frame f;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return (f = renderer.takeFrame(target)).ready; }, 5000));
+        EXPECT_EQ(f.generation, generation);
+        return f.level;
+    };
+    for (const Level expected : {Level::Smooth, Level::Normal, Level::Draft, Level::Draft}) EXPECT_EQ(frame(), expected);
+    renderer.forgetTimes();
+    EXPECT_EQ(frame(), Level::Smooth);
+    request.level = Level::Normal;  // a lower chosen quality is never raised
+    renderer.forgetTimes();
+    EXPECT_EQ(frame(), Level::Normal);
 }
 
 }  // namespace
