@@ -8,9 +8,7 @@
 #include <QTabWidget>
 #include <QListWidget>
 #include <QToolButton>
-#include <cairo.h>
 #include <cmath>
-#include <cstring>
 
 #include "app/Cursors.h"
 #include "app/ImageView.h"
@@ -37,20 +35,11 @@ QRect MainWindow::textFrame() const {
 }
 
 void MainWindow::takeCleanPicture() {
-    cairo_surface_t* surface = canvas_->surface();
-    cairo_surface_flush(surface);
-    const size_t bytes = size_t(cairo_image_surface_get_stride(surface)) * size_t(cairo_image_surface_get_height(surface));
-    clean_.assign(cairo_image_surface_get_data(surface), cairo_image_surface_get_data(surface) + bytes);
+    const uint8_t* data = canvas_->storedData();
+    clean_.assign(data, data + canvas_->storedSize());
 }
 
-void MainWindow::restoreCleanPicture() {
-    cairo_surface_t* surface = canvas_->surface();
-    const size_t bytes = size_t(cairo_image_surface_get_stride(surface)) * size_t(cairo_image_surface_get_height(surface));
-    if (clean_.size() != bytes) return;
-    cairo_surface_flush(surface);
-    std::memcpy(cairo_image_surface_get_data(surface), clean_.data(), bytes);
-    cairo_surface_mark_dirty(surface);
-}
+void MainWindow::restoreCleanPicture() { canvas_->storeBytes(clean_.data(), clean_.size()); }
 
 void MainWindow::showGuides() {
     guideEditing_ = true;
@@ -132,6 +121,7 @@ void MainWindow::imageMouseMove(QPoint position, Qt::MouseButtons, Qt::KeyboardM
         return;
     }
     if (engine_->guideCaptureActive()) {
+        ++changeCount_;  // the guide being drawn changes the engine
         engine_->GetGuideLineAddPoint(m);
         view_->update();
         return;
@@ -187,6 +177,7 @@ void MainWindow::imageMouseMove(QPoint position, Qt::MouseButtons, Qt::KeyboardM
 }
 
 void MainWindow::imageMouseDown(QPoint position, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+    ++changeCount_;  // a press, release or double click may change the guides
     const Point m{position.x(), position.y()};
     TFontFX& e = *engine_;
     // The lower line of the two being drawn: a right press makes it parallel, a left press draws it.
@@ -293,6 +284,7 @@ void MainWindow::imageMouseDown(QPoint position, Qt::MouseButton button, Qt::Key
 }
 
 void MainWindow::imageMouseUp(QPoint, Qt::MouseButton button) {
+    ++changeCount_;  // a press, release or double click may change the guides
     TFontFX& e = *engine_;
     if (e.guideDrag() != GuideDragKind::None) {
         if (button != Qt::LeftButton && button != Qt::RightButton) return;
@@ -301,7 +293,7 @@ void MainWindow::imageMouseUp(QPoint, Qt::MouseButton button) {
         view_->setPreview({});
         if (changed && kind != GuideDragKind::Center) {
             e.Modified = 1;
-            recalculate();
+            asRest([this] { recalculate(); });
         } else {
             showGuides();
         }
@@ -356,6 +348,7 @@ void MainWindow::linesDrawn() {
 }
 
 void MainWindow::imageDoubleClick() {
+    ++changeCount_;  // a press, release or double click may change the guides
     if (notebook_->currentIndex() != DeformPage) return;
     chooseDrawMode(drawMode_ == DrawEditPoints ? DrawMove : DrawEditPoints);
 }

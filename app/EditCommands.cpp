@@ -79,7 +79,7 @@ void MainWindow::copyCommand() {
 }
 
 QByteArray MainWindow::transparentPng() {
-    if (quality_ == Quality::Draft || !pictureRendered_ || delayedCalc_->isActive()) return {};
+    if (quality_ == Quality::Draft || !pictureRendered_ || delayedCalc_->isActive() || restPending_) return {};
     try {
         // The pair is rendered on a canvas of its own from the phase the picture was rendered from;
         // the keeper puts the engine's maps, tables, bounds and the program-wide render memory back.

@@ -1,11 +1,8 @@
 #include "app/LiveRenderer.h"
 
-#include <cairo.h>
-
 #include <algorithm>
 #include <chrono>
 #include <iterator>
-#include <cstring>
 
 namespace vortel::app {
 
@@ -37,6 +34,7 @@ void LiveRenderer::request(const TFontFX& engine, const Request& request, const 
     // The frayed outline's phase goes on from the window's, as a render there would.
     job->star = starToggle();
     job->curl = curlToggle();
+    job->lastBevel = lastBevelEnabled();
     {
         std::lock_guard lock(mutex_);
         waiting_ = std::move(job);
@@ -63,16 +61,21 @@ LiveRenderer::Frame LiveRenderer::takeFrame(Canvas& target, uint64_t after) {
     std::lock_guard lock(mutex_);
     Frame frame = drawnFrame_;
     drawnFrame_.ready = false;
-    if (!frame.ready || frame.generation <= after || !drawn_ || drawn_->width() != target.width() || drawn_->height() != target.height())
-        return Frame{};
-    cairo_surface_t* from = drawn_->surface();
-    cairo_surface_t* to = target.surface();
-    cairo_surface_flush(from);
-    cairo_surface_flush(to);
-    const size_t bytes = size_t(cairo_image_surface_get_stride(to)) * size_t(cairo_image_surface_get_height(to));
-    std::memcpy(cairo_image_surface_get_data(to), cairo_image_surface_get_data(from), bytes);
-    cairo_surface_mark_dirty(to);
+    takenRest_ = std::move(drawnRest_);
+    drawnRest_ = Rest{};
+    if (!frame.ready || frame.generation <= after) return Frame{};
+    if (frame.failed || (drawn_ && target.storeBytes(drawn_->storedData(), drawn_->storedSize()))) return frame;
+    // A picture of another size: a live frame is dropped, a rest render is made by the window.
+    if (!frame.rest) return Frame{};
+    frame.failed = true;
     return frame;
+}
+
+LiveRenderer::Rest LiveRenderer::takeRest() {
+    std::lock_guard lock(mutex_);
+    Rest rest = std::move(takenRest_);
+    takenRest_ = Rest{};
+    return rest;
 }
 
 void LiveRenderer::run() {
@@ -85,7 +88,7 @@ void LiveRenderer::run() {
             job = std::move(waiting_);
             drawing_ = true;
             int level = int(job->request.level);
-            while (level > 0 && lastMs_[level] > job->request.budgetMs) --level;
+            while (!job->request.rest && level > 0 && lastMs_[level] > job->request.budgetMs) --level;
             job->request.level = Level(level);
         }
         const auto start = std::chrono::steady_clock::now();
@@ -94,20 +97,28 @@ void LiveRenderer::run() {
             render(*job);
             drawn = true;
         } catch (...) {
-            // The window's own render after the hand rests shows what went wrong.
+            // A live frame is simply not shown; a rest frame sends the window to render itself,
+            // which says what went wrong as it always did.
         }
         const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        const bool rest = job->request.rest;
         {
             std::lock_guard lock(mutex_);
             drawing_ = false;
             if (drawn) {
-                lastMs_[int(job->request.level)] = ms;
+                if (!rest) lastMs_[int(job->request.level)] = ms;
                 std::swap(drawn_, canvas_);
-                drawnFrame_ = Frame{true, job->request.generation, job->request.level, ms};
             }
-            spare_ = std::move(job->engine);
+            if (drawn || rest) drawnFrame_ = Frame{true, job->request.generation, job->request.level, ms, rest, !drawn};
+            if (rest && drawn) {
+                drawnRest_ = Rest{std::move(job->engine), job->warped, job->star, job->curl, starToggle(), curlToggle(),
+                                  lastBevelEnabled()};
+            } else {
+                drawnRest_ = Rest{};
+                spare_ = std::move(job->engine);
+            }
         }
-        if (drawn) QMetaObject::invokeMethod(this, [this] { emit frameReady(); }, Qt::QueuedConnection);
+        if (drawn || rest) QMetaObject::invokeMethod(this, [this] { emit frameReady(); }, Qt::QueuedConnection);
     }
 }
 
@@ -119,10 +130,13 @@ void LiveRenderer::render(Job& job) {
     TFontFX& e = *job.engine;
     e.ImageRect = Rect{0, 0, r.width, r.height};
     if (r.applyGuideDrag && e.guideDrag() != GuideDragKind::None) e.GuideDragEnd();
-    const bool warped = e.GetPointsAndTypes(*canvas_, false) && e.CalcVortel(0);
-    if (warped) e.GetMiddleOfGuides();
     starToggle() = job.star;
     curlToggle() = job.curl;
+    lastBevelEnabled() = job.lastBevel;
+    job.warped = e.GetPointsAndTypes(*canvas_, false) && e.CalcVortel(0);
+    if (job.warped) e.GetMiddleOfGuides();
+    job.star = starToggle();  // the phase the picture is drawn from, as the window keeps it
+    job.curl = curlToggle();
     if (r.level != Level::Draft) e.setSmoothFont(r.level == Level::Smooth);
     e.ShowText(*canvas_, r.level == Level::Draft);
 }

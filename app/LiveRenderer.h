@@ -31,12 +31,25 @@ public:
         double budgetMs = 33;
         uint64_t generation = 0;    // the window's count of changes when the request was made
         bool applyGuideDrag = false;  // the guide drag in progress is drawn as if it ended here
+        // The hand rests: drawn at `level` whatever it takes, and the rendered state is kept for
+        // the window to take over (takeRest) when nothing changed meanwhile.
+        bool rest = false;
     };
     struct Frame {
         bool ready = false;
         uint64_t generation = 0;
         Level level = Level::Smooth;
         double milliseconds = 0;  // the drawing alone, from the copied state to the last pixel
+        bool rest = false;
+        bool failed = false;      // a rest render that threw: the window renders itself and says why
+    };
+    // What a rest render leaves besides the picture: the engine it drew with and the render memory
+    // of the thread (the fringe phase before and after, the remembered bevel switch).
+    struct Rest {
+        std::unique_ptr<TFontFX> engine;
+        bool warped = false;
+        FringeToggle starBefore, curlBefore, starAfter, curlAfter;
+        bool lastBevel = false;
     };
 
     explicit LiveRenderer(QObject* parent = nullptr);
@@ -49,6 +62,8 @@ public:
     // that is not ready, of another size or of a generation not after `after` leaves `target` as
     // it is.
     Frame takeFrame(Canvas& target, uint64_t after = 0);
+    // The rendered state of the rest frame takeFrame just returned (empty for any other frame).
+    Rest takeRest();
     // Whether a picture is being drawn or waits to be.
     bool busy() const;
     // The hand rests: the next frames start again from the chosen quality.
@@ -64,6 +79,8 @@ private:
         std::unique_ptr<TFontFX> engine;
         Request request;
         FringeToggle star, curl;
+        bool lastBevel = false;
+        bool warped = false;
     };
     void run();
     void render(Job& job);
@@ -77,6 +94,7 @@ private:
     std::unique_ptr<TFontFX> spare_;  // an engine whose memory the next request reuses
     std::unique_ptr<Canvas> drawn_;   // the finished picture
     Frame drawnFrame_;
+    Rest drawnRest_, takenRest_;      // a rest frame's state: drawn, then handed over with it
     std::unique_ptr<Canvas> canvas_;  // the worker's own picture
     std::thread worker_;
 };

@@ -207,7 +207,12 @@ void MainWindow::startDocument() {
 
 void MainWindow::recalculate() {
     if (!engine_ || !canvas_) return;
+    if (restingRecalc_ && livePreview_) {
+        requestRestRender();
+        return;
+    }
     recalculatedAt_ = ++changeCount_;  // no live frame asked for before this one is shown after it
+    restPending_ = 0;
     engine_->ImageRect = Rect{0, 0, canvas_->width(), canvas_->height()};
     pictureRendered_ = false;
     try {
@@ -304,6 +309,7 @@ void MainWindow::alterFullImage() {
 // ------------------------------------------------------------------------------------- timer
 
 void MainWindow::startDelayedCalc(int milliseconds) {
+    ++changeCount_;  // something changed: a render drawn aside before is not taken over
     if (livePreview_) milliseconds = std::min(milliseconds, LiveTypingPause);
     delayedStart_ = QDateTime::currentMSecsSinceEpoch();
     delayedCalc_->setInterval(milliseconds);
@@ -316,11 +322,23 @@ void MainWindow::delayedCalcTick() {
     // The hand rests: the next movement starts again from the chosen quality.
     live_->forgetTimes();
     // A page may redraw in its own way (the bevel page with its preview); else the effect is new.
-    if (pages::EffectPage* page = effectPage(notebook_->currentIndex())) {
-        page->delayedRecalc();
-    } else {
-        recalculate();
-    }
+    // With the live preview the render itself is drawn aside (requestRestRender).
+    asRest([this] {
+        if (pages::EffectPage* page = effectPage(notebook_->currentIndex())) {
+            page->delayedRecalc();
+        } else {
+            recalculate();
+        }
+    });
+}
+
+void MainWindow::asRest(const std::function<void()>& redraw) {
+    restingRecalc_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{restingRecalc_};
+    redraw();
 }
 
 // ------------------------------------------------------------------------------------- help

@@ -157,7 +157,7 @@ public:
     // preview, typing pauses for LiveTypingPause at most).
     void startDelayedCalc(int milliseconds) override;
     QTimer* delayedCalcTimer() const { return delayedCalc_; }
-    void valueMoving(int designPause) override;
+    void valueMoving(int classicPause) override;
     void previewChange(const std::function<void(TFontFX&)>& change) override;
 
     // The live preview: while a control or a guide moves, the picture follows, drawn aside at the
@@ -173,6 +173,9 @@ public:
     uint64_t changeCount() const { return changeCount_; }
     uint64_t shownLiveGeneration() const { return shownLiveGeneration_; }
     LiveRenderer::Level lastLiveLevel() const { return lastLiveLevel_; }
+    // The render of the resting hand is being drawn aside; rest renders taken over since the start.
+    bool restPending() const { return restPending_ != 0; }
+    int restRendersTaken() const { return restRendersTaken_; }
 
     // Canvas interaction.
     void chooseDrawMode(int mode);
@@ -283,6 +286,14 @@ private:
     // here is never shown.
     void requestLiveFrame(bool guideDrag, const std::function<void(TFontFX&)>& change = {});
     void showLiveFrame();
+    // Once the hand rests the full render is drawn aside too; the window takes over the rendered
+    // state only when nothing changed since it was asked for (every change counts in changeCount_).
+    void requestRestRender();
+    bool takeRestRender(const LiveRenderer::Frame& frame);
+    bool restingRecalc_ = false;   // the hand rests: recalculate() draws aside
+    void asRest(const std::function<void()>& redraw);
+    uint64_t restPending_ = 0;     // the generation of the rest render asked for, 0 for none
+    int restRendersTaken_ = 0;
     bool livePreview_ = true;
     QAction* liveAction_ = nullptr;
     LiveRenderer* live_ = nullptr;

@@ -6,6 +6,8 @@
 
 #include "app/Help.h"
 #include "app/MainWindow.h"
+#include "app/MainWindowParts.h"
+#include "app/QtMessages.h"
 #include "app/ScreenshotTour.h"
 #include "app/Settings.h"
 #include "controls/Language.h"
@@ -22,10 +24,7 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::bad_alloc&) {
-            QMessageBox::critical(nullptr, QStringLiteral("Vortel"),
-                                  QCoreApplication::translate("Application",
-                                                              "Nicht genug Arbeitsspeicher für diesen Befehl.\n"
-                                                              "Das Programm läuft weiter; ein kleineres Bild braucht weniger."));
+            QMessageBox::critical(nullptr, QStringLiteral("Vortel"), vortel::app::programText(vortel::app::OutOfMemoryText));
             return false;
         }
     }

@@ -70,6 +70,34 @@ void TFontFX::copyStateFrom(const TFontFX& other) {
     pictureInBuffer_ = false;  // the pixel buffer stayed behind
 }
 
+void TFontFX::adoptRenderFrom(const TFontFX& other) {
+    if (&other == this) return;
+    const int16_t selectedGuide = SelectedGuide;
+    const int32_t selectedPoint = SelectedPoint, selectedPointGuide = SelectedPointGuide, insertAfter = InsertAfterPoint;
+    const int32_t guideCode = lastGuideCode_;
+    Drag drag = drag_;
+    auto preview = std::move(dragPreview_);
+    Capture capture = capture_;
+    auto undo = std::move(MainWindowUndo);
+    auto refresh = std::move(UndoRefresh);
+    RecordingMessages recorded = std::move(ownMessages_);
+    UserMessages* messages = messages_;  // this engine's own recorder keeps its address
+    *this = other;
+    SelectedGuide = selectedGuide;
+    SelectedPoint = selectedPoint;
+    SelectedPointGuide = selectedPointGuide;
+    InsertAfterPoint = insertAfter;
+    lastGuideCode_ = guideCode;
+    drag_ = drag;
+    dragPreview_ = std::move(preview);
+    capture_ = capture;
+    MainWindowUndo = std::move(undo);
+    UndoRefresh = std::move(refresh);
+    ownMessages_ = std::move(recorded);
+    messages_ = messages;
+    pictureInBuffer_ = false;
+}
+
 bool TFontFX::guidesInInitialState() const {
     for (int g = 0; g < 4; ++g)
         if (NumGuidePoints[g] != 2) return false;

@@ -100,10 +100,16 @@ public:
     // and neither the window's callbacks nor a capture in progress come along. Memory this engine
     // already holds is reused.
     void copyStateFrom(const TFontFX& other);
+    // Takes over what `other`, a copy of this engine's state, holds after a render (the warped
+    // outline, maps, tables and bounds with everything else). What belongs to the hand here stays:
+    // the selection, a drag or capture begun meanwhile, the callbacks and where messages go.
+    void adoptRenderFrom(const TFontFX& other);
 
     // Where messages go; the engine keeps its own recorder until one is set.
     void setMessages(UserMessages* messages) { messages_ = messages ? messages : &ownMessages_; }
     UserMessages& messages() { return *messages_; }
+    // What was said while no one else listened (a copy's messages).
+    const RecordingMessages& recordedMessages() const { return ownMessages_; }
 
     // --- outline extraction ---
     bool GetPointsAndTypes(Canvas& dc, bool measureOnly);

@@ -218,7 +218,7 @@ InkBox inkOf(const GdiPath& path) {
 }  // namespace
 
 // The box is filled by the font's cell, which a face's accents and descenders may leave: that is
-// the design's look, and the letters may reach past the guides. But a tall face, an umlaut on a
+// the classic look, and the letters may reach past the guides. But a tall face, an umlaut on a
 // capital or wide letter spacing could take them past the picture's edge, where they are cut.
 // Then the font is made smaller until the ink fits the guides' box and the ink is moved inside it;
 // text that the picture shows whole is drawn exactly where the cell puts it.

@@ -48,6 +48,14 @@ public:
         entries.push_back({Kind::Status, text, {}, MessageIcon::Information, panel});
     }
     void clear() { entries.clear(); }
+    // Says again, in order, what was said here.
+    void replay(UserMessages& to) const {
+        for (const Entry& e : entries) {
+            if (e.kind == Kind::Box) to.messageBox(e.text, e.caption, e.icon);
+            if (e.kind == Kind::Diagnostic) to.diagnostic(e.text, e.number);
+            if (e.kind == Kind::Status) to.status(int(e.number), e.text);
+        }
+    }
     std::vector<Entry> entries;
 };
 

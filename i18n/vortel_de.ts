@@ -2,15 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>Application</name>
-    <message>
-        <source>Nicht genug Arbeitsspeicher für diesen Befehl.
-Das Programm läuft weiter; ein kleineres Bild braucht weniger.</source>
-        <translation>Nicht genug Arbeitsspeicher für diesen Befehl.
-Das Programm läuft weiter; ein kleineres Bild braucht weniger.</translation>
-    </message>
-</context>
-<context>
     <name>Cursors</name>
     <message>
         <source>Begrenzungslinie verschieben</source>

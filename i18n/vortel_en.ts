@@ -2,15 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
-    <name>Application</name>
-    <message>
-        <source>Nicht genug Arbeitsspeicher für diesen Befehl.
-Das Programm läuft weiter; ein kleineres Bild braucht weniger.</source>
-        <translation>Not enough memory for this command.
-The program keeps running; a smaller image needs less.</translation>
-    </message>
-</context>
-<context>
     <name>Cursors</name>
     <message>
         <source>Begrenzungslinie verschieben</source>

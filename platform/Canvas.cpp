@@ -3,6 +3,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -80,6 +81,21 @@ uint32_t* Canvas::row(int32_t y) const {
 void Canvas::flushPixels() const { cairo_surface_flush(surface_); }
 
 void Canvas::markPixelsDirty() { cairo_surface_mark_dirty(surface_); }
+
+size_t Canvas::storedSize() const { return size_t(cairo_image_surface_get_stride(surface_)) * size_t(height_); }
+
+const uint8_t* Canvas::storedData() const {
+    flushPixels();
+    return cairo_image_surface_get_data(surface_);
+}
+
+bool Canvas::storeBytes(const uint8_t* data, size_t size) {
+    if (size != storedSize()) return false;
+    flushPixels();
+    std::memcpy(cairo_image_surface_get_data(surface_), data, size);
+    markPixelsDirty();
+    return true;
+}
 
 ColorRef Canvas::pixel(int32_t x, int32_t y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string_view>
@@ -100,6 +101,11 @@ public:
     // Row y (from the top) as 3 x width bytes blue, green, red: a picture written out without a copy.
     void copyRowBgr(int32_t y, uint8_t* out) const;
     void setFromBitmap(const Bitmap& bitmap);
+    // The pixels as the surface stores them (rows top-down, stride bytes each), to keep a picture
+    // aside and put it back; storeBytes takes only a copy of the same size and says whether it did.
+    const uint8_t* storedData() const;
+    size_t storedSize() const;
+    bool storeBytes(const uint8_t* data, size_t size);
     bool pathOpen() const { return recording_; }
     bool clipped() const { return !clip_.empty(); }
     const GdiPath& path() const { return path_; }

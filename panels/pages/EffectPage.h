@@ -25,9 +25,9 @@ public:
     // Recalculates once nothing has asked again for half of `milliseconds` (typing, sliders).
     virtual void startDelayedCalc(int milliseconds) = 0;
     // A value changes under the user's hand (a slider, a spin or combo step, a profile point):
-    // redrawn after `designPause` ms of rest (0: at once), or, with the window's live preview,
+    // redrawn after `classicPause` ms of rest (0: at once), or, with the window's live preview,
     // followed at once and drawn in full once the hand rests.
-    virtual void valueMoving(int designPause) = 0;
+    virtual void valueMoving(int classicPause) = 0;
     // What the hand drags before the engine takes it (a profile point, taken at the release):
     // with the live preview the picture shows it already, drawn from a copy with `change` made.
     virtual void previewChange(const std::function<void(TFontFX&)>& change) = 0;

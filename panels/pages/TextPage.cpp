@@ -352,7 +352,7 @@ void TextPage::showMemoFont() {
     memo_->setFont(font);
 }
 
-// Shows the value as the design formats it; the entry with that number is the current one, so
+// Shows the value as the program has always formatted it; the entry with that number is the current one, so
 // the list opens on it.
 void TextPage::showComboValue(QComboBox* combo, const QString& text, int value) {
     int match = -1;

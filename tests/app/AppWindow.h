@@ -14,7 +14,7 @@ inline MainWindow::StartOptions quietStart(const std::string& settingsFile = {},
     MainWindow::StartOptions options;
     options.withoutSettings = true;
     options.settingsFile = settingsFile;
-    // The design's timing, unless a test turns the live preview on.
+    // The classic timing, unless a test turns the live preview on.
     options.livePreview = live;
     return options;
 }

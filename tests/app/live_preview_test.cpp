@@ -35,7 +35,9 @@ struct LiveWindow : Window {
     }
     // Lets the window's timers and the live frames run until the hand has rested and nothing waits.
     void rest() {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !window.delayedCalcTimer()->isActive() && !window.liveRenderer()->busy(); }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return !window.delayedCalcTimer()->isActive() && !window.liveRenderer()->busy() && !window.restPending();
+        }, 5000));
         QTest::qWait(50);
     }
     // Waits for the live frame of the last change asked for (or a newer one); false when none came.
@@ -67,7 +69,7 @@ const Movement movements[] = {
              const Bitmap before = w.picture();
              QTest::keyClick(height, Qt::Key_PageDown);
              if (!live) continue;
-             // The picture changes while the design's delayed render still waits.
+             // The picture changes while the classic delayed render still waits.
              ASSERT_TRUE(w.nextFrame());
              EXPECT_NE(w.picture().bgr, before.bgr) << "step " << i;
          }
@@ -76,6 +78,8 @@ const Movement movements[] = {
      [](LiveWindow& w, bool live) {
          w.page(MainWindow::OutlinePage);
          QTest::mouseClick(w.window.findChild<QWidget*>(QStringLiteral("OutlineSternSpeedButton")), Qt::LeftButton);
+         const FringeParams& f = w.window.engine().Fringe;
+         w.window.engine().setFringe(2, f.OutlineStep, 6, 6, f.FringeSeed);  // curls, whose phase shows
          QSlider* points = w.slider("OutlinePointsTrackBar");
          ASSERT_NE(points, nullptr);
          points->setFocus();
@@ -134,6 +138,16 @@ const Movement movements[] = {
          }
          w.mouse(QEvent::MouseButtonRelease, from + QPoint(0, 30), Qt::NoButton);
      }},
+    {"a change overtaking the render of the resting hand",  // never undone by taking it over
+     [](LiveWindow& w, bool live) {
+         w.page(MainWindow::BevelPage);
+         QSlider* height = w.slider("BevelHeightTrackBar");
+         height->setValue(height->value() + 20);
+         if (live) {
+             ASSERT_TRUE(QTest::qWaitFor([&] { return w.window.restPending(); }, 5000));
+         }
+         height->setValue(height->value() + 20);  // no event runs between: the rest render is not taken yet
+     }},
 };
 
 // Whatever the hand did, once it rests the picture, the undo record, the modified flag and the
@@ -142,11 +156,18 @@ TEST(LivePreview, OnceTheHandRestsAllIsAsWithoutIt) {
     for (const Movement& m : movements) {
         SCOPED_TRACE(m.name);
         LiveWindow off(false), on(true);
+        // The render memory is the thread's: each window starts from a fresh one and leaves its own.
+        std::array<std::array<int32_t, 5>, 2> memory{};
         for (LiveWindow* w : {&off, &on}) {
+            resetRenderMemory();
             w->window.engine().Modified = 0;
             m.move(*w, w == &on);
             w->rest();
+            memory[w == &on] = {starToggle().total, starToggle().dir, curlToggle().total, curlToggle().dir,
+                                int32_t(lastBevelEnabled())};
         }
+        EXPECT_EQ(memory[1], memory[0]);
+        EXPECT_GT(on.window.restRendersTaken(), 0);  // the last render was drawn aside
         EXPECT_EQ(on.picture().bgr, off.picture().bgr);
         EXPECT_EQ(on.window.engine().Undo.action, off.window.engine().Undo.action);
         EXPECT_EQ(on.window.engine().Modified, off.window.engine().Modified);
@@ -195,6 +216,12 @@ TEST(LivePreview, SlowFramesLowerTheQuality) {
         return f.level;
     };
     for (const Level expected : {Level::Smooth, Level::Normal, Level::Draft, Level::Draft}) EXPECT_EQ(frame(), expected);
+    request.rest = true;  // the resting hand's render keeps the chosen quality and its engine
+    EXPECT_EQ(frame(), Level::Smooth);
+    EXPECT_NE(renderer.takeRest().engine, nullptr);
+    request.rest = false;
+    EXPECT_EQ(frame(), Level::Draft);
+    EXPECT_EQ(renderer.takeRest().engine, nullptr);
     renderer.forgetTimes();
     EXPECT_EQ(frame(), Level::Smooth);
     request.level = Level::Normal;  // a lower chosen quality is never raised
