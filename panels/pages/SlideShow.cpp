@@ -73,8 +73,11 @@ void SlideScreen::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
     if (!picture_.isNull()) {
-        const QPoint at((width() - picture_.width()) / 2, (height() - picture_.height()) / 2);
-        p.drawImage(at, picture_);
+        // One picture pixel a device pixel, as in the image view.
+        QImage shown = picture_;
+        shown.setDevicePixelRatio(devicePixelRatioF());
+        const QSizeF size = shown.deviceIndependentSize();
+        p.drawImage(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), shown);
     }
     if (!message_.isEmpty()) {
         p.setPen(Qt::white);
