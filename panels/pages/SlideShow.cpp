@@ -124,7 +124,9 @@ void SlideShow::start(Mode mode, bool byUser, std::function<void()> finished) {
         screen_->setGeometry(area);
         screen_->showFullScreen();
         screen_->raise();
-        host_.setImageSize(area.width(), area.height());
+        // The pictures fill the screen a picture pixel to a device pixel.
+        const QSize device = controls::DeviceSize(area.size(), display ? display->devicePixelRatio() : 1.0);
+        host_.setImageSize(device.width(), device.height());
     }
     if (byUser_) {
         page_.showList(StylePage::List::Random);

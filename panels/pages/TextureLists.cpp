@@ -169,7 +169,7 @@ void PictureList::requestPicture(int row) {
 }
 
 // On a screen of two device pixels a pixel the pictures are made at twice the size (a stock picture
-// from its twin), so they paint at device pixels.
+// from its twin) or marked to paint a picture pixel to a device pixel.
 QImage PictureList::makePicture(int row, const Bitmap& loaded) const {
     const int scale = devicePixelRatioF() > 1 ? 2 : 1;
     const std::optional<Bitmap> twin = scale > 1 ? stockTwin(entries_[size_t(row)]) : std::nullopt;
@@ -179,8 +179,9 @@ QImage PictureList::makePicture(int row, const Bitmap& loaded) const {
         thumb.setDevicePixelRatio(scale);
         return thumb;
     }
+    // Tiled a picture pixel to a device pixel, as the renderer lays the pattern on the image.
     QImage tile = controls::ToQImage(source);
-    if (twin) tile.setDevicePixelRatio(2);
+    tile.setDevicePixelRatio(scale);
     return tile;
 }
 
