@@ -22,6 +22,15 @@ QImage blankGlyph(int width = GlyphW, int height = GlyphH) {
     return controls::DeviceImage(QSize(width, height), controls::ScreenRatio(), GlyphKey);
 }
 
+// A one-pixel edge just inside `area`, as a one-pixel pen's rectangle draws it at a ratio of 1; a
+// wider pen on a glyph for device pixels would straddle the edge and leave a line of key colour.
+void drawEdge(QPainter& p, const QRect& area, QColor colour) {
+    p.fillRect(QRect(area.left(), area.top(), area.width(), 1), colour);
+    p.fillRect(QRect(area.left(), area.bottom(), area.width(), 1), colour);
+    p.fillRect(QRect(area.left(), area.top(), 1, area.height()), colour);
+    p.fillRect(QRect(area.right(), area.top(), 1, area.height()), colour);
+}
+
 // An upper-case A with its counter, in a 20 x 18 box.
 QPainterPath letterA() {
     QPainterPath path;
@@ -111,8 +120,7 @@ QImage SurfaceKindGlyph(KindGlyph kind, bool background) {
         paintKindFill(p, kind, field);
         p.setRenderHint(QPainter::Antialiasing, false);
         p.fillPath(letterA(), Qt::white);
-        p.setPen(QColor(60, 60, 60));
-        p.drawRect(field.adjusted(0, 0, -1, -1));
+        drawEdge(p, field, QColor(60, 60, 60));
     } else {
         // The letter filled, outlined in black.
         p.setClipPath(letterA());
@@ -155,8 +163,7 @@ QImage GradientStyleGlyph(int style) {
             const Rgb c = sampler.at(x, h - 1 - y);
             image.setPixelColor(x + edge, y + edge, QColor(c.r, c.g, c.b));
         }
-    p.setPen(QColor(60, 60, 60));
-    p.drawRect(0, 0, W - 1, H - 1);
+    drawEdge(p, QRect(0, 0, W, H), QColor(60, 60, 60));
     p.end();
     image.setPixelColor(0, image.height() - 1, GlyphKey);
     return image;
@@ -197,8 +204,7 @@ QImage InvertGlyph() {
     p.fillRect(10, 2, 8, 14, Qt::white);
     p.fillRect(4, 7, 4, 4, Qt::white);
     p.fillRect(12, 7, 4, 4, Qt::black);
-    p.setPen(QColor(60, 60, 60));
-    p.drawRect(2, 2, 15, 13);
+    drawEdge(p, QRect(2, 2, 16, 14), QColor(60, 60, 60));
     p.end();
     image.setPixelColor(0, image.height() - 1, GlyphKey);
     return image;
