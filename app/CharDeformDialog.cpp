@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "controls/QtImages.h"
+
 namespace vortel::app {
 namespace {
 
@@ -132,10 +134,10 @@ CharDeformDialog::CharDeformDialog(pages::PageHost& host, QWidget* parent) : QDi
     y_ = new CurveImage(host, false, this);
     x_->setToolTip(tr("Verteilung der Zeichen entlang der Begrenzungslinien"));
     y_->setToolTip(tr("Verteilung der Zeichen quer zu den Begrenzungslinien"));
-    text_ = QImage(410, 80, QImage::Format_RGB32);
+    text_ = controls::DeviceImage(QSize(410, 80), controls::ScreenRatio(), Qt::white);
     textImage_ = new PictureBox(text_, this);
     textImage_->setObjectName(QStringLiteral("TextImage"));
-    textImage_->setFixedSize(text_.size());
+    textImage_->setFixedSize(text_.deviceIndependentSize().toSize());
     auto* show = new QPushButton(tr("Show"), this);
     show->setObjectName(QStringLiteral("Button1"));
     connect(show, &QPushButton::clicked, this, [this] {
@@ -170,7 +172,8 @@ void CharDeformDialog::drawText() {
     if (measured.width() <= 0 || measured.height() <= 0) return;
     QPainter p(&text_);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.scale(text_.width() / measured.width(), text_.height() / measured.height());
+    const QSizeF area = text_.deviceIndependentSize();  // layout pixels; the painter adds the device ratio
+    p.scale(area.width() / measured.width(), area.height() / measured.height());
     p.setFont(font);
     p.setPen(Qt::black);
     p.drawText(QRectF(0, 0, measured.width(), measured.height()), align, text);

@@ -63,7 +63,8 @@ JpegOptimizerDialog::JpegOptimizerDialog(Bitmap picture, QString target, UserMes
 
     image_ = new QLabel;
     image_->setObjectName(QStringLiteral("PreviewImage"));
-    image_->setFixedSize(pictureSize_);
+    // A picture pixel to a device pixel, as in the image view: artefacts show as they will.
+    image_->setFixedSize((QSizeF(pictureSize_) / controls::ScreenRatio()).toSize());
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("PreviewScrollBox"));
     scroll_->setWidget(image_);
@@ -130,7 +131,9 @@ void JpegOptimizerDialog::preview() {
         const JpegOptimizer::Preview p = optimizer_.preview(quality);
         ++previews_;
         previewedQuality_ = quality;
-        image_->setPixmap(QPixmap::fromImage(controls::ToQImage(p.image)));
+        QImage shown = controls::ToQImage(p.image);
+        shown.setDevicePixelRatio(controls::ScreenRatio());
+        image_->setPixmap(QPixmap::fromImage(shown));
         values_->setText(tr("%1 %\n%2 kB\n%3 kB").arg(quality).arg(p.jpegKb).arg(p.bmpKb));
     } catch (const std::exception& e) {
         busy_ = false;

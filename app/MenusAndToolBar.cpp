@@ -40,10 +40,13 @@ QAction* addItem(QMenu* menu, const QString& text, QObject* context, Slot slot,
     return action;
 }
 
-// Tool bar pictures the style does not offer, 16 x 16 on transparent ground.
+// Tool bar pictures the style does not offer, 16 x 16 on transparent ground, made for the screen's
+// device pixels.
 enum class ToolPicture { Print, Copy, Paste, Generator };
 QIcon toolIcon(ToolPicture picture) {
-    QPixmap pixmap(16, 16);
+    const qreal ratio = controls::ScreenRatio();
+    QPixmap pixmap(controls::DeviceSize(QSize(16, 16), ratio));
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);

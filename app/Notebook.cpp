@@ -40,8 +40,7 @@ namespace {
 // bevelled block, a frayed edge for the outline, a square with its shadow, and a picture frame.
 QImage tabGlyph(int page) {
     const QColor key(192, 192, 192);
-    QImage glyph(16, 16, QImage::Format_RGB32);
-    glyph.fill(key);
+    QImage glyph = controls::DeviceImage(QSize(16, 16), controls::ScreenRatio(), key);
     QPainter p(&glyph);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor ink(30, 60, 140), warm(220, 60, 40);
@@ -116,7 +115,7 @@ QImage tabGlyph(int page) {
     default: break;
     }
     p.end();
-    glyph.setPixelColor(0, 15, key);  // the corner the tabs read their key colour from
+    glyph.setPixelColor(0, glyph.height() - 1, key);  // the corner the tabs read their key colour from
     return glyph;
 }
 

@@ -201,6 +201,8 @@ void MainWindow::paintBackground(QPainter& painter, const QRect& area) {
             if (ok && n >= 0 && n < int(panels_->textureList.size()) && panels_->LoadListPicture(panels_->textureList, n, texture))
                 backgroundTile_ = QPixmap::fromImage(controls::ToQImage(texture));
         }
+        // Tiled a picture pixel to a device pixel, as the picture in front of it.
+        backgroundTile_.setDevicePixelRatio(devicePixelRatioF());
     }
     if (value == QStringLiteral("-")) {
         painter.fillRect(area, palette().color(QPalette::Light));

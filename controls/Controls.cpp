@@ -53,15 +53,16 @@ void SpeedButton::setGlyph(const QImage& glyph) {
     if (glyph.isNull()) return;
     const QImage clear = WithTransparentColor(glyph, glyph.pixelColor(0, glyph.height() - 1));
     setIcon(QIcon(QPixmap::fromImage(clear)));
-    setIconSize(glyph.size());
+    setIconSize(glyph.deviceIndependentSize().toSize());  // a glyph made for the screen's device pixels
 }
 
 // ------------------------------------------------------------------------------- LeaveImage
 
 LeaveImage::LeaveImage(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
 
-void LeaveImage::setImage(const QImage& image) {
+void LeaveImage::setImage(const QImage& image, const QImage& shown) {
     image_ = image;
+    shown_ = shown;
     update();
 }
 
@@ -79,7 +80,7 @@ QColor LeaveImage::colorAt(QPoint position) const {
 
 void LeaveImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (!image_.isNull()) painter.drawImage(rect(), image_);
+    if (!shownImage().isNull()) painter.drawImage(rect(), shownImage());
     if (sunken_) {
         QStyleOptionFrame frame;
         frame.initFrom(this);
@@ -116,7 +117,9 @@ void TransparentImage::setImage(const QImage& image, std::optional<QColor> trans
     update();
 }
 
-QSize TransparentImage::sizeHint() const { return shown_.isNull() ? QSize(16, 16) : shown_.size(); }
+QSize TransparentImage::sizeHint() const {
+    return shown_.isNull() ? QSize(16, 16) : shown_.deviceIndependentSize().toSize();
+}
 
 void TransparentImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -132,7 +135,7 @@ GlyphTabWidget::GlyphTabWidget(QWidget* parent) : QTabWidget(parent) {}
 void GlyphTabWidget::setTabGlyph(int index, const QImage& glyph) {
     if (glyph.isNull()) return;
     setTabIcon(index, QIcon(QPixmap::fromImage(WithTransparentColor(glyph, glyph.pixelColor(0, glyph.height() - 1)))));
-    setIconSize(glyph.size());
+    setIconSize(glyph.deviceIndependentSize().toSize());
 }
 
 }  // namespace vortel::controls

@@ -43,9 +43,12 @@ class LeaveImage : public QWidget {
     Q_OBJECT
 public:
     explicit LeaveImage(QWidget* parent = nullptr);
-    // The picture, drawn stretched over the whole control.
-    void setImage(const QImage& image);
+    // The picture, drawn stretched over the whole control; `shown`, when given, is drawn in its
+    // place (the same picture made for the screen's device pixels) while colours are still read
+    // off `image`.
+    void setImage(const QImage& image, const QImage& shown = QImage());
     const QImage& image() const { return image_; }
+    const QImage& shownImage() const { return shown_.isNull() ? image_ : shown_; }
     // The colour of the picture under a position of the control (the picture as drawn).
     QColor colorAt(QPoint position) const;
     QLabel* rgbLabel = nullptr;
@@ -68,6 +71,7 @@ protected:
 
 private:
     QImage image_;
+    QImage shown_;
     bool sunken_ = false;
 };
 

@@ -8,14 +8,29 @@
 
 namespace vortel::controls {
 
-QImage StockImage(const QString& name) {
-    const auto bytes = stockResource("BITMAP", name.toStdString());
+namespace {
+
+QImage decodedStockImage(const std::string& name) {
+    const auto bytes = stockResource("BITMAP", name);
     if (!bytes) return {};
     try {
         return ToQImage(decodeBmp(*bytes));
     } catch (const std::exception&) {
         return {};
     }
+}
+
+}  // namespace
+
+QImage StockImage(const QString& name, qreal ratio) {
+    if (ratio > 1) {
+        QImage twice = decodedStockImage(name.toStdString() + std::string(DoubleSizeSuffix));
+        if (!twice.isNull()) {
+            twice.setDevicePixelRatio(2);
+            return twice;
+        }
+    }
+    return decodedStockImage(name.toStdString());
 }
 
 PresetGrid::PresetGrid(const QStringList& pictures, int columns, QSize picture, int rows, QWidget* parent)
@@ -28,15 +43,22 @@ PresetGrid::PresetGrid(const QStringList& pictures, int columns, QSize picture, 
     setResizeMode(QListView::Adjust);
     setUniformItemSizes(true);
     setIconSize(picture_);
+    const qreal ratio = ScreenRatio();
     for (const QString& name : pictures) {
-        const QImage image = StockImage(name);
+        const QImage image = StockImage(name, ratio);
         // A picture entry has no text at all: an empty one would still be a text area under the
         // picture, drawn as a bar in the selection's colour.
         auto* item = new QListWidgetItem;
         if (image.isNull()) {
             item->setText(name);
         } else {
-            item->setIcon(QIcon(QPixmap::fromImage(image.scaled(picture_, Qt::KeepAspectRatio, Qt::SmoothTransformation))));
+            // Fitted in device pixels, so a picture made for the screen's ratio is taken as it is.
+            const QSize device = DeviceSize(picture_, image.devicePixelRatio());
+            QImage shown = image.size() == device
+                               ? image
+                               : image.scaled(device, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            shown.setDevicePixelRatio(image.devicePixelRatio());
+            item->setIcon(QIcon(QPixmap::fromImage(shown)));
         }
         addItem(item);
     }

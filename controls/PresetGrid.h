@@ -11,6 +11,7 @@ namespace vortel::controls {
 class PresetGrid : public QListWidget {
     Q_OBJECT
 public:
+    // `picture` is the size in layout pixels the pictures are shown at (at most).
     PresetGrid(const QStringList& pictures, int columns, QSize picture, int rows = 0, QWidget* parent = nullptr);
 
 protected:
@@ -23,7 +24,9 @@ private:
     QSize picture_;
 };
 
-// A bitmap of the stock-image library as a QImage; null when it is not there.
-QImage StockImage(const QString& name);
+// A bitmap of the stock-image library as a QImage; null when it is not there. At a `ratio` above 1
+// the picture's twin at twice the size is taken when the library has one, marked with a device
+// pixel ratio of 2, so it paints at the same layout size with a device pixel a pixel.
+QImage StockImage(const QString& name, qreal ratio = 1);
 
 }  // namespace vortel::controls

@@ -1,6 +1,9 @@
 #include "controls/QtImages.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 #include <cairo.h>
 
 namespace vortel::controls {
@@ -43,6 +46,21 @@ void PaintOnCanvas(Canvas& canvas, const std::function<void(QPainter&)>& paint) 
         paint(painter);
     }
     cairo_surface_mark_dirty(canvas.surface());
+}
+
+qreal ScreenRatio() {
+    return qGuiApp ? std::max<qreal>(1, qGuiApp->devicePixelRatio()) : 1;
+}
+
+QSize DeviceSize(QSize size, qreal ratio) {
+    return QSize(int(std::ceil(size.width() * ratio)), int(std::ceil(size.height() * ratio)));
+}
+
+QImage DeviceImage(QSize size, qreal ratio, QColor fill) {
+    QImage image(DeviceSize(size, ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(fill);
+    return image;
 }
 
 }  // namespace vortel::controls

@@ -27,6 +27,11 @@ namespace vortel {
 
 using ModuleHandle = const VortelResourceModule*;
 
+// A picture that the program shows at a size of its own (preset pictures, gradient previews, the
+// colour map, the logo) has a twin at twice its width and height for screens of two device pixels
+// a pixel, named like it with this suffix: "STYLE_002" and "STYLE_002_2X".
+inline constexpr std::string_view DoubleSizeSuffix = "_2X";
+
 // The resource of `type` called `name`, both compared without regard to ASCII case; nullopt when
 // the module holds none (or the handle is null).
 std::optional<std::span<const uint8_t>> findResource(ModuleHandle module, std::string_view type,

@@ -224,10 +224,12 @@ void AlterBmpDialog::runColors() {
     showPicture();
 }
 
+// One picture pixel a device pixel, as in the image view.
 void AlterBmpDialog::showPicture() {
-    const QImage image = controls::ToQImage(state_.shown());
+    QImage image = controls::ToQImage(state_.shown());
+    image.setDevicePixelRatio(picture_->devicePixelRatioF());
     picture_->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
-    picture_->resize(image.isNull() ? QSize(0, 0) : image.size());
+    picture_->resize(image.isNull() ? QSize(0, 0) : image.deviceIndependentSize().toSize());
 }
 
 void AlterBmpDialog::operation(void (presets::AdjustDialogState::*op)()) {

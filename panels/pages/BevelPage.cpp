@@ -20,6 +20,7 @@
 #include <qdrawutil.h>
 
 #include "controls/Controls.h"
+#include "controls/QtImages.h"
 #include "panels/pages/BevelProfileEditor.h"
 #include "panels/presets/PresetValues.h"
 
@@ -274,8 +275,7 @@ void BevelPage::showValues(bool edits) {
 void BevelPage::showInverse() {
     const bool inverse = engine().Bevel.BevelInvert < 0;
     angleLabel_->setText(inverse ? tr("Inverse") : QString());
-    QImage glyph(16, 16, QImage::Format_RGB32);
-    glyph.fill(Qt::magenta);
+    QImage glyph = controls::DeviceImage(QSize(16, 16), devicePixelRatioF(), Qt::magenta);
     QPainter p(&glyph);
     p.fillRect(QRect(2, 2, 12, 12), QColor(160, 160, 160));
     qDrawShadePanel(&p, QRect(2, 2, 12, 12), palette(), inverse, 3);
@@ -368,13 +368,14 @@ static bp::SurfaceColors surfaceColors(const TFontFX& engine) {
 
 void BevelPage::drawEditor(int preview, QPoint previewAt) {
     editor_->setImage(bp::DrawProfile(engine().Bevel, editor_->size(), surfaceColors(engine()),
-                                      hint_ ? tr("Hier mit rechter Maustaste klicken") : QString(), preview, previewAt));
+                                      hint_ ? tr("Hier mit rechter Maustaste klicken") : QString(), preview, previewAt,
+                                      editor_->devicePixelRatioF()));
 }
 
 void BevelPage::drawSides() {
     const bp::SurfaceColors colours = surfaceColors(engine());
-    leftSide_->setImage(bp::DrawSide(leftSide_->size(), colours.background, tr("Background")));
-    rightSide_->setImage(bp::DrawSide(rightSide_->size(), colours.text, tr("Character")));
+    leftSide_->setImage(bp::DrawSide(leftSide_->size(), colours.background, tr("Background"), leftSide_->devicePixelRatioF()));
+    rightSide_->setImage(bp::DrawSide(rightSide_->size(), colours.text, tr("Character"), rightSide_->devicePixelRatioF()));
 }
 
 void BevelPage::storeProfile(const BevelParams& edited) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/QtImages.h"
 #include "platform/Numeric.h"
 
 namespace vortel::pages::bevelprofile {
@@ -150,11 +151,11 @@ QColor SegmentColor(const BevelPoint& point, const SurfaceColors& surfaces) {
 }
 
 QImage DrawProfile(const BevelParams& bevel, QSize size, const SurfaceColors& surfaces, const QString& hint, int preview,
-                   QPoint previewAt) {
-    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    image.fill(QColor(248, 248, 248));
-    const Geometry g{image.size()};
-    const int w = image.width(), h = image.height();
+                   QPoint previewAt, qreal ratio) {
+    const QSize layout = size.expandedTo(QSize(1, 1));
+    QImage image = controls::DeviceImage(layout, ratio, QColor(248, 248, 248));
+    const Geometry g{layout};
+    const int w = layout.width(), h = layout.height();
     QPainter p(&image);
     p.setPen(QColor(222, 222, 222));
     for (int k = 1; k < 4; ++k) {
@@ -218,21 +219,22 @@ QImage DrawProfile(const BevelParams& bevel, QSize size, const SurfaceColors& su
     return image;
 }
 
-QImage DrawSide(QSize size, QColor colour, const QString& caption) {
-    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    image.fill(colour);
+QImage DrawSide(QSize size, QColor colour, const QString& caption, qreal ratio) {
+    const QSize layout = size.expandedTo(QSize(1, 1));
+    const int w = layout.width(), h = layout.height();
+    QImage image = controls::DeviceImage(layout, ratio, colour);
     QPainter p(&image);
     const bool dark = qGray(colour.rgb()) < 128;
     p.setPen(dark ? Qt::white : Qt::black);
     QFont font = p.font();
-    font.setPixelSize(std::max(8, std::min(image.width() - 6, 11)));
+    font.setPixelSize(std::max(8, std::min(w - 6, 11)));
     p.setFont(font);
-    p.translate(image.width() / 2.0, image.height() / 2.0);
+    p.translate(w / 2.0, h / 2.0);
     p.rotate(-90);
-    p.drawText(QRectF(-image.height() / 2.0, -image.width() / 2.0, image.height(), image.width()), Qt::AlignCenter, caption);
+    p.drawText(QRectF(-h / 2.0, -w / 2.0, h, w), Qt::AlignCenter, caption);
     p.resetTransform();
     p.setPen(QColor(150, 150, 150));
-    p.drawRect(0, 0, image.width() - 1, image.height() - 1);
+    p.drawRect(0, 0, w - 1, h - 1);
     return image;
 }
 

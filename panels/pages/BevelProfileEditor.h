@@ -68,12 +68,14 @@ QColor SegmentColor(const BevelPoint& point, const SurfaceColors& surfaces);
 
 // The editor's picture: the grid, every segment's area in its colour under its curve, the curve,
 // and a handle at every point. `hint` writes the right-click hint at the top; `preview` >= 1 draws
-// that point at `previewAt` (pixels) with its two neighbouring segments in red (a drag).
+// that point at `previewAt` (pixels) with its two neighbouring segments in red (a drag). `size` and
+// every position are layout pixels; the image has `ratio` device pixels to each (and says so), so
+// it paints sharp on a screen of that ratio.
 QImage DrawProfile(const BevelParams& bevel, QSize size, const SurfaceColors& surfaces, const QString& hint = {},
-                   int preview = 0, QPoint previewAt = {});
+                   int preview = 0, QPoint previewAt = {}, qreal ratio = 1);
 
 // An image beside the editor: the surface that meets that end of the profile (left the background
 // at the outer edge, right the letter's flat top), in its colour with its caption written upwards.
-QImage DrawSide(QSize size, QColor colour, const QString& caption);
+QImage DrawSide(QSize size, QColor colour, const QString& caption, qreal ratio = 1);
 
 }  // namespace vortel::pages::bevelprofile

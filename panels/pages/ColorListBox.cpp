@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "controls/QtImages.h"
 #include "panels/pages/SurfaceWidgets.h"
 #include "panels/presets/PresetValues.h"
 
@@ -17,12 +18,16 @@ constexpr uint32_t FixedRgb[ColorListBox::CustomEntry] = {
 constexpr int ColorRole = Qt::UserRole + 1;
 const QSize SwatchSize(28, 12);
 
+// Made for the screen's device pixels, with a black edge one device pixel wide.
 QIcon swatch(ColorRef color) {
-    QPixmap pixmap(SwatchSize);
+    const qreal ratio = controls::ScreenRatio();
+    QPixmap pixmap(controls::DeviceSize(SwatchSize, ratio));
     pixmap.fill(RefColor(color));
     QPainter p(&pixmap);
     p.setPen(Qt::black);
     p.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+    p.end();
+    pixmap.setDevicePixelRatio(ratio);
     return QIcon(pixmap);
 }
 

@@ -13,6 +13,7 @@
 #include <QtMath>
 
 #include "controls/Controls.h"
+#include "controls/QtImages.h"
 #include "panels/pages/ColorListBox.h"
 #include "panels/pages/NumberCombo.h"
 #include "panels/pages/SurfaceWidgets.h"
@@ -23,11 +24,8 @@ namespace {
 
 const QColor GlyphKey(236, 236, 236);
 
-QImage blankGlyph() {
-    QImage glyph(22, 18, QImage::Format_RGB32);
-    glyph.fill(GlyphKey);
-    return glyph;
-}
+// Made for the screen's device pixels; drawn on in layout pixels.
+QImage blankGlyph() { return controls::DeviceImage(QSize(22, 18), controls::ScreenRatio(), GlyphKey); }
 
 // The height: a raised edge with an arrow up and down beside it.
 QImage heightGlyph() {

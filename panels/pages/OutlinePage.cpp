@@ -14,6 +14,7 @@
 #include <QtMath>
 
 #include "controls/Controls.h"
+#include "controls/QtImages.h"
 #include "panels/presets/PresetValues.h"
 
 namespace vortel::pages {
@@ -30,8 +31,7 @@ constexpr int EditMax[] = {PositionMax, 999, 999};
 // A ring of the kind's edge: spikes for the stars, round bulges for the Bézier kinds, jittered
 // for the random ones; dots round a ring for noise.
 QImage OutlinePage::KindGlyph(int kind) {
-    QImage glyph(18, 18, QImage::Format_RGB32);
-    glyph.fill(GlyphKey);
+    QImage glyph = controls::DeviceImage(QSize(18, 18), controls::ScreenRatio(), GlyphKey);
     QPainter p(&glyph);
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(9, 9);

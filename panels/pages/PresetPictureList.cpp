@@ -8,6 +8,7 @@
 #include <qdrawutil.h>
 
 #include "controls/Controls.h"
+#include "controls/QtImages.h"
 #include "document/ImageBmp.h"
 #include "document/StockResources.h"
 
@@ -35,7 +36,9 @@ public:
         const QImage picture = index.data(PictureRole).value<QImage>();
         if (!picture.isNull()) {
             const QRect inner = r.adjusted(2, 2, -2, -2);
-            const QSize fit = picture.size().scaled(inner.size(), Qt::KeepAspectRatio);
+            // Fitted by its size in layout pixels: a picture for two device pixels a pixel is as
+            // large on the screen as its plain twin.
+            const QSize fit = picture.deviceIndependentSize().toSize().scaled(inner.size(), Qt::KeepAspectRatio);
             const QRect target(inner.center() - QPoint(fit.width() / 2, fit.height() / 2), fit);
             painter->drawImage(target, controls::WithTransparentColor(picture, Qt::white));
         } else {
@@ -51,7 +54,7 @@ private:
 
 }  // namespace
 
-QImage StockPicture(const QString& name) { return controls::StockImage(name); }
+QImage StockPicture(const QString& name, qreal ratio) { return controls::StockImage(name, ratio); }
 
 PresetPictureList::PresetPictureList(const QString& prefix, int count, QSize picture, QWidget* parent)
     : QListWidget(parent), prefix_(prefix), count_(count), picture_(picture) {
@@ -73,11 +76,16 @@ void PresetPictureList::fill() {
     for (int i = 1; i <= count_; ++i) {
         const QString name = prefix_ + QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
         auto* item = new QListWidgetItem(name);
-        item->setData(PictureRole, StockPicture(name));
+        item->setData(PictureRole, StockPicture(name, devicePixelRatioF()));
         addItem(item);
     }
     filled_ = true;
     fitRows();
+}
+
+QImage PresetPictureList::picture(int row) const {
+    const QListWidgetItem* entry = item(row);
+    return entry ? entry->data(PictureRole).value<QImage>() : QImage();
 }
 
 void PresetPictureList::showSelected(int index) {

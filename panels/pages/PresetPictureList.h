@@ -7,8 +7,9 @@
 
 namespace vortel::pages {
 
-// A bitmap of the stock-image library as a QImage; null when it is not there.
-QImage StockPicture(const QString& name);
+// A bitmap of the stock-image library as a QImage; null when it is not there. Above a ratio of 1
+// the twice-as-large twin, marked with a device pixel ratio of 2 (controls::StockImage).
+QImage StockPicture(const QString& name, qreal ratio = 1);
 
 // Entries are "<prefix>01" .. "<prefix>NN", each drawn on its ground with white left out of the
 // picture and a sunken edge round the selected one; an entry whose picture is missing shows its
@@ -17,8 +18,10 @@ class PresetPictureList : public QListWidget {
     Q_OBJECT
 public:
     PresetPictureList(const QString& prefix, int count, QSize picture, QWidget* parent = nullptr);
-    // Loads the pictures (done once, when the page first needs them).
+    // Loads the pictures (done once, when the page first needs them), for the list's screen.
     void fill();
+    // The picture entry `row` is drawn from.
+    QImage picture(int row) const;
     bool filled() const { return filled_; }
     // The ground each entry is drawn on (white unless set).
     void setGround(std::function<QColor(int index)> ground) { ground_ = std::move(ground); }

@@ -73,8 +73,11 @@ void SlideScreen::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
     if (!picture_.isNull()) {
-        const QPoint at((width() - picture_.width()) / 2, (height() - picture_.height()) / 2);
-        p.drawImage(at, picture_);
+        // One picture pixel a device pixel, as in the image view.
+        QImage shown = picture_;
+        shown.setDevicePixelRatio(devicePixelRatioF());
+        const QSizeF size = shown.deviceIndependentSize();
+        p.drawImage(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), shown);
     }
     if (!message_.isEmpty()) {
         p.setPen(Qt::white);
@@ -121,7 +124,9 @@ void SlideShow::start(Mode mode, bool byUser, std::function<void()> finished) {
         screen_->setGeometry(area);
         screen_->showFullScreen();
         screen_->raise();
-        host_.setImageSize(area.width(), area.height());
+        // The pictures fill the screen a picture pixel to a device pixel.
+        const QSize device = controls::DeviceSize(area.size(), display ? display->devicePixelRatio() : 1.0);
+        host_.setImageSize(device.width(), device.height());
     }
     if (byUser_) {
         page_.showList(StylePage::List::Random);

@@ -44,10 +44,14 @@ QSize ThumbnailList::thumbnailSize() const {
 
 void ThumbnailList::addThumbnail(const QString& text, const QImage& picture) {
     // Drawn at its own size, centred; one wider than a column is fitted into it.
+    // Sizes in layout pixels: a picture made for the screen's device pixels keeps them.
     const QSize cell = thumbnailSize();
-    const QImage shown = picture.width() > cell.width() || picture.height() > cell.height()
-                             ? picture.scaled(cell, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                             : picture;
+    const QSize own = picture.deviceIndependentSize().toSize();
+    QImage shown = own.width() > cell.width() || own.height() > cell.height()
+                       ? picture.scaled(controls::DeviceSize(cell, picture.devicePixelRatio()), Qt::KeepAspectRatio,
+                                        Qt::SmoothTransformation)
+                       : picture;
+    shown.setDevicePixelRatio(picture.devicePixelRatio());
     auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(shown)), QString());
     item->setData(Qt::UserRole, text);
     item->setToolTip(text);
@@ -167,9 +171,12 @@ void StylePage::styleClicked(int row) {
 uint32_t StylePage::generateRandom(std::optional<uint32_t> seed, bool addEntry) {
     const uint32_t generated = panels().GenerateRandomEffect(seed);
     if (!seed && addEntry) {
-        const QSize size = random_->thumbnailSize();
-        const Bitmap thumbnail = presets::StretchBitmap(host_.picture(), size.width(), size.height());
-        random_->addThumbnail(QString::number(generated), controls::ToQImage(thumbnail));
+        // Made at the screen's device pixels from the picture, which has them.
+        const qreal ratio = random_->devicePixelRatioF();
+        const QSize size = controls::DeviceSize(random_->thumbnailSize(), ratio);
+        QImage thumbnail = controls::ToQImage(presets::StretchBitmap(host_.picture(), size.width(), size.height()));
+        thumbnail.setDevicePixelRatio(ratio);
+        random_->addThumbnail(QString::number(generated), thumbnail);
         random_->setCurrentRow(random_->count() - 1);
         random_->scrollToBottom();
     }

@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include "controls/PresetGrid.h"
 #include "controls/QtImages.h"
 #include "panels/pages/AlterBmpDialog.h"
 #include "panels/pages/GradientList.h"
@@ -37,8 +38,12 @@ SurfacePage::SurfacePage(PageHost& host, QWidget* parent) : EffectPage(host, pre
 void SurfacePage::initialise() {
     initialised_ = true;
     const QImage map = controls::ToQImage(panels().colorMap());
+    // Shown from the library's twin at twice the size on a screen of two device pixels a pixel;
+    // colours are picked off the map the panels use.
+    const QImage twin = controls::StockImage(QStringLiteral("COLORMAP"), devicePixelRatioF());
+    const QImage shownMap = twin.devicePixelRatio() > 1 ? twin : QImage();
     for (LeaveImage* image : {colorImage_, verlaufImage_, simpleImage_}) {
-        image->setImage(map);
+        image->setImage(map, shownMap);
         image->setSunken(true);
     }
     textureList_->setEntries(panels().textureList);

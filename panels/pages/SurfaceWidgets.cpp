@@ -5,6 +5,9 @@
 #include <QPainterPath>
 #include <qdrawutil.h>
 
+#include <cmath>
+
+#include "controls/QtImages.h"
 #include "engine/Fills.h"
 
 namespace vortel::pages {
@@ -14,10 +17,18 @@ namespace {
 const QColor GlyphKey(1, 129, 130);
 constexpr int GlyphW = 20, GlyphH = 18;
 
+// Made for the screen's device pixels; drawn on in layout pixels.
 QImage blankGlyph(int width = GlyphW, int height = GlyphH) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(GlyphKey);
-    return image;
+    return controls::DeviceImage(QSize(width, height), controls::ScreenRatio(), GlyphKey);
+}
+
+// A one-pixel edge just inside `area`, as a one-pixel pen's rectangle draws it at a ratio of 1; a
+// wider pen on a glyph for device pixels would straddle the edge and leave a line of key colour.
+void drawEdge(QPainter& p, const QRect& area, QColor colour) {
+    p.fillRect(QRect(area.left(), area.top(), area.width(), 1), colour);
+    p.fillRect(QRect(area.left(), area.bottom(), area.width(), 1), colour);
+    p.fillRect(QRect(area.left(), area.top(), 1, area.height()), colour);
+    p.fillRect(QRect(area.right(), area.top(), 1, area.height()), colour);
 }
 
 // An upper-case A with its counter, in a 20 x 18 box.
@@ -109,8 +120,7 @@ QImage SurfaceKindGlyph(KindGlyph kind, bool background) {
         paintKindFill(p, kind, field);
         p.setRenderHint(QPainter::Antialiasing, false);
         p.fillPath(letterA(), Qt::white);
-        p.setPen(QColor(60, 60, 60));
-        p.drawRect(field.adjusted(0, 0, -1, -1));
+        drawEdge(p, field, QColor(60, 60, 60));
     } else {
         // The letter filled, outlined in black.
         p.setClipPath(letterA());
@@ -144,17 +154,18 @@ QImage GradientStyleGlyph(int style) {
     fill.GradientColors[0] = ColorOf(QColor(255, 230, 0));
     fill.GradientColors[1] = ColorOf(QColor(220, 30, 20));
     fill.GradientColors[2] = ColorOf(QColor(20, 30, 190));
-    const int w = W - 2, h = H - 2;
+    // Sampled at every device pixel inside the one-pixel edge.
+    const int edge = int(std::ceil(image.devicePixelRatio()));
+    const int w = image.width() - 2 * edge, h = image.height() - 2 * edge;
     const FillSampler sampler(fill, {0, 0, w, h});
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             const Rgb c = sampler.at(x, h - 1 - y);
-            image.setPixelColor(x + 1, y + 1, QColor(c.r, c.g, c.b));
+            image.setPixelColor(x + edge, y + edge, QColor(c.r, c.g, c.b));
         }
-    p.setPen(QColor(60, 60, 60));
-    p.drawRect(0, 0, W - 1, H - 1);
+    drawEdge(p, QRect(0, 0, W, H), QColor(60, 60, 60));
     p.end();
-    image.setPixelColor(0, H - 1, GlyphKey);
+    image.setPixelColor(0, image.height() - 1, GlyphKey);
     return image;
 }
 
@@ -193,8 +204,7 @@ QImage InvertGlyph() {
     p.fillRect(10, 2, 8, 14, Qt::white);
     p.fillRect(4, 7, 4, 4, Qt::white);
     p.fillRect(12, 7, 4, 4, Qt::black);
-    p.setPen(QColor(60, 60, 60));
-    p.drawRect(2, 2, 15, 13);
+    drawEdge(p, QRect(2, 2, 16, 14), QColor(60, 60, 60));
     p.end();
     image.setPixelColor(0, image.height() - 1, GlyphKey);
     return image;

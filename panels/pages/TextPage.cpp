@@ -21,6 +21,7 @@
 #include <limits>
 
 #include "controls/Controls.h"
+#include "controls/QtImages.h"
 #include "engine/Helpers.h"
 #include "panels/presets/ComboNumber.h"
 #include "platform/FontList.h"
@@ -40,11 +41,8 @@ constexpr int TypingPause = 500;
 // grey, so the antialiased edges blend towards the colour of the page they stand on.
 const QColor GlyphKey(236, 236, 236);
 
-QImage blankGlyph() {
-    QImage glyph(18, 18, QImage::Format_RGB32);
-    glyph.fill(GlyphKey);
-    return glyph;
-}
+// Made for the screen's device pixels; drawn on in layout pixels.
+QImage blankGlyph() { return controls::DeviceImage(QSize(18, 18), controls::ScreenRatio(), GlyphKey); }
 
 // A letter, bold or slanted: "F" for bold, "K" for italic.
 QImage letterGlyph(const QString& letter, bool bold, bool italic) {

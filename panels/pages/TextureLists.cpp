@@ -9,22 +9,41 @@
 #include <filesystem>
 
 #include "controls/QtImages.h"
+#include "document/ImageBmp.h"
+#include "document/StockResources.h"
 #include "panels/pages/SurfaceWidgets.h"
 
 namespace vortel::pages {
 
-Bitmap TextureThumbnail(const Bitmap& picture) {
-    Bitmap thumb{ThumbWidth, ThumbHeight, std::vector<uint8_t>(size_t(ThumbWidth) * ThumbHeight * 3, 255)};
+Bitmap TextureThumbnail(const Bitmap& picture, int scale) {
+    const int width = ThumbWidth * scale, height = ThumbHeight * scale;
+    Bitmap thumb{width, height, std::vector<uint8_t>(size_t(width) * height * 3, 255)};
     if (picture.empty() || picture.bgr.size() < size_t(picture.width) * size_t(picture.height) * 3) return thumb;
     // Narrow or low pictures repeat from the top-left corner; larger ones give their corner
     // unscaled. Both come down to the same lookup.
-    for (int y = 0; y < ThumbHeight; ++y) {
+    for (int y = 0; y < height; ++y) {
         const uint8_t* src = &picture.bgr[size_t(y % picture.height) * size_t(picture.width) * 3];
-        uint8_t* dst = &thumb.bgr[size_t(y) * ThumbWidth * 3];
-        for (int x = 0; x < ThumbWidth; ++x) std::copy_n(src + size_t(x % picture.width) * 3, 3, dst + size_t(x) * 3);
+        uint8_t* dst = &thumb.bgr[size_t(y) * width * 3];
+        for (int x = 0; x < width; ++x) std::copy_n(src + size_t(x % picture.width) * 3, 3, dst + size_t(x) * 3);
     }
     return thumb;
 }
+
+namespace {
+
+// The twin at twice the size of a stock picture entry ("*FARBVERL_03"), if the library has one.
+std::optional<Bitmap> stockTwin(const std::string& entry) {
+    if (entry.empty() || entry.front() != '*') return std::nullopt;
+    const auto bytes = stockResource("BITMAP", entry + std::string(DoubleSizeSuffix));
+    if (!bytes) return std::nullopt;
+    try {
+        return decodeBmp(*bytes);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
 
 std::vector<std::string> FolderPictureFiles(const std::string& folder, bool sorted) {
     namespace fs = std::filesystem;
@@ -149,9 +168,21 @@ void PictureList::requestPicture(int row) {
     if (!maker_.isActive()) maker_.start();
 }
 
-QImage PictureList::makePicture(const Bitmap& loaded) const {
-    if (look_ == Look::Thumbnail) return controls::ToQImage(TextureThumbnail(loaded));
-    return controls::ToQImage(loaded);
+// On a screen of two device pixels a pixel the pictures are made at twice the size (a stock picture
+// from its twin) or marked to paint a picture pixel to a device pixel.
+QImage PictureList::makePicture(int row, const Bitmap& loaded) const {
+    const int scale = devicePixelRatioF() > 1 ? 2 : 1;
+    const std::optional<Bitmap> twin = scale > 1 ? stockTwin(entries_[size_t(row)]) : std::nullopt;
+    const Bitmap& source = twin ? *twin : loaded;
+    if (look_ == Look::Thumbnail) {
+        QImage thumb = controls::ToQImage(TextureThumbnail(source, scale));
+        thumb.setDevicePixelRatio(scale);
+        return thumb;
+    }
+    // Tiled a picture pixel to a device pixel, as the renderer lays the pattern on the image.
+    QImage tile = controls::ToQImage(source);
+    tile.setDevicePixelRatio(scale);
+    return tile;
 }
 
 // One picture a turn, so the window stays alive and the waiting text can be seen.
@@ -160,7 +191,7 @@ void PictureList::makeNext() {
     if (next > wanted_ || size_t(next) >= entries_.size()) return;
     std::optional<Bitmap> loaded = loader_ ? loader_(next) : std::nullopt;
     if (loaded) {
-        pictures_.push_back(makePicture(*loaded));
+        pictures_.push_back(makePicture(next, *loaded));
     } else {
         removeEntry(next);
     }

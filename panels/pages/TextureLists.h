@@ -16,9 +16,11 @@
 namespace vortel::pages {
 
 // A texture thumbnail: 60 x 40, the picture's top-left corner at full size, or the picture tiled
-// from the top-left corner when it is narrower or lower than that.
+// from the top-left corner when it is narrower or lower than that. At a `scale` of 2 it is twice as
+// wide and high, for a screen of two device pixels a pixel: the picture keeps a device pixel a
+// pixel there, as in the image view.
 inline constexpr int ThumbWidth = 60, ThumbHeight = 40;
-Bitmap TextureThumbnail(const Bitmap& picture);
+Bitmap TextureThumbnail(const Bitmap& picture, int scale = 1);
 
 // The picture files of a folder as the texture and imprint lists take them: *.bmp, then *.jpg,
 // then *.gif, then *.png (extensions in any case), full paths; `sorted` sorts them all by name,
@@ -63,7 +65,7 @@ private:
     friend class PictureDelegate;
     void fitItems();
     void makeNext();
-    QImage makePicture(const Bitmap& loaded) const;
+    QImage makePicture(int row, const Bitmap& loaded) const;
 
     Look look_;
     int columns_;

@@ -1,6 +1,9 @@
 // The pictures of the preset lists (main styles, deformations, bevels, shadows, frames, outlines),
 // each rendered by the engine from the preset it shows. Every picture is drawn at four times its
 // size and reduced by area averaging, so the small previews stay smooth, then given a palette.
+// The same render reduced to twice the size gives the picture for screens of two device pixels a
+// pixel ("<name>_2X"): it shows the same preset at the same proportions, only with more detail,
+// where a render of its own at eight times the size would shrink every value given in pixels.
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -8,6 +11,7 @@
 #include "engine/FontFX.h"
 #include "panels/presets/Panels.h"
 #include "panels/presets/Thumbnail.h"
+#include "platform/Resources.h"
 #include "reslib/generator/Producers.h"
 #include "reslib/generator/Quantize.h"
 
@@ -42,7 +46,8 @@ struct Ground {
     ColorRef text = rgb(0, 0, 0);
 };
 
-// One preview: a fresh engine at the oversampled size, plain colours, then the preset.
+// One preview: a fresh engine at the oversampled size, plain colours, then the preset. The render
+// is returned at the oversampled size; `add` reduces it.
 Bitmap preview(ModuleHandle stock, int32_t width, int32_t height, const std::string& text, Ground ground,
                const std::function<void(presets::EffectPanels&)>& apply) {
     const int32_t w = width * Oversample, h = height * Oversample;
@@ -58,11 +63,15 @@ Bitmap preview(ModuleHandle stock, int32_t width, int32_t height, const std::str
     if (!engine.GetPointsAndTypes(canvas, false) || !engine.CalcVortel(0))
         throw std::runtime_error("the preview of \"" + text + "\" could not be laid out; is a TrueType font installed?");
     engine.ShowText(canvas, false);
-    return presets::StretchBitmap(canvas.toBitmap(), width, height);
+    return canvas.toBitmap();
 }
 
-void add(ResourceSet& set, const std::string& name, const Bitmap& picture) {
-    set.add("BITMAP", name, encodeBmp8(quantize(picture, 256)));
+// The picture at its list size and at twice that, both area-averaged from the one render.
+void add(ResourceSet& set, const std::string& name, const Bitmap& render) {
+    const int32_t width = render.width / Oversample, height = render.height / Oversample;
+    set.add("BITMAP", name, encodeBmp8(quantize(presets::StretchBitmap(render, width, height), 256)));
+    set.add("BITMAP", name + std::string(DoubleSizeSuffix),
+            encodeBmp8(quantize(presets::StretchBitmap(render, 2 * width, 2 * height), 256)));
 }
 
 // The sizes the lists show them at.

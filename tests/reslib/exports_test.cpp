@@ -60,8 +60,9 @@ TEST(Exports, EveryNameTheProgramFormsResolves) {
 
 TEST(Exports, EveryEntryIsNamedOnceInTheProgramsFormat) {
     const auto* module = GetDLLHandle();
-    const std::regex format("JPG_\\d\\d|IMPRINT_X?\\d\\d|FARBVERL_\\d\\d|COLORMAP|VORTEL|FLAMME|STYLE_0\\d\\d|"
-                            "(DEFORM|BEVEL|SHADOW|FRAME|OUT)_\\d\\d");
+    // The pictures the program shows at a size of their own also come at twice the size.
+    const std::regex format("JPG_\\d\\d|IMPRINT_X?\\d\\d|FLAMME|(FARBVERL_\\d\\d|COLORMAP|VORTEL|STYLE_0\\d\\d|"
+                            "(DEFORM|BEVEL|SHADOW|FRAME|OUT)_\\d\\d)(_2X)?");
     std::set<std::string> seen;
     for (uint32_t i = 0; i < module->count; ++i) {
         const auto& entry = module->entries[i];
