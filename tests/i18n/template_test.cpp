@@ -85,13 +85,12 @@ protected:
 QCoreApplication* ComposedMessages::app_ = nullptr;
 
 TEST_F(ComposedMessages, EachTemplateInBothLanguagesThroughBothLookups) {
-    const std::string substitute = Font::create([] {
-        LogFont lf;
-        lf.lfHeight = 120;
-        lf.setFaceName("Vortel Missing Face 7f3a");
-        lf.lfPitchAndFamily = FF_ROMAN;
-        return lf;
-    }())->familyName();
+    const std::string substitute = [] {
+        TFontFX engine(Rect{0, 0, 450, 200});
+        engine.Font.setFaceName("Vortel Missing Face 7f3a");
+        engine.Font.lfPitchAndFamily = FF_ROMAN;
+        return Font::create(engine.Font)->familyName();
+    }();
     const struct {
         const char* name;
         std::function<std::string()> make;
