@@ -64,7 +64,8 @@ bool yesNo(const std::string& cell, const std::string& column) {
 
 void addPreset(std::vector<std::string>& args, const std::string& name, const std::string& value) {
     const auto option = presetOptions().find(name);
-    if (option == presetOptions().end()) throw UsageError(fillText(VORTEL_EN("CommandLine", "unknown preset '%1'"), name));
+    if (option == presetOptions().end())
+        throw UsageError(fillText(VORTEL_EN("CommandLine", "unknown preset '%1'"), name));
     args.push_back(option->second);
     // A random effect takes an optional seed; "true" asks for a fresh one.
     if (name == "random" && (value.empty() || lowerAscii(value) == "true" || lowerAscii(value) == "yes" ||
@@ -97,7 +98,8 @@ std::vector<std::string> jsonJobArguments(const Json& job) {
                 throw UsageError(VORTEL_EN("CommandLine", "'inputs' must be a file name or a list of them"));
             }
         } else if (key == "presets") {
-            if (!value.is_object()) throw UsageError(VORTEL_EN("CommandLine", "'presets' must be an object, e.g. {\"style\": 3}"));
+            if (!value.is_object())
+                throw UsageError(VORTEL_EN("CommandLine", "'presets' must be an object, e.g. {\"style\": 3}"));
             for (const auto& [name, preset] : value.items()) {
                 if (name == "random" && preset.is_boolean()) {
                     if (preset.get<bool>()) addPreset(args, name, "");
@@ -110,16 +112,19 @@ std::vector<std::string> jsonJobArguments(const Json& job) {
                 for (const auto& [name, setting] : value.items()) args.insert(args.end(), {"--set", name + "=" + setting.dump()});
             } else if (value.is_array()) {
                 for (const auto& setting : value) {
-                    if (!setting.is_string()) throw UsageError(VORTEL_EN("CommandLine", "'settings' as a list holds KEY=JSON strings"));
+                    if (!setting.is_string())
+                        throw UsageError(VORTEL_EN("CommandLine", "'settings' as a list holds KEY=JSON strings"));
                     args.insert(args.end(), {"--set", setting.get<std::string>()});
                 }
             } else {
                 throw UsageError(VORTEL_EN("CommandLine", "'settings' must be an object of keys or a list of KEY=JSON strings"));
             }
         } else if (key == "textures") {
-            if (!value.is_object()) throw UsageError(VORTEL_EN("CommandLine", "'textures' must be an object, e.g. {\"1\": \"stone.png\"}"));
+            if (!value.is_object())
+                throw UsageError(VORTEL_EN("CommandLine", "'textures' must be an object, e.g. {\"1\": \"stone.png\"}"));
             for (const auto& [surface, file] : value.items()) {
-                if (!file.is_string()) throw UsageError(VORTEL_EN("CommandLine", "'textures' must map 0 or 1 to a file name"));
+                if (!file.is_string())
+                    throw UsageError(VORTEL_EN("CommandLine", "'textures' must map 0 or 1 to a file name"));
                 args.insert(args.end(), {"--texture", surface + "=" + file.get<std::string>()});
             }
         } else if (key == "transparent") {

@@ -158,7 +158,8 @@ private:
 }  // namespace
 
 int runBatch(const Options& options, std::ostream& out, std::ostream& err) {
-    if (options.inputs.size() != 1) throw UsageError(VORTEL_EN("CommandLine", "batch needs exactly one job list: vortel-cli batch JOBS"));
+    if (options.inputs.size() != 1)
+        throw UsageError(VORTEL_EN("CommandLine", "batch needs exactly one job list: vortel-cli batch JOBS"));
     if (options.output || options.text || options.sizeGiven || !options.settings.empty() || options.anyPreset() ||
         options.transparent || options.json)
         throw UsageError(VORTEL_EN("CommandLine",

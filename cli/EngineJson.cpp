@@ -37,7 +37,8 @@ KeyHandler readOnly(T TFontFX::*member) {
 }
 
 std::vector<Point> pointsFromJson(const Json& j, const std::string& path, size_t maxCount) {
-    if (!j.is_array()) throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: expected an array of [x, y] points, got %2"), path, j.dump()));
+    if (!j.is_array())
+        throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: expected an array of [x, y] points, got %2"), path, j.dump()));
     if (j.size() > maxCount) {
         throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: %2 points, at most %3"), path, j.size(), maxCount));
     }
@@ -163,7 +164,8 @@ void applySetting(TFontFX& engine, const std::string& key, const Json& value) {
 
 void applySettingText(TFontFX& engine, const std::string& assignment) {
     const auto eq = assignment.find('=');
-    if (eq == std::string::npos || eq == 0) throw SettingError(fillText(VORTEL_EN("CommandLine", "expected KEY=JSON, got '%1'"), assignment));
+    if (eq == std::string::npos || eq == 0)
+        throw SettingError(fillText(VORTEL_EN("CommandLine", "expected KEY=JSON, got '%1'"), assignment));
     const std::string key = assignment.substr(0, eq);
     Json value;
     try {

@@ -139,7 +139,8 @@ std::string oneLine(std::string text) {
 }  // namespace
 
 int runGallery(const Options& options, std::ostream&, std::ostream& err) {
-    if (!options.output) throw UsageError(VORTEL_EN("CommandLine", "gallery needs -o DIR, the folder for the pictures"));
+    if (!options.output)
+        throw UsageError(VORTEL_EN("CommandLine", "gallery needs -o DIR, the folder for the pictures"));
     if (options.json) throw UsageError(VORTEL_EN("CommandLine", "gallery writes pictures; --json is not used"));
     const fs::path dir(*options.output);
     std::error_code ec;

@@ -122,7 +122,8 @@ void fromJson(const Json& j, T& out, const std::string& path) {
 }
 
 inline void fromJson(const Json& j, double& out, const std::string& path) {
-    if (!j.is_number()) throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: expected a number, got %2"), path, j.dump()));
+    if (!j.is_number())
+        throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: expected a number, got %2"), path, j.dump()));
     out = j.get<double>();
 }
 
@@ -134,7 +135,8 @@ inline void fromJson(const Json& j, Real48Value& out, const std::string& path) {
 }
 
 inline void fromJson(const Json& j, std::string& out, const std::string& path) {
-    if (!j.is_string()) throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: expected a string, got %2"), path, j.dump()));
+    if (!j.is_string())
+        throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: expected a string, got %2"), path, j.dump()));
     out = j.get<std::string>();
 }
 
@@ -160,7 +162,8 @@ void fromJson(const Json& j, std::array<T, N>& out, const std::string& path) {
 // Only the keys present change; the struct is left alone unless every one of them is valid.
 template <Described T>
 void fromJson(const Json& j, T& out, const std::string& path) {
-    if (!j.is_object()) throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: expected an object, got %2"), path, j.dump()));
+    if (!j.is_object())
+        throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: expected an object, got %2"), path, j.dump()));
     T result = out;
     for (auto it = j.begin(); it != j.end(); ++it) {
         const std::string& key = it.key();

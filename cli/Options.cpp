@@ -20,7 +20,8 @@ int32_t parseSide(const std::string& digits, const std::string& whole) {
 
 void parseSize(const std::string& text, Options& options) {
     const auto x = text.find('x');
-    if (x == std::string::npos) throw UsageError(fillText(VORTEL_EN("CommandLine", "--size: expected WxH, got '%1'"), text));
+    if (x == std::string::npos)
+        throw UsageError(fillText(VORTEL_EN("CommandLine", "--size: expected WxH, got '%1'"), text));
     options.width = parseSide(text.substr(0, x), text);
     options.height = parseSide(text.substr(x + 1), text);
 }
@@ -157,61 +158,61 @@ std::string usageText() {
     // One entry a section, so a translator sees the columns of one table at once.
     return VORTEL_EN("CommandLine", "usage: vortel-cli VERB [INPUT...] [options]\n") + "\n" +
            VORTEL_EN("CommandLine",
-           "verbs:\n"
-           "  inspect            print the engine state after layout and warp\n"
-           "  outline -o FILE    write the warped outline: .svg (with the guides), .pdf, .emf, .wmf\n"
-           "  render -o FILE     render the effect and write it by the name's extension:\n"
-           "                     .png .bmp .jpg (pictures), .vtl (document), .deform .bevel\n"
-           "                     .color .shadow (style files), .svg .pdf .emf .wmf (outline)\n"
-           "  resources          list the stock images and the counts the library reports;\n"
-           "                     --sheet FILE also writes them all as one .png or .bmp picture\n"
-           "  batch JOBS         render many pictures in one run on all cores; JOBS is a file of\n"
-           "                     JSON lines or a CSV file with a header (see the README); a\n"
-           "                     failing job is reported with its line number, the others go on\n"
-           "  gallery -o DIR     render every main style, every deformation and 24 random effects\n"
-           "                     as PNG files into DIR, with one contact sheet per group\n") + "\n" +
+                     "verbs:\n"
+                     "  inspect            print the engine state after layout and warp\n"
+                     "  outline -o FILE    write the warped outline: .svg (with the guides), .pdf, .emf, .wmf\n"
+                     "  render -o FILE     render the effect and write it by the name's extension:\n"
+                     "                     .png .bmp .jpg (pictures), .vtl (document), .deform .bevel\n"
+                     "                     .color .shadow (style files), .svg .pdf .emf .wmf (outline)\n"
+                     "  resources          list the stock images and the counts the library reports;\n"
+                     "                     --sheet FILE also writes them all as one .png or .bmp picture\n"
+                     "  batch JOBS         render many pictures in one run on all cores; JOBS is a file of\n"
+                     "                     JSON lines or a CSV file with a header (see the README); a\n"
+                     "                     failing job is reported with its line number, the others go on\n"
+                     "  gallery -o DIR     render every main style, every deformation and 24 random effects\n"
+                     "                     as PNG files into DIR, with one contact sheet per group\n") + "\n" +
            VORTEL_EN("CommandLine",
-           "inputs:\n"
-           "  FILE.vtl           start from this document instead of the default effect\n"
-           "  FILE.deform, .bevel, .color, .shadow\n"
-           "                     apply a style file; inputs are applied in the order given\n"
-           "  IMAGE              .bmp .dib .rle .png .jpg .jif .gif .tga .pcx: the background texture\n") + "\n" +
+                     "inputs:\n"
+                     "  FILE.vtl           start from this document instead of the default effect\n"
+                     "  FILE.deform, .bevel, .color, .shadow\n"
+                     "                     apply a style file; inputs are applied in the order given\n"
+                     "  IMAGE              .bmp .dib .rle .png .jpg .jif .gif .tga .pcx: the background texture\n") + "\n" +
            VORTEL_EN("CommandLine",
-           "options:\n"
-           "  --text T           the text; newlines separate lines; a style keeps it\n"
-           "  --size WxH         work image size, 1..10000 a side (default 450x200, or the document's)\n"
-           "  --set KEY=JSON     set a state key before rendering; repeatable, applied in order\n"
-           "  --json             inspect: print the state as one JSON object\n"
-           "  --quality Q        render: draft, normal or smooth (the default)\n"
-           "  --texture N=FILE   render: image for surface N, 1 the text, 0 the background;\n"
-           "                     choose the texture fill with --set, e.g. 'TextFill={\"FillKind\":0}'\n"
-           "  --imprint FILE     render: imprint the image into the text\n"
-           "                     FILE may be any .bmp .dib .rle .png .jpg .jif .gif .tga .pcx, or a\n"
-           "                     library image: :JPG_07 (texture), *IMPRINT_07, *FARBVERL_03\n"
-           "  --jpeg-quality Q   render to .jpg: quality 0..100 (default 80)\n"
-           "  --png-effort E     render to .png: small (the default: the smaller file) or fast\n"
-           "                     (several times quicker to write, a larger file; the same picture)\n"
-           "  --transparent      render to .png: an RGBA picture with a transparent background;\n"
-           "                     letters, bevel, shadow and frame keep their look over any colour\n"
-           "  --workers N        batch: render on N threads (default: one a core)\n"
-           "  --memory MIB       batch: what the jobs running at once may take together, in MiB\n"
-           "                     (default: half the memory free at the start); large pictures\n"
-           "                     then run fewer at a time\n"
-           "  -o, --output FILE  outline: the SVG file to write; render: the image\n"
-           "  -h, --help         show this help\n") + "\n" +
+                     "options:\n"
+                     "  --text T           the text; newlines separate lines; a style keeps it\n"
+                     "  --size WxH         work image size, 1..10000 a side (default 450x200, or the document's)\n"
+                     "  --set KEY=JSON     set a state key before rendering; repeatable, applied in order\n"
+                     "  --json             inspect: print the state as one JSON object\n"
+                     "  --quality Q        render: draft, normal or smooth (the default)\n"
+                     "  --texture N=FILE   render: image for surface N, 1 the text, 0 the background;\n"
+                     "                     choose the texture fill with --set, e.g. 'TextFill={\"FillKind\":0}'\n"
+                     "  --imprint FILE     render: imprint the image into the text\n"
+                     "                     FILE may be any .bmp .dib .rle .png .jpg .jif .gif .tga .pcx, or a\n"
+                     "                     library image: :JPG_07 (texture), *IMPRINT_07, *FARBVERL_03\n"
+                     "  --jpeg-quality Q   render to .jpg: quality 0..100 (default 80)\n"
+                     "  --png-effort E     render to .png: small (the default: the smaller file) or fast\n"
+                     "                     (several times quicker to write, a larger file; the same picture)\n"
+                     "  --transparent      render to .png: an RGBA picture with a transparent background;\n"
+                     "                     letters, bevel, shadow and frame keep their look over any colour\n"
+                     "  --workers N        batch: render on N threads (default: one a core)\n"
+                     "  --memory MIB       batch: what the jobs running at once may take together, in MiB\n"
+                     "                     (default: half the memory free at the start); large pictures\n"
+                     "                     then run fewer at a time\n"
+                     "  -o, --output FILE  outline: the SVG file to write; render: the image\n"
+                     "  -h, --help         show this help\n") + "\n" +
            VORTEL_EN("CommandLine",
-           "presets (applied in this order after the inputs, before --set; sizes follow the image height):\n"
-           "  --style N          main style 0..45; without --text its own text is used\n"
-           "  --random [SEED]    a random effect; the seed used is printed on standard error\n"
-           "  --guide-preset N   deformation 0..29\n"
-           "  --bevel-preset N   3D bevel 0..17\n"
-           "  --outline-preset N outline 0..12\n"
-           "  --shadow-preset N  shadow 0..11\n"
-           "  --frame-preset N   frame 0..17\n"
-           "  --gradient-preset N  text gradient 1..15\n") + "\n" +
+                     "presets (applied in this order after the inputs, before --set; sizes follow the image height):\n"
+                     "  --style N          main style 0..45; without --text its own text is used\n"
+                     "  --random [SEED]    a random effect; the seed used is printed on standard error\n"
+                     "  --guide-preset N   deformation 0..29\n"
+                     "  --bevel-preset N   3D bevel 0..17\n"
+                     "  --outline-preset N outline 0..12\n"
+                     "  --shadow-preset N  shadow 0..11\n"
+                     "  --frame-preset N   frame 0..17\n"
+                     "  --gradient-preset N  text gradient 1..15\n") + "\n" +
            VORTEL_EN("CommandLine",
-           "Keys are the names `inspect` prints; objects may be partial, e.g.\n"
-           "  --set 'LogFont={\"lfFaceName\":\"Times New Roman\",\"lfWeight\":400}'\n");
+                     "Keys are the names `inspect` prints; objects may be partial, e.g.\n"
+                     "  --set 'LogFont={\"lfFaceName\":\"Times New Roman\",\"lfWeight\":400}'\n");
 }
 
 std::string toEngineLineBreaks(const std::string& text) {

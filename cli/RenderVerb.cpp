@@ -30,13 +30,15 @@ bool endsWithPng(const std::string& path) {
 }
 
 void checkRenderOptions(const Options& options) {
-    if (!options.output) throw UsageError(VORTEL_EN("CommandLine", "render needs -o FILE (.png, .jpg, .vtl, ...; see --help)"));
+    if (!options.output)
+        throw UsageError(VORTEL_EN("CommandLine", "render needs -o FILE (.png, .jpg, .vtl, ...; see --help)"));
     outputKind(*options.output);
     if (options.json) throw UsageError(VORTEL_EN("CommandLine", "render writes an image; --json is not used"));
     if (options.pngEffortGiven && !endsWithPng(*options.output))
         throw UsageError(VORTEL_EN("CommandLine", "--png-effort applies to a .png picture"));
     if (options.transparent) {
-        if (!endsWithPng(*options.output)) throw UsageError(VORTEL_EN("CommandLine", "--transparent writes a .png picture"));
+        if (!endsWithPng(*options.output))
+            throw UsageError(VORTEL_EN("CommandLine", "--transparent writes a .png picture"));
         if (options.quality == Quality::Draft)
             throw UsageError(VORTEL_EN("CommandLine", "--transparent needs the normal or smooth quality"));
     }
