@@ -7,6 +7,10 @@ namespace vortel::app {
 
 namespace {
 
+std::string qtTranslation(const char* context, const char* source) {
+    return QCoreApplication::translate(context, source).toStdString();
+}
+
 QString withLineBreaks(QString s) {
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -15,11 +19,14 @@ QString withLineBreaks(QString s) {
 
 }  // namespace
 
+void UseQtTranslations() { setTextLookup(&qtTranslation); }
+
 QString programText(const std::string& text) {
     // A message of the program's own (QT_TRANSLATE_NOOP or VORTEL_TEXT in the context "Messages")
     // in the language spoken: the whole text, else line by line, so a message composed of fixed
     // lines and a file name still speaks it. A line without an entry (a name, a text already
-    // translated) stays as it is.
+    // translated, such as a composed message, which composeMessage translated when it was made)
+    // stays as it is.
     const QString source = withLineBreaks(QString::fromStdString(text));
     const QString whole = withLineBreaks(QCoreApplication::translate("Messages", text.c_str()));
     if (whole != source || !source.contains(QLatin1Char('\n'))) return whole;

@@ -6,12 +6,16 @@
 
 namespace vortel::app {
 
+// Makes Qt's translators the lookup of every text the layers below make (platform/Texts.h): a
+// message composed with a name or a number is then translated whole, as it is made.
+void UseQtTranslations();
+
 // What the engine says, as the program shows it: message boxes with their captions and icons
 // ("\r" becomes a line break), diagnostics as information boxes with their number, status texts
-// handed to the window's status bar.
+// handed to the window's status bar. Making one calls UseQtTranslations().
 class QtMessages : public UserMessages {
 public:
-    explicit QtMessages(QWidget* parent) : parent_(parent) {}
+    explicit QtMessages(QWidget* parent) : parent_(parent) { UseQtTranslations(); }
     void messageBox(const std::string& text, const std::string& caption, MessageIcon icon) override;
     void diagnostic(const std::string& text, int64_t number) override;
     void status(int panel, const std::string& text) override;

@@ -8,6 +8,7 @@
 #include "cli/Errors.h"
 #include "cli/JsonConvert.h"
 #include "document/Cp1252.h"
+#include "platform/Texts.h"
 
 namespace vortel::cli {
 namespace {
@@ -38,7 +39,7 @@ const std::map<std::string, std::string>& valueOptions() {
 std::string scalarText(const Json& value, const std::string& key) {
     if (value.is_string()) return value.get<std::string>();
     if (value.is_number_integer()) return std::to_string(value.get<int64_t>());
-    throw UsageError("'" + key + "' must be a string or a whole number");
+    throw UsageError(fillText(VORTEL_EN("CommandLine", "'%1' must be a string or a whole number"), key));
 }
 
 std::string lowerAscii(std::string text) {
@@ -56,13 +57,15 @@ bool yesNo(const std::string& cell, const std::string& column) {
     };
     const auto word = words.find(lowerAscii(cell));
     if (word == words.end())
-        throw UsageError("'" + column + "' must be yes or no (1/0, true/false, ja/nein), got '" + cell + "'");
+        throw UsageError(
+            fillText(VORTEL_EN("CommandLine", "'%1' must be yes or no (1/0, true/false, ja/nein), got '%2'"), column, cell));
     return word->second;
 }
 
 void addPreset(std::vector<std::string>& args, const std::string& name, const std::string& value) {
     const auto option = presetOptions().find(name);
-    if (option == presetOptions().end()) throw UsageError("unknown preset '" + name + "'");
+    if (option == presetOptions().end())
+        throw UsageError(fillText(VORTEL_EN("CommandLine", "unknown preset '%1'"), name));
     args.push_back(option->second);
     // A random effect takes an optional seed; "true" asks for a fresh one.
     if (name == "random" && (value.empty() || lowerAscii(value) == "true" || lowerAscii(value) == "yes" ||
@@ -72,7 +75,7 @@ void addPreset(std::vector<std::string>& args, const std::string& name, const st
 }
 
 std::vector<std::string> jsonJobArguments(const Json& job) {
-    if (!job.is_object()) throw UsageError("a job must be a JSON object");
+    if (!job.is_object()) throw UsageError(VORTEL_EN("CommandLine", "a job must be a JSON object"));
     std::vector<std::string> args;
     for (const auto& [key, value] : job.items()) {
         if (const auto option = valueOptions().find(key); option != valueOptions().end()) {
@@ -88,14 +91,15 @@ std::vector<std::string> jsonJobArguments(const Json& job) {
                 args.push_back(value.get<std::string>());
             } else if (value.is_array()) {
                 for (const auto& input : value) {
-                    if (!input.is_string()) throw UsageError("'inputs' must list file names");
+                    if (!input.is_string()) throw UsageError(VORTEL_EN("CommandLine", "'inputs' must list file names"));
                     args.push_back(input.get<std::string>());
                 }
             } else {
-                throw UsageError("'inputs' must be a file name or a list of them");
+                throw UsageError(VORTEL_EN("CommandLine", "'inputs' must be a file name or a list of them"));
             }
         } else if (key == "presets") {
-            if (!value.is_object()) throw UsageError("'presets' must be an object, e.g. {\"style\": 3}");
+            if (!value.is_object())
+                throw UsageError(VORTEL_EN("CommandLine", "'presets' must be an object, e.g. {\"style\": 3}"));
             for (const auto& [name, preset] : value.items()) {
                 if (name == "random" && preset.is_boolean()) {
                     if (preset.get<bool>()) addPreset(args, name, "");
@@ -108,23 +112,26 @@ std::vector<std::string> jsonJobArguments(const Json& job) {
                 for (const auto& [name, setting] : value.items()) args.insert(args.end(), {"--set", name + "=" + setting.dump()});
             } else if (value.is_array()) {
                 for (const auto& setting : value) {
-                    if (!setting.is_string()) throw UsageError("'settings' as a list holds KEY=JSON strings");
+                    if (!setting.is_string())
+                        throw UsageError(VORTEL_EN("CommandLine", "'settings' as a list holds KEY=JSON strings"));
                     args.insert(args.end(), {"--set", setting.get<std::string>()});
                 }
             } else {
-                throw UsageError("'settings' must be an object of keys or a list of KEY=JSON strings");
+                throw UsageError(VORTEL_EN("CommandLine", "'settings' must be an object of keys or a list of KEY=JSON strings"));
             }
         } else if (key == "textures") {
-            if (!value.is_object()) throw UsageError("'textures' must be an object, e.g. {\"1\": \"stone.png\"}");
+            if (!value.is_object())
+                throw UsageError(VORTEL_EN("CommandLine", "'textures' must be an object, e.g. {\"1\": \"stone.png\"}"));
             for (const auto& [surface, file] : value.items()) {
-                if (!file.is_string()) throw UsageError("'textures' must map 0 or 1 to a file name");
+                if (!file.is_string())
+                    throw UsageError(VORTEL_EN("CommandLine", "'textures' must map 0 or 1 to a file name"));
                 args.insert(args.end(), {"--texture", surface + "=" + file.get<std::string>()});
             }
         } else if (key == "transparent") {
-            if (!value.is_boolean()) throw UsageError("'transparent' must be true or false");
+            if (!value.is_boolean()) throw UsageError(VORTEL_EN("CommandLine", "'transparent' must be true or false"));
             if (value.get<bool>()) args.push_back("--transparent");
         } else {
-            throw UsageError("unknown key '" + key + "'");
+            throw UsageError(fillText(VORTEL_EN("CommandLine", "unknown key '%1'"), key));
         }
     }
     return args;
@@ -145,10 +152,10 @@ std::vector<BatchJob> readJsonLines(const std::string& content) {
         job.line = line;
         try {
             if (text.size() > MaxJobLineBytes)
-                throw UsageError("the line is longer than " + std::to_string(MaxJobLineBytes >> 20) + " MiB");
+                throw UsageError(fillText(VORTEL_EN("CommandLine", "the line is longer than %1 MiB"), MaxJobLineBytes >> 20));
             job.args = jsonJobArguments(parseBoundedJson(text));
         } catch (const Json::exception& e) {
-            job.error = std::string("not a JSON object: ") + e.what();
+            job.error = fillText(VORTEL_EN("CommandLine", "not a JSON object: %1"), e.what());
         } catch (const UsageError& e) {
             job.error = e.what();
         }
@@ -172,7 +179,7 @@ Column columnFor(const std::string& header) {
     if (header == "transparent") return {Column::Transparent, {}};
     if (header == "texture0" || header == "texture1") return {Column::Texture, header.substr(7)};
     if (header.starts_with("set:") && header.size() > 4) return {Column::Setting, header.substr(4)};
-    throw UsageError("unknown column '" + header + "' in the CSV header");
+    throw UsageError(fillText(VORTEL_EN("CommandLine", "unknown column '%1' in the CSV header"), header));
 }
 
 void addCell(std::vector<std::string>& args, const Column& column, const std::string& cell) {
@@ -199,9 +206,9 @@ void addCell(std::vector<std::string>& args, const Column& column, const std::st
         try {
             settings = parseBoundedJson(cell);
         } catch (const Json::exception&) {
-            throw UsageError("the settings cell is not a JSON object");
+            throw UsageError(VORTEL_EN("CommandLine", "the settings cell is not a JSON object"));
         }
-        if (!settings.is_object()) throw UsageError("the settings cell is not a JSON object");
+        if (!settings.is_object()) throw UsageError(VORTEL_EN("CommandLine", "the settings cell is not a JSON object"));
         for (const auto& [name, value] : settings.items()) args.insert(args.end(), {"--set", name + "=" + value.dump()});
         break;
     }
@@ -242,11 +249,11 @@ std::vector<BatchJob> readCsv(const std::string& content) {
     for (size_t c = 0; c < headers.size(); ++c) {
         const auto& header = headers[c];
         if (std::find(headers.begin(), headers.begin() + std::ptrdiff_t(c), header) != headers.begin() + std::ptrdiff_t(c))
-            throw UsageError("the CSV header names the column '" + header + "' twice");
+            throw UsageError(fillText(VORTEL_EN("CommandLine", "the CSV header names the column '%1' twice"), header));
         columns.push_back(columnFor(header));
         hasOutput = hasOutput || header == "output";
     }
-    if (!hasOutput) throw UsageError("the CSV header has no 'output' column");
+    if (!hasOutput) throw UsageError(VORTEL_EN("CommandLine", "the CSV header has no 'output' column"));
     std::vector<BatchJob> jobs;
     for (size_t r = 1; r < records.size(); ++r) {
         const auto& record = records[r];
@@ -255,8 +262,8 @@ std::vector<BatchJob> readCsv(const std::string& content) {
         job.line = record.line;
         try {
             if (record.fields.size() != columns.size())
-                throw UsageError(std::to_string(record.fields.size()) + " fields where the header has " +
-                                 std::to_string(columns.size()));
+                throw UsageError(fillText(VORTEL_EN("CommandLine", "%1 fields where the header has %2"), record.fields.size(),
+                                          columns.size()));
             for (size_t c = 0; c < columns.size(); ++c)
                 if (!record.fields[c].empty()) addCell(job.args, columns[c], record.fields[c]);
         } catch (const UsageError& e) {
@@ -310,7 +317,8 @@ std::vector<CsvRecord> parseCsv(const std::string& content, char separator) {
             any = true;
         }
     }
-    if (quoted) throw UsageError("line " + std::to_string(record.line) + ": a quoted CSV field is not closed");
+    if (quoted)
+        throw UsageError(fillText(VORTEL_EN("CommandLine", "line %1: a quoted CSV field is not closed"), record.line));
     if (any || !field.empty()) {
         record.fields.push_back(std::move(field));
         records.push_back(std::move(record));
@@ -354,7 +362,8 @@ std::vector<BatchJob> readBatchJobs(const std::string& bytes, std::vector<std::s
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     bool converted = false;
     const std::string content = utf8OrCp1252(text, &converted);
-    if (converted && warnings) warnings->push_back("the job list is not UTF-8; it is read as Windows-1252");
+    if (converted && warnings)
+        warnings->push_back(VORTEL_EN("CommandLine", "the job list is not UTF-8; it is read as Windows-1252"));
 
     auto jobs = readJobs(content);
     // Two jobs writing one file would leave one picture and report both done.
@@ -367,14 +376,17 @@ std::vector<BatchJob> readBatchJobs(const std::string& bytes, std::vector<std::s
     for (const auto& [output, lines] : writers) {
         if (lines.size() < 2) continue;
         if (++shown > 3) {
-            clashes += "; and more";
+            clashes += VORTEL_EN("CommandLine", "; and more");
             break;
         }
-        clashes += (shown > 1 ? "; " : "") + output + " by lines";
-        for (size_t i = 0; i < lines.size() && i < 5; ++i) clashes += (i ? ", " : " ") + std::to_string(lines[i]);
-        if (lines.size() > 5) clashes += " and " + std::to_string(lines.size() - 5) + " more";
+        std::string numbers;
+        for (size_t i = 0; i < lines.size() && i < 5; ++i) numbers += (i ? ", " : "") + std::to_string(lines[i]);
+        if (lines.size() > 5) numbers += fillText(VORTEL_EN("CommandLine", " and %1 more"), lines.size() - 5);
+        clashes += (shown > 1 ? "; " : "") + fillText(VORTEL_EN("CommandLine", "%1 by lines %2"), output, numbers);
     }
-    if (!clashes.empty()) throw UsageError("several jobs write the same file, so nothing was rendered: " + clashes);
+    if (!clashes.empty())
+        throw UsageError(fillText(VORTEL_EN("CommandLine", "several jobs write the same file, so nothing was rendered: %1"),
+                                  clashes));
     return jobs;
 }
 

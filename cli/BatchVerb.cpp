@@ -15,9 +15,11 @@
 
 #include "cli/BatchJobs.h"
 #include "cli/Errors.h"
+#include "cli/Language.h"
 #include "cli/Verbs.h"
 #include "engine/FontFX.h"
 #include "platform/FileGate.h"
+#include "platform/Texts.h"
 
 namespace vortel::cli {
 namespace {
@@ -31,7 +33,7 @@ std::string readJobFile(const std::string& path) {
     try {
         return readGatedText(path, MaxJobFileBytes);
     } catch (const FileGateError& e) {
-        throw std::runtime_error("cannot read the job list '" + path + "': " + e.reason());
+        throw std::runtime_error(fillText(VORTEL_EN("CommandLine", "cannot read the job list '%1': %2"), path, e.reason()));
     }
 }
 
@@ -86,6 +88,13 @@ std::string oneLine(std::string text) {
     return text;
 }
 
+// A number with `digits` places after the point, whatever the locale says.
+std::string decimal(double value, int digits) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", digits, value);
+    return text;
+}
+
 std::string clockText(double seconds) {
     const long s = long(seconds + 0.5);
     char text[32];
@@ -113,9 +122,10 @@ public:
             const size_t filled = total_ ? done * width / total_ : width;
             std::string bar(filled, '#');
             bar.resize(width, '.');
-            char line[200];
-            std::snprintf(line, sizeof line, "\r[%s] %zu/%zu  %.1f/s  %s left%s", bar.c_str(), done, total_, rate,
-                          clockText(left).c_str(), failed ? ("  " + std::to_string(failed) + " failed").c_str() : "");
+            std::string line = "\r[" + bar + "] " +
+                               fillText(VORTEL_EN("CommandLine", "%1/%2  %3/s  %4 left"), done, total_, decimal(rate, 1),
+                                        clockText(left));
+            if (failed) line += "  " + fillText(VORTEL_EN("CommandLine", "%1 failed"), failed);
             err_ << line << std::flush;
             drawn_ = true;
         } else {
@@ -123,10 +133,10 @@ public:
             if (done / step == lastStep_ && (!force || printedDone_ == done)) return;
             printedDone_ = done;
             lastStep_ = done / step;
-            char line[200];
-            std::snprintf(line, sizeof line, "vortel-cli: %zu/%zu done, %.1f a second, %s left\n", done, total_, rate,
-                          clockText(left).c_str());
-            err_ << line << std::flush;
+            err_ << "vortel-cli: "
+                 << fillText(VORTEL_EN("CommandLine", "%1/%2 done, %3 a second, %4 left"), done, total_, decimal(rate, 1),
+                             clockText(left))
+                 << '\n' << std::flush;
         }
     }
     // Clears the bar before another line is printed beneath it.
@@ -148,15 +158,18 @@ private:
 }  // namespace
 
 int runBatch(const Options& options, std::ostream& out, std::ostream& err) {
-    if (options.inputs.size() != 1) throw UsageError("batch needs exactly one job list: vortel-cli batch JOBS");
+    if (options.inputs.size() != 1)
+        throw UsageError(VORTEL_EN("CommandLine", "batch needs exactly one job list: vortel-cli batch JOBS"));
     if (options.output || options.text || options.sizeGiven || !options.settings.empty() || options.anyPreset() ||
         options.transparent || options.json)
-        throw UsageError("batch takes its render options from the job list; only --workers and --memory may be given");
+        throw UsageError(VORTEL_EN("CommandLine",
+                                   "batch takes its render options from the job list; only --workers and --memory may be given"));
     const std::string& path = options.inputs.front();
     std::vector<std::string> warnings;
     const std::vector<BatchJob> jobs = readBatchJobs(readJobFile(path), &warnings);
-    for (const auto& warning : warnings) err << "vortel-cli: warning: " << path << ": " << warning << '\n';
-    if (jobs.empty()) throw UsageError("the job list '" + path + "' holds no jobs");
+    for (const auto& warning : warnings)
+        err << "vortel-cli: " << fillText(VORTEL_EN("CommandLine", "warning: %1"), path + ": " + warning) << '\n';
+    if (jobs.empty()) throw UsageError(fillText(VORTEL_EN("CommandLine", "the job list '%1' holds no jobs"), path));
     MemoryBudget budget(options.memoryMiB);
 
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
@@ -177,16 +190,16 @@ int runBatch(const Options& options, std::ostream& out, std::ostream& err) {
                     std::vector<std::string> args{"render"};
                     args.insert(args.end(), job.args.begin(), job.args.end());
                     Options render = parseOptions(args);
-                    if (render.help) throw UsageError("--help is not a job");
+                    if (render.help) throw UsageError(VORTEL_EN("CommandLine", "--help is not a job"));
                     const uint64_t estimate = memoryEstimate(render);
                     budget.take(estimate);
                     try {
                         // Each job draws as it would in a process of its own.
                         resetRenderMemory();
-                        if (renderOnce(render, said) != 0) failure = "the warp was refused";
+                        if (renderOnce(render, said) != 0) failure = VORTEL_EN("CommandLine", "the warp was refused");
                     } catch (const std::bad_alloc&) {
-                        failure = "not enough memory to render a picture of " + std::to_string(render.width) + "x" +
-                                  std::to_string(render.height) + " pixels";
+                        failure = fillText(VORTEL_EN("CommandLine", "not enough memory to render a picture of %1x%2 pixels"),
+                                           render.width, render.height);
                     } catch (...) {
                         budget.give(estimate);
                         throw;
@@ -195,7 +208,7 @@ int runBatch(const Options& options, std::ostream& out, std::ostream& err) {
                 } catch (const std::exception& e) {
                     failure = e.what();
                 } catch (...) {
-                    failure = "unexpected failure";
+                    failure = VORTEL_EN("CommandLine", "unexpected failure");
                 }
             }
             const std::lock_guard lock(report);
@@ -203,7 +216,8 @@ int runBatch(const Options& options, std::ostream& out, std::ostream& err) {
             if (!failure.empty()) {
                 ++failed;
                 progress.breakLine();
-                err << "vortel-cli: line " << job.line << ": " << oneLine(failure) << '\n';
+                err << "vortel-cli: " << fillText(VORTEL_EN("CommandLine", "line %1: %2"), job.line, oneLine(shownMessage(failure)))
+                    << '\n';
                 // What the engine said explains a refusal; repeat it under the line.
                 std::istringstream lines(said.str());
                 for (std::string line; std::getline(lines, line);) err << "  " << line << '\n';
@@ -219,10 +233,9 @@ int runBatch(const Options& options, std::ostream& out, std::ostream& err) {
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     progress.update(done, failed, true);
     progress.breakLine();
-    char summary[160];
-    std::snprintf(summary, sizeof summary, "%zu done, %zu failed, %.2f s (%zu workers)\n", done - failed, failed,
-                  seconds, workers);
-    out << summary;
+    out << fillText(VORTEL_EN("CommandLine", "%1 done, %2 failed, %3 s (%4 workers)"), done - failed, failed,
+                    decimal(seconds, 2), workers)
+        << '\n';
     return failed == 0 ? 0 : 1;
 }
 

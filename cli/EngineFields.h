@@ -6,6 +6,7 @@
 #include "cli/JsonConvert.h"
 #include "engine/EffectParams.h"
 #include "platform/LogFont.h"
+#include "platform/Texts.h"
 
 namespace vortel::cli {
 
@@ -21,10 +22,11 @@ inline void fromJson(const Json& j, FaceNameField<LogFont> f, const std::string&
     std::string name;
     fromJson(j, name, path);
     if (name.size() > sizeof f.font.lfFaceName - 1) {
-        throw SettingError(path + ": a face name has at most " + std::to_string(sizeof f.font.lfFaceName - 1) +
-                           " bytes");
+        throw SettingError(
+            fillText(VORTEL_EN("CommandLine", "%1: a face name has at most %2 bytes"), path, sizeof f.font.lfFaceName - 1));
     }
-    if (name.find('\0') != std::string::npos) throw SettingError(path + ": a face name cannot contain NUL");
+    if (name.find('\0') != std::string::npos)
+        throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: a face name cannot contain NUL"), path));
     f.font.setFaceName(name);
 }
 

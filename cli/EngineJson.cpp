@@ -8,6 +8,7 @@
 #include "cli/EngineFields.h"
 #include "platform/Canvas.h"
 #include "platform/Font.h"
+#include "platform/Texts.h"
 
 namespace vortel::cli {
 namespace {
@@ -36,9 +37,10 @@ KeyHandler readOnly(T TFontFX::*member) {
 }
 
 std::vector<Point> pointsFromJson(const Json& j, const std::string& path, size_t maxCount) {
-    if (!j.is_array()) throw SettingError(path + ": expected an array of [x, y] points, got " + j.dump());
+    if (!j.is_array())
+        throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: expected an array of [x, y] points, got %2"), path, j.dump()));
     if (j.size() > maxCount) {
-        throw SettingError(path + ": " + std::to_string(j.size()) + " points, at most " + std::to_string(maxCount));
+        throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: %2 points, at most %3"), path, j.size(), maxCount));
     }
     std::vector<Point> points(j.size());
     for (size_t i = 0; i < j.size(); ++i) fromJson(j[i], points[i], path + "[" + std::to_string(i) + "]");
@@ -58,7 +60,7 @@ KeyHandler guidePoints() {
     };
     auto set = [](TFontFX& e, const Json& v, const std::string& key) {
         if (!v.is_array() || v.size() != e.GuidePoints.size()) {
-            throw SettingError(key + ": expected an array of 4 guides");
+            throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: expected an array of 4 guides"), key));
         }
         std::array<std::vector<Point>, 4> guides;
         for (size_t g = 0; g < guides.size(); ++g) {
@@ -79,7 +81,7 @@ KeyHandler curve(std::vector<Point> TFontFX::*member, size_t count) {
             [member, count](TFontFX& e, const Json& v, const std::string& key) {
                 auto points = pointsFromJson(v, key, count);
                 if (points.size() != count) {
-                    throw SettingError(key + ": needs exactly " + std::to_string(count) + " points");
+                    throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: needs exactly %2 points"), key, count));
                 }
                 e.*member = std::move(points);
             }};
@@ -152,16 +154,18 @@ void applySetting(TFontFX& engine, const std::string& key, const Json& value) {
     const auto& table = handlers();
     const auto it = table.find(key);
     if (it == table.end()) {
-        if (key == FontFaceKey) throw SettingError(key + " is read-only; set LogFont.lfFaceName instead");
-        throw SettingError("unknown key '" + key + "'");
+        if (key == FontFaceKey)
+            throw SettingError(fillText(VORTEL_EN("CommandLine", "%1 is read-only; set LogFont.lfFaceName instead"), key));
+        throw SettingError(fillText(VORTEL_EN("CommandLine", "unknown key '%1'"), key));
     }
-    if (!it->second.set) throw SettingError(key + " is read-only");
+    if (!it->second.set) throw SettingError(fillText(VORTEL_EN("CommandLine", "%1 is read-only"), key));
     it->second.set(engine, value, key);
 }
 
 void applySettingText(TFontFX& engine, const std::string& assignment) {
     const auto eq = assignment.find('=');
-    if (eq == std::string::npos || eq == 0) throw SettingError("expected KEY=JSON, got '" + assignment + "'");
+    if (eq == std::string::npos || eq == 0)
+        throw SettingError(fillText(VORTEL_EN("CommandLine", "expected KEY=JSON, got '%1'"), assignment));
     const std::string key = assignment.substr(0, eq);
     Json value;
     try {
@@ -172,7 +176,8 @@ void applySettingText(TFontFX& engine, const std::string& assignment) {
         // The library's text starts with its own exception id, which means nothing to a user.
         const std::string what = e.what();
         const auto start = what.find("] ");
-        throw SettingError(key + ": invalid JSON: " + (start == std::string::npos ? what : what.substr(start + 2)));
+        throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: invalid JSON: %2"), key,
+                                    start == std::string::npos ? what : what.substr(start + 2)));
     }
     applySetting(engine, key, value);
 }

@@ -15,6 +15,7 @@
 #include "document/Metafile.h"
 #include "document/PdfOutline.h"
 #include "document/StockResources.h"
+#include "platform/Texts.h"
 
 namespace vortel::cli {
 namespace {
@@ -38,15 +39,17 @@ void applyInputs(TFontFX& engine, const Options& options) {
         } else if (isTextureFile(input)) {
             openTextureFile(engine, input);
         } else {
-            throw UsageError("'" + input + "' is neither a document (.vtl), a style file (.deform, .bevel, "
-                             ".color, .shadow) nor an image to use as the background texture");
+            throw UsageError(fillText(VORTEL_EN("CommandLine", "'%1' is neither a document (.vtl), a style file (.deform, "
+                                                               ".bevel, .color, .shadow) nor an image to use as the "
+                                                               "background texture"),
+                                      input));
         }
     }
     if (options.sizeGiven) engine.ImageRect = Rect{0, 0, options.width, options.height};
     const Rect& r = engine.ImageRect;
     if (r.width() > MaxImageSide || r.height() > MaxImageSide) {
-        throw UsageError("the image of " + std::to_string(r.width()) + "x" + std::to_string(r.height()) +
-                         " is larger than " + std::to_string(MaxImageSide) + " on a side; choose --size");
+        throw UsageError(fillText(VORTEL_EN("CommandLine", "the image of %1x%2 is larger than %3 on a side; choose --size"),
+                                  r.width(), r.height(), MaxImageSide));
     }
 }
 
@@ -54,7 +57,8 @@ Bitmap loadNamedImage(const std::string& name) {
     if (name.empty() || (name.front() != ':' && name.front() != '*')) return loadImage(name);
     const bool jpeg = name.front() == ':';
     const auto resource = stockResource(jpeg ? "JPG" : "BITMAP", name);
-    if (!resource) throw std::runtime_error("the image library holds nothing called '" + name.substr(1) + "'");
+    if (!resource)
+        throw std::runtime_error(fillText(VORTEL_EN("CommandLine", "the image library holds nothing called '%1'"), name.substr(1)));
     return jpeg ? decodeJpeg(*resource) : decodeBmp(*resource);
 }
 
@@ -67,8 +71,9 @@ OutputKind outputKind(const std::string& path) {
     if (ext == ".svg") return OutputKind::Svg;
     if (ext == ".pdf") return OutputKind::Pdf;
     if (ext == ".emf" || ext == ".wmf") return OutputKind::Metafile;
-    throw UsageError("cannot write '" + path + "': the name must end in .png, .bmp, .jpg, .vtl, .deform, .bevel, "
-                     ".color, .shadow, .svg, .pdf, .emf or .wmf");
+    throw UsageError(fillText(VORTEL_EN("CommandLine", "cannot write '%1': the name must end in .png, .bmp, .jpg, .vtl, "
+                                                       ".deform, .bevel, .color, .shadow, .svg, .pdf, .emf or .wmf"),
+                              path));
 }
 
 bool writesFromPictureBuffer(const std::string& path) { return lowerExtension(path) == ".bmp"; }
@@ -113,7 +118,7 @@ void writeOutput(const TFontFX& engine, const Canvas& canvas, const Options& opt
         break;
     case OutputKind::Metafile: {
         const std::string written = ExportMetafile(engine, w, h, path, lowerExtension(path) == ".emf");
-        if (written != path) err << "vortel-cli: wrote " << written << '\n';
+        if (written != path) err << "vortel-cli: " << fillText(VORTEL_EN("CommandLine", "wrote %1"), written) << '\n';
         break;
     }
     }

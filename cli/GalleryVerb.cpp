@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/Errors.h"
+#include "cli/Language.h"
 #include "cli/Pipeline.h"
 #include "cli/Verbs.h"
 #include "document/ImageBmp.h"
@@ -18,6 +19,7 @@
 #include "panels/presets/Panels.h"
 #include "panels/presets/Thumbnail.h"
 #include "platform/Font.h"
+#include "platform/Texts.h"
 
 namespace vortel::cli {
 namespace {
@@ -51,7 +53,7 @@ Bitmap renderEffect(const Options& options, const std::function<void(presets::Ef
     try {
         return renderOne(options, make, warnings);
     } catch (const std::exception& e) {
-        warnings << "vortel-cli: warning: " << e.what() << '\n';
+        warnings << "vortel-cli: " << fillText(VORTEL_EN("CommandLine", "warning: %1"), shownMessage(e.what())) << '\n';
         return presets::StretchBitmap(presets::ErrorBitmap(), options.width, options.height);
     }
 }
@@ -137,24 +139,27 @@ std::string oneLine(std::string text) {
 }  // namespace
 
 int runGallery(const Options& options, std::ostream&, std::ostream& err) {
-    if (!options.output) throw UsageError("gallery needs -o DIR, the folder for the pictures");
-    if (options.json) throw UsageError("gallery writes pictures; --json is not used");
+    if (!options.output)
+        throw UsageError(VORTEL_EN("CommandLine", "gallery needs -o DIR, the folder for the pictures"));
+    if (options.json) throw UsageError(VORTEL_EN("CommandLine", "gallery writes pictures; --json is not used"));
     const fs::path dir(*options.output);
     std::error_code ec;
     fs::create_directories(dir, ec);
-    if (!fs::is_directory(dir)) throw std::runtime_error("cannot create the folder '" + dir.string() + "'");
+    if (!fs::is_directory(dir))
+        throw std::runtime_error(fillText(VORTEL_EN("CommandLine", "cannot create the folder '%1'"), dir.string()));
 
     const int total = presets::MainStyleCount + presets::GuidePresetCount + RandomEffects;
     int done = 0;
     std::ostringstream warnings;
     // The progress line is rewritten in place; what a picture had to say goes on lines of its own.
-    const auto progress = [&](const char* group) {
+    const auto progress = [&](const std::string& group) {
         ++done;
         if (!warnings.str().empty()) {
             err << '\n' << warnings.str();
             warnings.str("");
         }
-        err << "\rvortel-cli: gallery " << done << '/' << total << " (" << group << ")   " << std::flush;
+        err << "\rvortel-cli: " << fillText(VORTEL_EN("CommandLine", "gallery %1/%2 (%3)"), done, total, group) << "   "
+            << std::flush;
     };
     const auto save = [&](const std::string& name, const Bitmap& bitmap) { saveImage((dir / name).string(), bitmap); };
     const int32_t w = options.width, h = options.height;
@@ -165,26 +170,27 @@ int runGallery(const Options& options, std::ostream&, std::ostream& err) {
         save(numbered("style_", i), b);
         styles.push_back({std::to_string(i) + " " + oneLine(i == 0 ? "Vortel" : presets::MainStyleRows()[size_t(i)].text),
                           std::move(b)});
-        progress("styles");
+        progress(VORTEL_EN("CommandLine", "styles"));
     }
     save("styles.png", contactSheet(styles, w, h));
     for (int i = 0; i < presets::GuidePresetCount; ++i) {
         Bitmap b = renderEffect(options, [i](presets::EffectPanels& p) { p.ApplyGuidePreset(i); }, warnings);
         save(numbered("deform_", i), b);
-        deforms.push_back({"Deform " + std::to_string(i), std::move(b)});
-        progress("deformations");
+        deforms.push_back({fillText(VORTEL_EN("CommandLine", "Deform %1"), i), std::move(b)});
+        progress(VORTEL_EN("CommandLine", "deformations"));
     }
     save("deformations.png", contactSheet(deforms, w, h));
     for (int i = 0; i < RandomEffects; ++i) {
         const uint32_t seed = options.randomSeed.value_or(1) + uint32_t(i) * 7919u;
         Bitmap b = renderEffect(options, [seed](presets::EffectPanels& p) { p.GenerateRandomEffect(seed); }, warnings);
         save("random_" + std::to_string(seed) + ".png", b);
-        randoms.push_back({"Seed " + std::to_string(seed), std::move(b)});
-        progress("random effects");
+        randoms.push_back({fillText(VORTEL_EN("CommandLine", "Seed %1"), seed), std::move(b)});
+        progress(VORTEL_EN("CommandLine", "random effects"));
     }
     save("random.png", contactSheet(randoms, w, h));
     save("previews.png", previewSheet());
-    err << "\nvortel-cli: wrote " << total << " pictures and 4 contact sheets to " << dir.string() << '\n';
+    err << "\nvortel-cli: "
+        << fillText(VORTEL_EN("CommandLine", "wrote %1 pictures and 4 contact sheets to %2"), total, dir.string()) << '\n';
     return 0;
 }
 

@@ -16,6 +16,7 @@
 #include "cli/Errors.h"
 #include "engine/Real48.h"
 #include "platform/Geometry.h"
+#include "platform/Texts.h"
 
 namespace vortel::cli {
 
@@ -32,7 +33,7 @@ template <class Text>
 Json parseBoundedJson(const Text& text) {
     return Json::parse(text, [](int depth, Json::parse_event_t, Json&) {
         if (depth > MaxJsonDepth)
-            throw UsageError("the JSON nests deeper than " + std::to_string(MaxJsonDepth) + " levels");
+            throw UsageError(fillText(VORTEL_EN("CommandLine", "the JSON nests deeper than %1 levels"), MaxJsonDepth));
         return true;
     });
 }
@@ -109,19 +110,20 @@ void fromJson(const Json& j, T& out, const std::string& path) {
             return;
         }
     }
-    if (!j.is_number_integer()) throw SettingError(path + ": expected an integer, got " + j.dump());
+    if (!j.is_number_integer())
+        throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: expected an integer, got %2"), path, j.dump()));
     const bool fits = j.is_number_unsigned() ? std::in_range<T>(j.get<uint64_t>())
                                              : std::in_range<T>(j.get<int64_t>());
     if (!fits) {
-        throw SettingError(path + ": " + j.dump() + " is out of range " +
-                           std::to_string(int64_t{std::numeric_limits<T>::min()}) + ".." +
-                           std::to_string(int64_t{std::numeric_limits<T>::max()}));
+        throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: %2 is out of range %3..%4"), path, j.dump(),
+                                    int64_t{std::numeric_limits<T>::min()}, int64_t{std::numeric_limits<T>::max()}));
     }
     out = j.is_number_unsigned() ? static_cast<T>(j.get<uint64_t>()) : static_cast<T>(j.get<int64_t>());
 }
 
 inline void fromJson(const Json& j, double& out, const std::string& path) {
-    if (!j.is_number()) throw SettingError(path + ": expected a number, got " + j.dump());
+    if (!j.is_number())
+        throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: expected a number, got %2"), path, j.dump()));
     out = j.get<double>();
 }
 
@@ -133,12 +135,14 @@ inline void fromJson(const Json& j, Real48Value& out, const std::string& path) {
 }
 
 inline void fromJson(const Json& j, std::string& out, const std::string& path) {
-    if (!j.is_string()) throw SettingError(path + ": expected a string, got " + j.dump());
+    if (!j.is_string())
+        throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: expected a string, got %2"), path, j.dump()));
     out = j.get<std::string>();
 }
 
 inline void fromJson(const Json& j, Point& out, const std::string& path) {
-    if (!j.is_array() || j.size() != 2) throw SettingError(path + ": expected [x, y], got " + j.dump());
+    if (!j.is_array() || j.size() != 2)
+        throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: expected [x, y], got %2"), path, j.dump()));
     Point p;
     fromJson(j[0], p.x, path + "[0]");
     fromJson(j[1], p.y, path + "[1]");
@@ -148,7 +152,7 @@ inline void fromJson(const Json& j, Point& out, const std::string& path) {
 template <class T, size_t N>
 void fromJson(const Json& j, std::array<T, N>& out, const std::string& path) {
     if (!j.is_array() || j.size() != N) {
-        throw SettingError(path + ": expected an array of " + std::to_string(N) + " values");
+        throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: expected an array of %2 values"), path, N));
     }
     std::array<T, N> result = out;
     for (size_t i = 0; i < N; ++i) fromJson(j[i], result[i], path + "[" + std::to_string(i) + "]");
@@ -158,7 +162,8 @@ void fromJson(const Json& j, std::array<T, N>& out, const std::string& path) {
 // Only the keys present change; the struct is left alone unless every one of them is valid.
 template <Described T>
 void fromJson(const Json& j, T& out, const std::string& path) {
-    if (!j.is_object()) throw SettingError(path + ": expected an object, got " + j.dump());
+    if (!j.is_object())
+        throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: expected an object, got %2"), path, j.dump()));
     T result = out;
     for (auto it = j.begin(); it != j.end(); ++it) {
         const std::string& key = it.key();
@@ -169,7 +174,7 @@ void fromJson(const Json& j, T& out, const std::string& path) {
             fromJson(value, field, path + "." + key);
             found = true;
         });
-        if (!found) throw SettingError(path + ": unknown key '" + key + "'");
+        if (!found) throw SettingError(fillText(VORTEL_EN("CommandLine", "%1: unknown key '%2'"), path, key));
     }
     out = std::move(result);
 }

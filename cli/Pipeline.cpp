@@ -6,8 +6,10 @@
 #include "cli/EngineJson.h"
 #include "cli/Errors.h"
 #include "cli/Files.h"
+#include "cli/Language.h"
 #include "cli/Presets.h"
 #include "document/Cp1252.h"
+#include "platform/Texts.h"
 
 namespace vortel::cli {
 namespace {
@@ -26,7 +28,7 @@ public:
         std::vector<std::string> lines;
         for (const auto& entry : recorded_.entries) {
             if (entry.kind == RecordingMessages::Kind::Status && entry.number != 0) continue;
-            std::string line = entry.text;
+            std::string line = shownMessage(entry.text);
             if (entry.kind == RecordingMessages::Kind::Diagnostic) line += " (" + std::to_string(entry.number) + ")";
             for (char& c : line) {
                 if (c == '\r' || c == '\n') c = ' ';
@@ -58,7 +60,11 @@ void configureEngine(TFontFX& engine, const Options& options, std::ostream& err)
         // them as the program's own 8-bit set rather than draw boxes.
         bool converted = false;
         const std::string text = utf8OrCp1252(*options.text, &converted);
-        if (converted) err << "vortel-cli: warning: --text is not UTF-8; it is read as Windows-1252\n";
+        if (converted)
+            err << "vortel-cli: "
+                << fillText(VORTEL_EN("CommandLine", "warning: %1"),
+                            VORTEL_EN("CommandLine", "--text is not UTF-8; it is read as Windows-1252"))
+                << '\n';
         applySetting(engine, "Text", toEngineLineBreaks(text));
     }
     if (options.anyPreset()) applyPresets(engine, options, err);
@@ -71,10 +77,12 @@ void runPipeline(TFontFX& engine, Canvas& canvas, std::ostream& warnings) {
 
 std::optional<std::string> runPipelineKeepingRefusal(TFontFX& engine, Canvas& canvas, std::ostream& warnings) {
     MessageCapture messages(engine);
-    if (!engine.GetPointsAndTypes(canvas, false)) throw WarpRefused(refusal("no text outline could be extracted", messages));
-    if (!engine.CalcVortel(0)) return refusal("the warp was refused", messages);
+    if (!engine.GetPointsAndTypes(canvas, false))
+        throw WarpRefused(refusal(VORTEL_EN("CommandLine", "no text outline could be extracted"), messages));
+    if (!engine.CalcVortel(0)) return refusal(VORTEL_EN("CommandLine", "the warp was refused"), messages);
     engine.GetMiddleOfGuides();
-    for (const auto& line : messages.said()) warnings << "vortel-cli: warning: " << line << '\n';
+    for (const auto& line : messages.said())
+        warnings << "vortel-cli: " << fillText(VORTEL_EN("CommandLine", "warning: %1"), line) << '\n';
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "document/StockResources.h"
 #include "panels/presets/Panels.h"
+#include "platform/Texts.h"
 
 namespace vortel::cli {
 
@@ -14,7 +15,7 @@ void applyPresets(TFontFX& engine, const Options& options, std::ostream& err) {
     if (options.style) panels.ApplyMainStyle(*options.style);
     if (options.random) {
         const uint32_t seed = panels.GenerateRandomEffect(options.randomSeed);
-        err << "vortel-cli: random seed " << seed << '\n';
+        err << "vortel-cli: " << fillText(VORTEL_EN("CommandLine", "random seed %1"), seed) << '\n';
     }
     if (options.guidePreset) panels.ApplyGuidePreset(*options.guidePreset);
     if (options.bevelPreset) panels.ApplyBevelPreset(*options.bevelPreset);

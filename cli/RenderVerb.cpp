@@ -7,6 +7,7 @@
 #include "document/FileBytes.h"
 #include "document/ImagePng.h"
 #include "engine/Transparent.h"
+#include "platform/Texts.h"
 
 namespace vortel::cli {
 namespace {
@@ -29,13 +30,17 @@ bool endsWithPng(const std::string& path) {
 }
 
 void checkRenderOptions(const Options& options) {
-    if (!options.output) throw UsageError("render needs -o FILE (.png, .jpg, .vtl, ...; see --help)");
+    if (!options.output)
+        throw UsageError(VORTEL_EN("CommandLine", "render needs -o FILE (.png, .jpg, .vtl, ...; see --help)"));
     outputKind(*options.output);
-    if (options.json) throw UsageError("render writes an image; --json is not used");
-    if (options.pngEffortGiven && !endsWithPng(*options.output)) throw UsageError("--png-effort applies to a .png picture");
+    if (options.json) throw UsageError(VORTEL_EN("CommandLine", "render writes an image; --json is not used"));
+    if (options.pngEffortGiven && !endsWithPng(*options.output))
+        throw UsageError(VORTEL_EN("CommandLine", "--png-effort applies to a .png picture"));
     if (options.transparent) {
-        if (!endsWithPng(*options.output)) throw UsageError("--transparent writes a .png picture");
-        if (options.quality == Quality::Draft) throw UsageError("--transparent needs the normal or smooth quality");
+        if (!endsWithPng(*options.output))
+            throw UsageError(VORTEL_EN("CommandLine", "--transparent writes a .png picture"));
+        if (options.quality == Quality::Draft)
+            throw UsageError(VORTEL_EN("CommandLine", "--transparent needs the normal or smooth quality"));
     }
 }
 
@@ -69,7 +74,7 @@ int renderOnce(const Options& options, std::ostream& err) {
         writeOutput(engine, canvas, options, *options.output, err);
     }
     if (!refused) return 0;
-    err << "vortel-cli: warning: " << *refused << '\n';
+    err << "vortel-cli: " << fillText(VORTEL_EN("CommandLine", "warning: %1"), *refused) << '\n';
     return 3;
 }
 

@@ -17,6 +17,7 @@
 #include "document/ImageJpeg.h"
 #include "document/StockResources.h"
 #include "reslib/vortelres.h"
+#include "platform/Texts.h"
 
 namespace vortel::cli {
 namespace {
@@ -26,9 +27,9 @@ std::string sizeText(int64_t width, int64_t height) { return std::to_string(widt
 // The icon's first directory entry: a side of 0 stands for 256.
 std::string iconKind(std::span<const uint8_t> bytes) {
     ByteReader in(bytes);
-    if (in.readU16() != 0 || in.readU16() != 1) throw ImageError("not an icon file");
+    if (in.readU16() != 0 || in.readU16() != 1) throw ImageError(VORTEL_EN("CommandLine", "not an icon file"));
     const uint16_t count = in.readU16();
-    if (count == 0) throw ImageError("icon file holds no image");
+    if (count == 0) throw ImageError(VORTEL_EN("CommandLine", "icon file holds no image"));
     const int width = in.readU8(), height = in.readU8();
     in.skip(4);
     const uint16_t bits = in.readU16();
@@ -52,7 +53,7 @@ std::string kindOf(const VortelResourceEntry& entry) {
         return "bmp " + std::to_string(header.bitCount) + "-bit " + sizeText(header.width, header.height);
     }
     if (type == "ICON") return iconKind(bytes);
-    return "unknown type";
+    return VORTEL_EN("CommandLine", "unknown type");
 }
 
 // Lists every resource. Throws, naming them, when any cannot be read: the library is broken.
@@ -67,19 +68,23 @@ void listResources(ModuleHandle module, std::ostream& out) {
             damaged += std::string(damaged.empty() ? "" : "; ") + entry.name + ": " + e.what();
             continue;
         }
-        char line[160];
-        std::snprintf(line, sizeof line, "%-8s %-12s %-18s %7u bytes\n", entry.type, entry.name, kind.c_str(),
-                      entry.size);
-        out << line;
+        char columns[160], size[16];
+        std::snprintf(columns, sizeof columns, "%-8s %-12s %-18s ", entry.type, entry.name, kind.c_str());
+        std::snprintf(size, sizeof size, "%7u", entry.size);
+        out << columns << fillText(VORTEL_EN("CommandLine", "%1 bytes"), size) << '\n';
     }
-    if (!damaged.empty()) throw std::runtime_error("stock images cannot be read (rebuild the library): " + damaged);
+    if (!damaged.empty())
+        throw std::runtime_error(
+            fillText(VORTEL_EN("CommandLine", "stock images cannot be read (rebuild the library): %1"), damaged));
 }
 
 void printCounts(std::ostream& out) {
     const uint32_t imprints = GetMaxImprintFromDLL();
-    out << "\ntextures: " << GetMaxTextureFromDLL() << " (GetMaxTextureFromDLL)\n"
-        << "imprints: " << (imprints & 0xFFFF) << " 8x8, " << (imprints >> 16) << " X series (GetMaxImprintFromDLL)\n"
-        << "version:  " << GetDLLVersion() << " (GetDLLVersion)\n";
+    out << '\n'
+        << fillText(VORTEL_EN("CommandLine", "textures: %1 (GetMaxTextureFromDLL)\n"
+                                             "imprints: %2 8x8, %3 X series (GetMaxImprintFromDLL)\n"
+                                             "version:  %4 (GetDLLVersion)\n"),
+                    GetMaxTextureFromDLL(), imprints & 0xFFFF, imprints >> 16, GetDLLVersion());
 }
 
 // Pictures placed left to right in rows no wider than `maxWidth`, `gap` pixels apart.
@@ -182,9 +187,10 @@ bool sheetFormat(const std::string& path) {
 // Everything is gathered before anything is written, so a failure prints nothing but its message.
 int runResources(const Options& options, std::ostream& out, std::ostream&) {
     if (options.output)
-        throw UsageError("resources writes its list to standard output; use --sheet FILE for a picture");
+        throw UsageError(
+            VORTEL_EN("CommandLine", "resources writes its list to standard output; use --sheet FILE for a picture"));
     if (options.sheet && !sheetFormat(*options.sheet))
-        throw UsageError("--sheet: the file name must end in .png or .bmp");
+        throw UsageError(VORTEL_EN("CommandLine", "--sheet: the file name must end in .png or .bmp"));
     const ModuleHandle module = stockModule();
     std::ostringstream listing;
     listResources(module, listing);

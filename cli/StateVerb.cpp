@@ -4,6 +4,7 @@
 #include "cli/Errors.h"
 #include "cli/Pipeline.h"
 #include "cli/Verbs.h"
+#include "platform/Texts.h"
 
 namespace vortel::cli {
 namespace {
@@ -16,7 +17,7 @@ void printText(const nlohmann::json& state, std::ostream& out) {
 }  // namespace
 
 int runInspect(const Options& options, std::ostream& out, std::ostream& err) {
-    if (options.output) throw UsageError("inspect writes to standard output; -o is not used");
+    if (options.output) throw UsageError(VORTEL_EN("CommandLine", "inspect writes to standard output; -o is not used"));
     TFontFX engine(imageRect(options));
     configureEngine(engine, options, err);
     Canvas canvas(engine.ImageRect.width(), engine.ImageRect.height());

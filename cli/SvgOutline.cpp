@@ -5,12 +5,13 @@
 
 #include "engine/UserMessages.h"
 #include "platform/Path.h"
+#include "platform/Texts.h"
 
 namespace vortel::cli {
 namespace {
 
 [[noreturn]] void malformed(size_t index, const std::string& why) {
-    throw VortelError("outline point " + std::to_string(index) + ": " + why);
+    throw VortelError(fillText(VORTEL_EN("CommandLine", "outline point %1: %2"), index, why));
 }
 
 void appendPoint(std::string& d, Point p) {
@@ -42,18 +43,18 @@ std::string outlinePathData(const TFontFX& engine) {
         if (kind == PT_MOVETO) {
             d += d.empty() ? "M" : " M";
         } else if (d.empty()) {
-            malformed(i, "the outline does not start with a move");
+            malformed(i, VORTEL_EN("CommandLine", "the outline does not start with a move"));
         } else if (kind == PT_LINETO) {
             d += " L";
         } else if (kind == PT_BEZIERTO) {
             used = 3;
-            if (i + used > count) malformed(i, "a Bézier needs three points");
+            if (i + used > count) malformed(i, VORTEL_EN("CommandLine", "a Bézier needs three points"));
             for (size_t k = 1; k < used; ++k) {
-                if ((types[i + k] & ~PT_CLOSEFIGURE) != PT_BEZIERTO) malformed(i + k, "a Bézier needs three points");
+                if ((types[i + k] & ~PT_CLOSEFIGURE) != PT_BEZIERTO) malformed(i + k, VORTEL_EN("CommandLine", "a Bézier needs three points"));
             }
             d += " C";
         } else {
-            malformed(i, "unknown point type " + std::to_string(types[i]));
+            malformed(i, fillText(VORTEL_EN("CommandLine", "unknown point type %1"), types[i]));
         }
         bool closes = false;
         for (size_t k = 0; k < used; ++k) {

@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "cli/Errors.h"
+#include "cli/Language.h"
 #include "cli/Options.h"
 #include "cli/Verbs.h"
+#include "platform/Texts.h"
 
 namespace {
 
@@ -24,7 +26,7 @@ const std::map<std::string, Verb> verbs = {
 
 // Exactly one line per failure, whatever the message held, so scripts can rely on it.
 int fail(const std::string& message, int status) {
-    std::string line = message;
+    std::string line = vortel::cli::shownMessage(message);
     for (char& c : line) {
         if (c == '\n' || c == '\r') c = ' ';
     }
@@ -39,16 +41,18 @@ int run(const std::vector<std::string>& args) {
         return 0;
     }
     const auto verb = verbs.find(options.verb);
-    if (verb == verbs.end()) throw vortel::cli::UsageError("unknown verb '" + options.verb + "'; see --help");
+    if (verb == verbs.end()) throw vortel::cli::UsageError(
+            vortel::fillText(VORTEL_EN("CommandLine", "unknown verb '%1'; see --help"), options.verb));
     const int status = verb->second(options, std::cout, std::cerr);
     std::cout.flush();
-    if (!std::cout) throw std::runtime_error("cannot write to standard output");
+    if (!std::cout) throw std::runtime_error(VORTEL_EN("CommandLine", "cannot write to standard output"));
     return status;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    vortel::cli::speak(vortel::cli::languageFromEnvironment());
     try {
         return run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const vortel::cli::UsageError& e) {
@@ -58,6 +62,6 @@ int main(int argc, char** argv) {
     } catch (const std::exception& e) {
         return fail(e.what(), 1);
     } catch (...) {
-        return fail("unexpected failure", 1);
+        return fail(VORTEL_EN("CommandLine", "unexpected failure"), 1);
     }
 }

@@ -16,7 +16,7 @@ namespace vortel {
 class FileReadError : public ImageError {
 public:
     FileReadError(const std::string& path, const std::string& reason)
-        : ImageError("cannot read " + path + ": " + reason), reason_(reason) {}
+        : ImageError(fillText(VORTEL_EN("Errors", "cannot read %1: %2"), path, reason)), reason_(reason) {}
     const std::string& reason() const { return reason_; }
 
 private:

@@ -82,7 +82,7 @@ Bitmap loadImage(const std::string& path) {
 void saveImage(const std::string& path, const Bitmap& bitmap) {
     const auto format = formatForPath(path);
     if (!format || !canSave(*format)) {
-        throw ImageError("cannot save " + path + ": the name must end in .png, .bmp or .jpg");
+        throw ImageError(fillText(VORTEL_EN("Errors", "cannot save %1: the name must end in .png, .bmp or .jpg"), path));
     }
     switch (*format) {
     case ImageFormat::Png: writeFileAtomically(path, encodePng(bitmap)); return;

@@ -89,8 +89,8 @@ std::pair<int, bool> acrossCorner(int guide, bool atFirst) {
 }
 
 std::string percentStatus(int32_t index, Point p, int32_t width, int32_t height) {
-    return "Punkt " + std::to_string(index) + ", " + std::to_string(mulDiv(p.x, 100, width)) + "%, " +
-           std::to_string(mulDiv(p.y, 100, height)) + "%";
+    return composeMessage(VORTEL_TEXT("Messages", "Punkt %1, %2%, %3%"), index, mulDiv(p.x, 100, width),
+                          mulDiv(p.y, 100, height));
 }
 }  // namespace
 

@@ -44,8 +44,8 @@ private:
 FontPtr createNotingSubstitution(const LogFont& lf, const std::string& text, UserMessages& messages) {
     FontPtr font = vortel::Font::create(lf, layoutText(text));
     if (font->substituted()) {
-        messages.status(0, "Schriftart \"" + lf.faceName() + "\" nicht installiert, ersetzt durch \"" +
-                               font->familyName() + "\"");
+        messages.status(0, composeMessage(VORTEL_TEXT("Messages", "Schriftart \"%1\" nicht installiert, ersetzt durch \"%2\""),
+                                          lf.faceName(), font->familyName()));
     }
     return font;
 }

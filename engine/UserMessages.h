@@ -4,17 +4,24 @@
 #include <string>
 #include <vector>
 
+#include "platform/Texts.h"
+
 namespace vortel {
 
 enum class MessageIcon { Error, Warning, Information, Question };
 
-// A fixed text the program shows, marked for the translation files (lupdate reads it as
-// QT_TRANSLATE_NOOP). It stays the German text here; the Qt program looks it up in `context`
-// ("Messages") when it shows it, the command line prints it as it is.
-#define VORTEL_TEXT(context, text) text
+// VORTEL_TEXT("Messages", ...) marks a fixed text, composeMessage a text with names or numbers in
+// it (platform/Texts.h). Fixed texts stay German here and are looked up where they are shown; a
+// composed one is translated whole when it is made.
 
 // The status bar's panel number for its simple mode: one text over the whole bar.
 inline constexpr int StatusSimple = -1;
+
+// The status text of a texture or imprint file that cannot be read; the panels drop it from their
+// list (panels/presets). Here, with the engine's texts, so the translation files find it.
+inline std::string damagedFileStatus(const std::string& name) {
+    return composeMessage(VORTEL_TEXT("Messages", "Defekte Datei: %1"), name);
+}
 
 // Everything the engine says to the user goes through here: message boxes, the internal
 // diagnostics (a message with a number, processing goes on) and status-bar texts. The Qt program

@@ -115,12 +115,28 @@
         <translation>Beim Schreiben der Datei ist ein Fehler aufgetreten.</translation>
     </message>
     <message>
-        <source>Der Text ist zu lang, um gespeichert zu werden.</source>
-        <translation>Der Text ist zu lang, um gespeichert zu werden.</translation>
+        <source>Punkt %1, %2%, %3%</source>
+        <translation>Punkt %1, %2%, %3%</translation>
     </message>
     <message>
-        <source>Verwenden Sie kleinere Texturen; die Datei wurde nicht verändert.</source>
-        <translation>Verwenden Sie kleinere Texturen; die Datei wurde nicht verändert.</translation>
+        <source>Schriftart &quot;%1&quot; nicht installiert, ersetzt durch &quot;%2&quot;</source>
+        <translation>Schriftart &quot;%1&quot; nicht installiert, ersetzt durch &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Defekte Datei: %1</source>
+        <translation>Defekte Datei: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist keine Vortel-Datei!</source>
+        <translation>&quot;%1&quot; ist keine Vortel-Datei!</translation>
+    </message>
+    <message>
+        <source>Der Text ist zu lang, um gespeichert zu werden.<byte value="xd"/>Ein Dokument nimmt höchstens %1 KB Text auf; die Datei wurde nicht verändert.</source>
+        <translation>Der Text ist zu lang, um gespeichert zu werden.<byte value="xd"/>Ein Dokument nimmt höchstens %1 KB Text auf; die Datei wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>Das Dokument wäre mit %1 MB zu groß, um wieder geöffnet zu werden.<byte value="xd"/>Verwenden Sie kleinere Texturen; die Datei wurde nicht verändert.</source>
+        <translation>Das Dokument wäre mit %1 MB zu groß, um wieder geöffnet zu werden.<byte value="xd"/>Verwenden Sie kleinere Texturen; die Datei wurde nicht verändert.</translation>
     </message>
 </context>
 <context>

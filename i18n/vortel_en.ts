@@ -115,12 +115,28 @@
         <translation>An error occurred while writing the file.</translation>
     </message>
     <message>
-        <source>Der Text ist zu lang, um gespeichert zu werden.</source>
-        <translation>The text is too long to be saved.</translation>
+        <source>Punkt %1, %2%, %3%</source>
+        <translation>Point %1, %2%, %3%</translation>
     </message>
     <message>
-        <source>Verwenden Sie kleinere Texturen; die Datei wurde nicht verändert.</source>
-        <translation>Use smaller textures; the file was not changed.</translation>
+        <source>Schriftart &quot;%1&quot; nicht installiert, ersetzt durch &quot;%2&quot;</source>
+        <translation>Font &quot;%1&quot; not installed, replaced by &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Defekte Datei: %1</source>
+        <translation>Damaged file: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist keine Vortel-Datei!</source>
+        <translation>&quot;%1&quot; is not a Vortel file!</translation>
+    </message>
+    <message>
+        <source>Der Text ist zu lang, um gespeichert zu werden.<byte value="xd"/>Ein Dokument nimmt höchstens %1 KB Text auf; die Datei wurde nicht verändert.</source>
+        <translation>The text is too long to be saved.<byte value="xd"/>A document holds at most %1 KB of text; the file was not changed.</translation>
+    </message>
+    <message>
+        <source>Das Dokument wäre mit %1 MB zu groß, um wieder geöffnet zu werden.<byte value="xd"/>Verwenden Sie kleinere Texturen; die Datei wurde nicht verändert.</source>
+        <translation>At %1 MB the document would be too large to be opened again.<byte value="xd"/>Use smaller textures; the file was not changed.</translation>
     </message>
 </context>
 <context>

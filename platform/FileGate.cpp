@@ -12,10 +12,33 @@
 #include <unistd.h>
 
 namespace vortel {
+
+std::string systemErrorText(int error) {
+    // The texts are the C library's own (a test holds them to strerror), marked for translation.
+    switch (error) {
+    case ENOENT: return VORTEL_EN("Errors", "No such file or directory");
+    case EACCES: return VORTEL_EN("Errors", "Permission denied");
+    case EPERM: return VORTEL_EN("Errors", "Operation not permitted");
+    case EISDIR: return VORTEL_EN("Errors", "Is a directory");
+    case ENOTDIR: return VORTEL_EN("Errors", "Not a directory");
+    case ENOSPC: return VORTEL_EN("Errors", "No space left on device");
+    case EROFS: return VORTEL_EN("Errors", "Read-only file system");
+    case EEXIST: return VORTEL_EN("Errors", "File exists");
+    case ENAMETOOLONG: return VORTEL_EN("Errors", "File name too long");
+    case ELOOP: return VORTEL_EN("Errors", "Too many levels of symbolic links");
+    case EMFILE: return VORTEL_EN("Errors", "Too many open files");
+    case EIO: return VORTEL_EN("Errors", "Input/output error");
+    case EFBIG: return VORTEL_EN("Errors", "File too large");
+    case EDQUOT: return VORTEL_EN("Errors", "Disk quota exceeded");
+    case ENOMEM: return VORTEL_EN("Errors", "Cannot allocate memory");
+    default: return std::strerror(error);
+    }
+}
+
 namespace {
 
 [[noreturn]] void failWrite(const std::string& path, int error, bool created) {
-    throw FileWriteError(path, std::strerror(error), created);
+    throw FileWriteError(path, systemErrorText(error), created);
 }
 
 bool writeAll(int fd, std::span<const uint8_t> content) {
@@ -46,17 +69,16 @@ GatedFile::GatedFile(const std::string& path, uint64_t maxBytes) : path_(path) {
     // below could refuse it. It is cleared again for the reads of a regular file, which it does
     // not affect anyway.
     fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd_ < 0) throw FileGateError(path, std::strerror(errno));
+    if (fd_ < 0) throw FileGateError(path, systemErrorText(errno));
     struct stat info {};
-    const char* refusal = nullptr;
-    if (::fstat(fd_, &info) != 0) refusal = std::strerror(errno);
-    else if (S_ISDIR(info.st_mode)) refusal = "is a folder, not a file";
-    else if (!S_ISREG(info.st_mode)) refusal = "not a regular file";
-    else if (uint64_t(info.st_size) > maxBytes) refusal = "file is too large";
-    if (refusal) {
-        const std::string reason = refusal;
+    std::string refusal;
+    if (::fstat(fd_, &info) != 0) refusal = systemErrorText(errno);
+    else if (S_ISDIR(info.st_mode)) refusal = VORTEL_EN("Errors", "is a folder, not a file");
+    else if (!S_ISREG(info.st_mode)) refusal = VORTEL_EN("Errors", "not a regular file");
+    else if (uint64_t(info.st_size) > maxBytes) refusal = VORTEL_EN("Errors", "file is too large");
+    if (!refusal.empty()) {
         ::close(fd_);
-        throw FileGateError(path, reason);
+        throw FileGateError(path, refusal);
     }
     ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
     size_ = uint64_t(info.st_size);
@@ -69,8 +91,8 @@ void GatedFile::readInto(uint8_t* out) {
     while (done < size_) {
         const ssize_t n = ::pread(fd_, out + done, size_t(size_ - done), off_t(done));
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) throw FileGateError(path_, std::strerror(errno));
-        if (n == 0) throw FileGateError(path_, "file shrank while being read");
+        if (n < 0) throw FileGateError(path_, systemErrorText(errno));
+        if (n == 0) throw FileGateError(path_, VORTEL_EN("Errors", "file shrank while being read"));
         done += uint64_t(n);
     }
 }
@@ -137,7 +159,10 @@ static Temporary openTemporaryBeside(const std::string& path) {
     const std::string target = writeTarget(path);
     struct stat info {};
     if (::stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
-        throw FileWriteError(path, S_ISDIR(info.st_mode) ? "is a folder, not a file" : "not a regular file", false);
+        throw FileWriteError(path,
+                             S_ISDIR(info.st_mode) ? VORTEL_EN("Errors", "is a folder, not a file")
+                                                   : VORTEL_EN("Errors", "not a regular file"),
+                             false);
     const std::string pattern = target + ".tmp-XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');

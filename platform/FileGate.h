@@ -12,13 +12,20 @@
 #include <string>
 #include <vector>
 
+#include "platform/Texts.h"
+
 namespace vortel {
+
+// The system's words for an error number (strerror's, in the language spoken where the command
+// line's catalogue has them: the errors of files named here; any other as strerror says it).
+std::string systemErrorText(int error);
 
 // A file that the gate refused or could not read; reason() is the system's words for why.
 class FileGateError : public std::runtime_error {
 public:
     FileGateError(const std::string& path, const std::string& reason)
-        : std::runtime_error("cannot read " + path + ": " + reason), path_(path), reason_(reason) {}
+        : std::runtime_error(fillText(VORTEL_EN("Errors", "cannot read %1: %2"), path, reason)), path_(path),
+          reason_(reason) {}
     const std::string& path() const { return path_; }
     const std::string& reason() const { return reason_; }
 
@@ -62,7 +69,8 @@ std::string writeTarget(const std::string& path);
 class FileWriteError : public std::runtime_error {
 public:
     FileWriteError(const std::string& path, const std::string& reason, bool created)
-        : std::runtime_error("cannot write " + path + ": " + reason), reason_(reason), created_(created) {}
+        : std::runtime_error(fillText(VORTEL_EN("Errors", "cannot write %1: %2"), path, reason)), reason_(reason),
+          created_(created) {}
     const std::string& reason() const { return reason_; }
     bool created() const { return created_; }
 

@@ -22,6 +22,7 @@
 #include "platform/FontList.h"
 #include "platform/FontMatchCache.h"
 #include "platform/Numeric.h"
+#include "platform/Texts.h"
 
 namespace vortel {
 
@@ -67,7 +68,7 @@ std::shared_ptr<LoadedFace> loadFace(const std::string& file, int index) {
     auto face = std::make_shared<LoadedFace>();
     face->library = ftLibrary();
     if (FT_New_Face(face->library->lib, file.c_str(), index, &face->ft) != 0 || !FT_IS_SCALABLE(face->ft))
-        throw FontError("cannot load font file \"" + file + "\"");
+        throw FontError(fillText(VORTEL_EN("Errors", "cannot load font file \"%1\""), file));
     hb_blob_t* blob = hb_blob_create_from_file(file.c_str());
     face->hbFace = hb_face_create(blob, static_cast<unsigned>(index));
     hb_blob_destroy(blob);
@@ -194,12 +195,12 @@ FaceMatch matchFace(const LogFont& lf, std::u32string_view cover) {
                         : PatternPtr(nullptr, FcPatternDestroy);
         found.substituted = true;
     }
-    if (!match) throw FontError("unknown font face \"" + name + "\"");
+    if (!match) throw FontError(fillText(VORTEL_EN("Errors", "unknown font face \"%1\""), name));
     FcChar8 *family = nullptr, *file = nullptr;
     if (FcPatternGetString(match.get(), FC_FAMILY, 0, &family) == FcResultMatch)
         found.family = reinterpret_cast<const char*>(family);
     if (FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch)
-        throw FontError("font face \"" + name + "\" has no file");
+        throw FontError(fillText(VORTEL_EN("Errors", "font face \"%1\" has no file"), name));
     found.file = reinterpret_cast<const char*>(file);
     FcPatternGetInteger(match.get(), FC_INDEX, 0, &found.index);
     const CachedFaceMatch answer{found.family, found.file, found.index, found.substituted};
@@ -415,7 +416,7 @@ Font::~Font() = default;
 
 Font::Font(const LogFont& lf, std::u32string_view cover) : logFont_(lf), impl_(std::make_unique<Impl>()) {
     if (std::abs(double(lf.lfHeight)) > kMaxLogicalSize || std::abs(double(lf.lfWidth)) > kMaxLogicalSize)
-        throw FontError("font size out of range");
+        throw FontError(VORTEL_EN("Errors", "font size out of range"));
     const FaceMatch match = matchFace(lf, cover);
     family_ = match.family;
     file_ = match.file;

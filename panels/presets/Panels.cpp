@@ -28,7 +28,7 @@ bool EffectPanels::LoadListPicture(std::vector<std::string>& list, int index, Bi
     if (index < 0 || size_t(index) >= list.size()) return false;
     PictureResult loaded = LoadEntryPicture(stock_, list[size_t(index)]);
     if (!loaded.ok) {
-        engine_.messages().status(StatusSimple, "Defekte Datei: " + EntryFileName(list[size_t(index)]));
+        engine_.messages().status(StatusSimple, damagedFileStatus(EntryFileName(list[size_t(index)])));
         list.erase(list.begin() + index);
         return false;
     }

@@ -1,5 +1,6 @@
 #pragma once
-// Runs the built program the way a user or a script does, in a private scratch directory.
+// Runs the built program the way a user or a script does, in a private scratch directory, in English
+// (LANGUAGE=en, whatever the machine's locale) unless `language` says otherwise.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -43,7 +44,7 @@ protected:
     void TearDown() override { fs::remove_all(dir); }
 
     Outcome run(const std::vector<std::string>& args) {
-        std::string cmd = quoted(std::string(VORTEL_BIN_DIR) + "/vortel-cli");
+        std::string cmd = "LANGUAGE=" + testing::quoted(language) + " " + quoted(std::string(VORTEL_BIN_DIR) + "/vortel-cli");
         for (const auto& a : args) cmd += " " + quoted(a);
         cmd += " >" + quoted(dir / "stdout") + " 2>" + quoted(dir / "stderr");
         const int raw = std::system(cmd.c_str());
@@ -67,6 +68,7 @@ protected:
     }
 
     fs::path dir;
+    std::string language = "en";
 };
 
 }  // namespace vortel::testing

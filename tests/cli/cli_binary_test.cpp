@@ -124,7 +124,7 @@ TEST_F(CliBinary, MissingFaceIsAWarningAndTheDocumentKeepsItsName) {
     const std::string substitute = state["FontFace"];
     EXPECT_NE(substitute, face);
     const std::string warning =
-        "vortel-cli: warning: Schriftart \"" + face + "\" nicht installiert, ersetzt durch \"" + substitute + "\"\n";
+        "vortel-cli: warning: Font \"" + face + "\" not installed, replaced by \"" + substitute + "\"\n";
     EXPECT_EQ(r.err, warning);
     EXPECT_EQ(rendered.err, warning);
 }
@@ -137,7 +137,7 @@ TEST_F(CliBinary, ColourOnlyFaceIsReplacedWithAWarning) {
     const Outcome r = run({"render", "--text", "x", "--set", R"(LogFont={"lfFaceName":"Noto Color Emoji"})", "-o", picture.string()});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(fs::exists(picture));
-    const std::regex warning("vortel-cli: warning: Schriftart \"Noto Color Emoji\" nicht installiert, ersetzt durch \"([^\"]+)\"\n");
+    const std::regex warning("vortel-cli: warning: Font \"Noto Color Emoji\" not installed, replaced by \"([^\"]+)\"\n");
     std::smatch m;
     ASSERT_TRUE(std::regex_match(r.err, m, warning)) << r.err;
     EXPECT_NE(m[1], "Noto Color Emoji");
@@ -181,7 +181,7 @@ TEST_F(CliBinary, DecorativeStandInIsNeverASymbolFace) {
         EXPECT_NE(standIn, dingbats);
         EXPECT_FALSE(vortel::IsSymbolFamily(standIn)) << standIn;
         EXPECT_TRUE(vortel::FamilyCoversText(standIn, U"Hallo Welt")) << standIn;
-        EXPECT_NE(r.err.find("ersetzt durch \"" + standIn + "\""), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("replaced by \"" + standIn + "\""), std::string::npos) << r.err;
     }
 }
 

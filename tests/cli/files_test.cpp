@@ -83,7 +83,7 @@ TEST_F(CliBinary, BadInputsAndOutputsAreOneLineErrors) {
                                        "..............................................................";
     const auto r = run({"render", (dir / "fake.vtl").string(), "-o", (dir / "x.png").string()});
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("ist keine Vortel-Datei!"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("is not a Vortel file!"), std::string::npos) << r.err;
     expectFailure({"render", (dir / "missing.vtl").string(), "-o", (dir / "x.png").string()}, 1);
     EXPECT_FALSE(std::filesystem::exists(dir / "x.png"));
 }
