@@ -3,7 +3,7 @@
 # bevel, and the bevel's Size slider is dragged by its handle with xdotool, one step every 50 ms,
 # while the screen is dumped as fast as xwd allows (about every 100 ms). Writes the dumps as PNG
 # and times.txt (seconds since the press, and whether the picture differs from the dump before)
-# to OUT (default out/live-drag). Exits 1 when the picture did not
+# to OUT (default out/live-drag), and series.png: the dumps that changed side by side. Exits 1 when the picture did not
 # change while the mouse button was still down. Not part of CI: it needs an X server.
 #   bash tests/gui/live-drag-xvfb.sh [path/to/vortel] [OUT]
 set -euo pipefail
@@ -13,6 +13,7 @@ cli=$(dirname "$program")/vortel-cli
 out=${2:-out/live-drag}
 shot_tool=tests/gui/xshot.py
 
+export LANGUAGE=${LANGUAGE:-de}  # the slider's place is measured on the German window
 settings='[Options]\nTipOfDay=0\nProfi=1\nLivePreview=1\n'
 source tests/gui/xvfb-start.sh
 rm -f "$out"/*.png "$out/times.txt"
@@ -62,5 +63,7 @@ while read -r n t; do
 done < "$work/stamps"
 python3 "$shot_tool" png "$work/rest.xwd" "$out/rest.png"
 cat "$out/times.txt"
+# The changed dumps side by side, the window's picture and its bevel page (needs PIL).
+/usr/bin/python3 tests/gui/series.py "$out/series.png" "$out" "$X" "$Y" 640 440 || true
 echo "the picture changed $changed_while_down times while the button was down"
 [ "$changed_while_down" -gt 0 ]
