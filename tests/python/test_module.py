@@ -149,6 +149,19 @@ class ModuleTest(unittest.TestCase):
                 self.assertEqual("vortel-cli: " + str(caught.exception), run.stderr.strip())
                 self.assertIsInstance(caught.exception, OSError if run.returncode == 1 else ValueError)
 
+    def test_refused_warp_raises_and_save_still_writes_the_background(self):
+        job, args = {"size": "60x30", "settings": {"GuidePoints": [[], [], [], []]}}, ["--size", "60x30", "--set",
+                                                                                      "GuidePoints=[[],[],[],[]]"]
+        theirs, mine = self.dir / "cli.png", self.dir / "module.png"
+        run = cli("render", *args, "-o", str(theirs))
+        self.assertEqual(run.returncode, 3, run.stderr)
+        message = run.stderr.strip().removeprefix("vortel-cli: warning: ")
+        for call in (vortel.render, lambda j: vortel.save(j, mine), vortel.inspect):
+            with self.subTest(call), self.assertRaises(vortel.WarpRefused) as caught:
+                call(job)
+            self.assertEqual(str(caught.exception), message)
+        self.assertEqual(mine.read_bytes(), theirs.read_bytes())
+
     def test_what_is_not_a_job(self):
         for job, kind in [(["text", "a"], TypeError), ({"text": object()}, vortel.JobError),
                           ({1: "a"}, vortel.JobError), ({"output": "a.png"}, vortel.JobError)]:
