@@ -59,6 +59,9 @@ Json toJson(py::handle value, int depth) {
         }
     }
     if (py::isinstance<py::float_>(value)) return value.cast<double>();
+    // NumPy's integers and the like: whatever Python itself takes as an index.
+    if (py::hasattr(value, "__index__") && !py::isinstance<py::str>(value))
+        return toJson(py::module_::import("operator").attr("index")(value), depth + 1);
     if (py::isinstance<py::str>(value)) return value.cast<std::string>();
     if (py::isinstance<py::dict>(value)) {
         Json object = Json::object();
@@ -75,7 +78,7 @@ Json toJson(py::handle value, int depth) {
         return array;
     }
     // Paths (pathlib and anything else with __fspath__) stand for their names.
-    if (py::hasattr(value, "__fspath__")) return toJson(py::module_::import("os").attr("fspath")(value), depth + 1);
+    if (py::hasattr(value, "__fspath__")) return toJson(py::module_::import("os").attr("fsdecode")(value), depth + 1);
     throw NotAJob{"a job holds JSON values: strings, numbers, true/false, lists and dicts, not " +
                   py::str(py::type::of(value).attr("__name__")).cast<std::string>()};
 }
@@ -185,7 +188,7 @@ py::array render(const py::handle& job) {
 
 void save(const py::handle& job, const py::object& path) {
     const std::string line = checkedJobLine(job);
-    const std::string target = py::str(py::module_::import("os").attr("fspath")(path)).cast<std::string>();
+    const std::string target = py::module_::import("os").attr("fsdecode")(path).cast<std::string>();
     // The render verb reports a refused warp as its last warning, after writing the background.
     const std::string refusal = unlocked([&](std::ostream& said) {
         const cli::Options options = jobOptions("render", line, {"-o", target});

@@ -85,7 +85,7 @@ class ModuleTest(unittest.TestCase):
         vortel.save({"presets": {"bevel": 7}}, bevel)
         table = PICTURE_JOBS + [
             ("document input", {"inputs": [document]}, [str(document)]),
-            ("style file input", {"inputs": str(bevel), "text": "Stil", "size": "160x80"},
+            ("style file input", {"inputs": str(bevel), "text": "Stil", "size": (np.int64(160), 80)},
              [str(bevel), "--text", "Stil", "--size", "160x80"]),
         ]
         for name, job, args in table:
