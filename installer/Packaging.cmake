@@ -15,7 +15,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 # The Python module (python/) is built for the system's Python 3 and uses NumPy; the programs do not
 # need either.
 if(TARGET _vortel)
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "python3 (>= ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}), python3 (<< ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}.99), python3-numpy")
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "${VORTEL_PYTHON_DEPENDS}")
 endif()
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/vortel")
 # Only the programs, the library and their data: the tests' and benchmarks' targets stay out.
