@@ -277,6 +277,9 @@ PyObject* newException(py::module_& m, const char* name, PyObject* bases, const 
 
 PYBIND11_MODULE(_vortel, m) {
     using namespace vortel::python;
+    // The docstrings' first lines give the signatures in Python's terms (a dict, not a handle).
+    py::options options;
+    options.disable_function_signatures();
     m.doc() = "The Vortel renderer: the jobs of `vortel-cli batch` as dicts, rendered in this process.";
 
     errorType = newException(m, "Error", nullptr,
@@ -298,7 +301,7 @@ PYBIND11_MODULE(_vortel, m) {
                                "for a missing one.");
 
     m.def("render", &render, py::arg("job"),
-          R"(render(job) -> numpy.ndarray
+          R"(render(job: dict) -> numpy.ndarray
 
 Renders one job and returns its picture: height x width x 3 (RGB) uint8, or x 4 (RGBA) when the
 job says "transparent": true. The pixels are those `vortel-cli render -o FILE.png` writes for the
@@ -306,13 +309,13 @@ same job. `job` holds the keys of a JSON-lines batch job except "output": text, 
 presets, settings, textures, imprint, quality, transparent (jpeg-quality and png-effort are
 accepted and do not change the picture). Raises JobError, FileError or WarpRefused.)");
     m.def("save", &save, py::arg("job"), py::arg("path"),
-          R"(save(job, path) -> None
+          R"(save(job: dict, path: str | os.PathLike) -> None
 
 Renders one job and writes it to `path` by its extension, byte for byte as
 `vortel-cli render -o PATH` does: .png .bmp .jpg, .vtl, .deform .bevel .color .shadow, .svg .pdf
 .emf .wmf; "jpeg-quality" and "png-effort" apply. Raises JobError, FileError or WarpRefused.)");
     m.def("inspect", &inspect, py::arg("job"),
-          R"(inspect(job) -> dict
+          R"(inspect(job: dict) -> dict
 
 The engine state after layout and warp, as `vortel-cli inspect --json` prints it for the job's
 inputs, size, text, presets and settings (the picture keys are not used). Raises JobError,
