@@ -54,6 +54,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--jobs", type=int, default=1000)
     parser.add_argument("--workers", type=int, default=2)
+    parser.add_argument("--rounds", type=int, default=1, help="pairs of runs a worker count, order alternating")
+    parser.add_argument("--skip-one", action="store_true", help="leave out the runs on one worker")
     parser.add_argument("--calls", type=int, default=2000)
     parser.add_argument("--cli", default=str(ROOT / "build/bin/vortel-cli"))
     options = parser.parse_args()
@@ -66,9 +68,15 @@ def main():
 
     work = jobs(options.jobs)
     with tempfile.TemporaryDirectory() as a, tempfile.TemporaryDirectory() as b:
-        for workers in sorted({1, options.workers}):
-            cli = batch_seconds(options.cli, work, pathlib.Path(a), workers)
-            mine = module_seconds(work, pathlib.Path(b), workers)
+        counts = [options.workers] if options.skip_one else sorted({1, options.workers})
+        for workers, round in [(w, r) for w in counts for r in range(options.rounds)]:
+            # The machine is shared: alternating which goes first spreads a change of load over both.
+            if round % 2 == 0:
+                cli = batch_seconds(options.cli, work, pathlib.Path(a), workers)
+                mine = module_seconds(work, pathlib.Path(b), workers)
+            else:
+                mine = module_seconds(work, pathlib.Path(b), workers)
+                cli = batch_seconds(options.cli, work, pathlib.Path(a), workers)
             same = all((pathlib.Path(a) / f"{i}.png").read_bytes() == (pathlib.Path(b) / f"{i}.png").read_bytes()
                        for i in range(0, len(work), max(1, len(work) // 20)))
             print(f"{len(work)} jobs, {workers} worker(s): batch {cli:6.2f} s, module {mine:6.2f} s "
