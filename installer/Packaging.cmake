@@ -12,6 +12,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# The Python module (python/) is built for the system's Python 3 and uses NumPy; the programs do not
+# need either.
+if(TARGET _vortel)
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "${VORTEL_PYTHON_DEPENDS}")
+endif()
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/vortel")
 # Only the programs, the library and their data: the tests' and benchmarks' targets stay out.
 set(CPACK_STRIP_FILES ON)

@@ -13,6 +13,7 @@ packages=(
   poppler-utils
   desktop-file-utils shared-mime-info lintian dpkg-dev
   python3-pil python3-numpy  # bench/look.py: pictures scaled down, transparent ones over a checkerboard
+  python3-dev pybind11-dev python3-pybind11  # the Python module (python/); its tests use numpy and PIL
   imagemagick linux-perf     # bench/side-by-side.sh: the peer renderer, and profiles
 )
 
