@@ -7,6 +7,7 @@
 #include "cli/Files.h"
 #include "cli/Pipeline.h"
 #include "engine/Transparent.h"
+#include "platform/Texts.h"
 
 namespace vortel::cli {
 namespace {
@@ -25,7 +26,7 @@ void applyImages(TFontFX& engine, const Options& options) {
 
 RenderedPicture renderPicture(const Options& options, std::ostream& err) {
     if (options.transparent && options.quality == Quality::Draft)
-        throw UsageError("--transparent needs the normal or smooth quality");
+        throw UsageError(VORTEL_EN("CommandLine", "--transparent needs the normal or smooth quality"));
     TFontFX engine(imageRect(options));
     configureEngine(engine, options, err);
     applyImages(engine, options);

@@ -14,11 +14,13 @@
 
 #include "cli/BatchJobs.h"
 #include "cli/Errors.h"
+#include "cli/Language.h"
 #include "cli/Options.h"
 #include "cli/PictureRender.h"
 #include "cli/Verbs.h"
 #include "engine/FontFX.h"
 #include "panels/presets/MainStyles.h"
+#include "platform/Texts.h"
 
 namespace py = pybind11;
 using Json = nlohmann::json;
@@ -105,11 +107,14 @@ cli::Options jobOptions(const std::string& verb, const std::string& line, const 
     return cli::parseOptions(args);
 }
 
+// The command line's prefix of a warning, in the language spoken.
+std::string warningPrefix() { return "vortel-cli: " + fillText(VORTEL_EN("CommandLine", "warning: %1"), ""); }
+
 // What a call said on its error stream, without the command line's prefixes, as Python warnings.
 void warnAbout(const std::string& said) {
     std::istringstream lines(said);
     for (std::string line; std::getline(lines, line);) {
-        for (const std::string prefix : {"vortel-cli: warning: ", "vortel-cli: "})
+        for (const std::string& prefix : {warningPrefix(), std::string("vortel-cli: ")})
             if (line.starts_with(prefix)) {
                 line.erase(0, prefix.size());
                 break;
@@ -140,15 +145,15 @@ auto unlocked(Work&& work) {
             resetRenderMemory();
             result = work(said);
         } catch (const cli::UsageError& e) {
-            failure = {jobErrorType, e.what()};
+            failure = {jobErrorType, cli::shownMessage(e.what())};
         } catch (const cli::WarpRefused& e) {
-            failure = {warpRefusedType, e.what()};
+            failure = {warpRefusedType, cli::shownMessage(e.what())};
         } catch (const std::bad_alloc&) {
             failure = {PyExc_MemoryError, "not enough memory for the job"};
         } catch (const std::exception& e) {
-            failure = {fileErrorType, e.what()};
+            failure = {fileErrorType, cli::shownMessage(e.what())};
         } catch (...) {
-            failure = {fileErrorType, "unexpected failure"};
+            failure = {fileErrorType, VORTEL_EN("CommandLine", "unexpected failure")};
         }
     }
     warnAbout(said.str());
@@ -200,7 +205,7 @@ void save(const py::handle& job, const py::object& path) {
             const size_t start = end == std::string::npos ? 0 : text.rfind('\n', end) + 1;
             last = text.substr(start, end == std::string::npos ? 0 : end + 1 - start);
             text.erase(start);
-            if (last.starts_with("vortel-cli: warning: ")) last.erase(0, 21);
+            if (last.starts_with(warningPrefix())) last.erase(0, warningPrefix().size());
             if (last.empty()) last = "the warp was refused";
         }
         said << text;
@@ -280,6 +285,8 @@ PYBIND11_MODULE(_vortel, m) {
     // The docstrings' first lines give the signatures in Python's terms (a dict, not a handle).
     py::options options;
     options.disable_function_signatures();
+    // Messages in the language the command line would speak in this environment.
+    vortel::cli::speak(vortel::cli::languageFromEnvironment());
     m.doc() = "The Vortel renderer: the jobs of `vortel-cli batch` as dicts, rendered in this process.";
 
     errorType = newException(m, "Error", nullptr,
