@@ -10,28 +10,25 @@
 #include "platform/Texts.h"
 
 namespace vortel::cli {
-namespace {
-
-// After the --set values, as the render verb applies them.
-void applyImages(TFontFX& engine, const Options& options) {
+// The --set values first, which may choose the fill kinds the images are for; then the images.
+Quality prepareRenderEngine(TFontFX& engine, const Options& options, std::ostream& err) {
+    configureEngine(engine, options, err);
     for (const auto& texture : options.textures) {
         engine.setTexture(texture.surface, std::make_shared<Bitmap>(loadNamedImage(texture.file)), texture.file);
     }
     if (options.imprint) {
         engine.setImprint(true, std::make_shared<Bitmap>(loadNamedImage(*options.imprint)), *options.imprint);
     }
+    const Quality quality = options.quality.value_or(Quality::Smooth);
+    if (options.quality && quality != Quality::Draft) engine.setSmoothFont(quality == Quality::Smooth);
+    return quality;
 }
-
-}  // namespace
 
 RenderedPicture renderPicture(const Options& options, std::ostream& err) {
     if (options.transparent && options.quality == Quality::Draft)
         throw UsageError(VORTEL_EN("CommandLine", "--transparent needs the normal or smooth quality"));
     TFontFX engine(imageRect(options));
-    configureEngine(engine, options, err);
-    applyImages(engine, options);
-    const Quality quality = options.quality.value_or(Quality::Smooth);
-    if (options.quality && quality != Quality::Draft) engine.setSmoothFont(quality == Quality::Smooth);
+    const Quality quality = prepareRenderEngine(engine, options, err);
 
     Canvas canvas(engine.ImageRect.width(), engine.ImageRect.height(), Canvas::Start::Black);
     RenderedPicture picture;

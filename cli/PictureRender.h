@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/Options.h"
+#include "engine/FontFX.h"
 
 namespace vortel::cli {
 
@@ -22,6 +23,10 @@ struct RenderedPicture {
 // The picture `render -o FILE.png` writes for the same options (the output, --jpeg-quality and
 // --png-effort are not looked at), on the calling thread with an engine of its own. Warnings go
 // to `err` as the render verb says them; throws like the render verb.
+// The engine as every render takes it: the options' settings and presets, the textures and the
+// imprint, the font smoothing of the quality; returns the quality.
+Quality prepareRenderEngine(TFontFX& engine, const Options& options, std::ostream& err);
+
 RenderedPicture renderPicture(const Options& options, std::ostream& err);
 
 }  // namespace vortel::cli

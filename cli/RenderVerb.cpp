@@ -2,6 +2,7 @@
 
 #include "cli/Errors.h"
 #include "cli/Files.h"
+#include "cli/PictureRender.h"
 #include "cli/Pipeline.h"
 #include "cli/Verbs.h"
 #include "document/FileBytes.h"
@@ -11,16 +12,6 @@
 
 namespace vortel::cli {
 namespace {
-
-// After the --set values, which may have chosen the fill kinds these images are for.
-void applyImages(TFontFX& engine, const Options& options) {
-    for (const auto& texture : options.textures) {
-        engine.setTexture(texture.surface, std::make_shared<Bitmap>(loadNamedImage(texture.file)), texture.file);
-    }
-    if (options.imprint) {
-        engine.setImprint(true, std::make_shared<Bitmap>(loadNamedImage(*options.imprint)), *options.imprint);
-    }
-}
 
 bool endsWithPng(const std::string& path) {
     if (path.size() < 4) return false;
@@ -56,10 +47,7 @@ void writeTransparent(TFontFX& engine, Canvas& canvas, const std::string& path, 
 int renderOnce(const Options& options, std::ostream& err) {
     checkRenderOptions(options);
     TFontFX engine(imageRect(options));
-    configureEngine(engine, options, err);
-    applyImages(engine, options);
-    const Quality quality = options.quality.value_or(Quality::Smooth);
-    if (options.quality && quality != Quality::Draft) engine.setSmoothFont(quality == Quality::Smooth);
+    const Quality quality = prepareRenderEngine(engine, options, err);
 
     // Every render paints the whole work image (the text picture, then the background).
     Canvas canvas(engine.ImageRect.width(), engine.ImageRect.height(), Canvas::Start::Black);
