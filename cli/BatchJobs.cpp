@@ -150,6 +150,7 @@ std::vector<BatchJob> readJsonLines(const std::string& content) {
         if (first == std::string::npos || text[first] == '#') continue;
         BatchJob job;
         job.line = line;
+        job.source = text.substr(0, text.find_last_not_of('\r') + 1);
         try {
             if (text.size() > MaxJobLineBytes)
                 throw UsageError(fillText(VORTEL_EN("CommandLine", "the line is longer than %1 MiB"), MaxJobLineBytes >> 20));
@@ -240,9 +241,10 @@ char csvSeparator(const std::string& content) {
     return best;
 }
 
-std::vector<BatchJob> readCsv(const std::string& content) {
+std::vector<BatchJob> readCsv(const std::string& content, std::string* header) {
     const auto records = parseCsv(content, csvSeparator(content));
     if (records.empty()) return {};
+    if (header) *header = content.substr(records.front().begin, records.front().end - records.front().begin);
     std::vector<Column> columns;
     bool hasOutput = false;
     const auto& headers = records.front().fields;
@@ -260,6 +262,7 @@ std::vector<BatchJob> readCsv(const std::string& content) {
         if (record.fields.size() == 1 && record.fields[0].empty()) continue;  // a blank line
         BatchJob job;
         job.line = record.line;
+        job.source = content.substr(record.begin, record.end - record.begin);
         try {
             if (record.fields.size() != columns.size())
                 throw UsageError(fillText(VORTEL_EN("CommandLine", "%1 fields where the header has %2"), record.fields.size(),
@@ -305,12 +308,13 @@ std::vector<CsvRecord> parseCsv(const std::string& content, char separator) {
             field.clear();
             any = true;
         } else if (c == '\n' || c == '\r') {
+            record.end = i;
             if (c == '\r' && i + 1 < content.size() && content[i + 1] == '\n') ++i;
             record.fields.push_back(std::move(field));
             field.clear();
             records.push_back(std::move(record));
             ++line;
-            record = CsvRecord{line, {}};
+            record = CsvRecord{line, {}, i + 1, 0};
             any = false;
         } else {
             field += c;
@@ -321,6 +325,7 @@ std::vector<CsvRecord> parseCsv(const std::string& content, char separator) {
         throw UsageError(fillText(VORTEL_EN("CommandLine", "line %1: a quoted CSV field is not closed"), record.line));
     if (any || !field.empty()) {
         record.fields.push_back(std::move(field));
+        record.end = content.size();
         records.push_back(std::move(record));
     }
     return records;
@@ -328,7 +333,7 @@ std::vector<CsvRecord> parseCsv(const std::string& content, char separator) {
 
 namespace {
 
-std::vector<BatchJob> readJobs(const std::string& content) {
+std::vector<BatchJob> readJobs(const std::string& content, std::string* header) {
     // The first line that is neither blank nor a comment tells the two apart.
     size_t at = 0;
     while (at < content.size()) {
@@ -339,7 +344,7 @@ std::vector<BatchJob> readJobs(const std::string& content) {
         at = content.find('\n', first);
         if (at == std::string::npos) return {};
     }
-    return readCsv(content);
+    return readCsv(content, header);
 }
 
 // The output a job writes, as the file system will see it.
@@ -355,7 +360,7 @@ std::string outputOf(const BatchJob& job) {
 
 }  // namespace
 
-std::vector<BatchJob> readBatchJobs(const std::string& bytes, std::vector<std::string>* warnings) {
+std::vector<BatchJob> readBatchJobs(const std::string& bytes, std::vector<std::string>* warnings, std::string* csvHeader) {
     // Spreadsheets start their UTF-8 files with a byte-order mark, and many here save in
     // Windows-1252: a file that is not UTF-8 is read as that, and said so.
     std::string_view text = bytes;
@@ -365,7 +370,8 @@ std::vector<BatchJob> readBatchJobs(const std::string& bytes, std::vector<std::s
     if (converted && warnings)
         warnings->push_back(VORTEL_EN("CommandLine", "the job list is not UTF-8; it is read as Windows-1252"));
 
-    auto jobs = readJobs(content);
+    if (csvHeader) csvHeader->clear();
+    auto jobs = readJobs(content, csvHeader);
     // Two jobs writing one file would leave one picture and report both done.
     std::map<std::string, std::vector<size_t>> writers;
     for (const auto& job : jobs)

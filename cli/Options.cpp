@@ -62,6 +62,20 @@ std::optional<uint32_t> seedValue(const std::string& text) {
     return value;
 }
 
+Shard parseShard(const std::string& text) {
+    const auto slash = text.find('/');
+    Shard shard;
+    const auto number = [](std::string_view digits, int& value) {
+        const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+        return !digits.empty() && ec == std::errc() && ptr == digits.data() + digits.size();
+    };
+    const std::string_view whole = text;
+    if (slash == std::string::npos || !number(whole.substr(0, slash), shard.index) ||
+        !number(whole.substr(slash + 1), shard.count) || shard.index < 1 || shard.index > shard.count)
+        throw UsageError(fillText(VORTEL_EN("CommandLine", "--shard: expected K/N with 1 <= K <= N, got '%1'"), text));
+    return shard;
+}
+
 TextureOption parseTexture(const std::string& text) {
     if (text.size() < 3 || (text[0] != '0' && text[0] != '1') || text[1] != '=') {
         throw UsageError(
@@ -105,6 +119,10 @@ Options parseOptions(const std::vector<std::string>& args) {
             options.workers = parseIndex(arg, value(), 1, 256);
         } else if (arg == "--memory") {
             options.memoryMiB = parseIndex(arg, value(), 64, 1 << 24);
+        } else if (arg == "--shard") {
+            options.shard = parseShard(value());
+        } else if (arg == "--failed") {
+            options.failedList = value();
         } else if (arg == "--png-effort") {
             const std::string effort = value();
             if (effort != "small" && effort != "fast")
@@ -198,6 +216,9 @@ std::string usageText() {
                      "  --memory MIB       batch: what the jobs running at once may take together, in MiB\n"
                      "                     (default: half the memory free at the start); large pictures\n"
                      "                     then run fewer at a time\n"
+                     "  --shard K/N        batch: only the jobs K, K+N, K+2N, ... (K from 1, every job of\n"
+                     "                     the file counted), for the tasks of a job array\n"
+                     "  --failed FILE      batch: write the failing jobs to FILE as a job list to run again\n"
                      "  -o, --output FILE  outline: the SVG file to write; render: the image\n"
                      "  -h, --help         show this help\n") + "\n" +
            VORTEL_EN("CommandLine",

@@ -15,6 +15,12 @@ struct TextureOption {
     std::string file;
 };
 
+// Job K of every N (K from 1): the jobs K, K+N, K+2N, ... of a job list.
+struct Shard {
+    int index = 1;
+    int count = 1;
+};
+
 struct Options {
     std::string verb;
     std::vector<std::string> inputs;      // documents and style files, applied in the order given
@@ -36,6 +42,8 @@ struct Options {
     bool pngEffortGiven = false;          // --png-effort was given at all
     std::optional<int> workers;           // batch: render threads, default one a core
     std::optional<int> memoryMiB;         // batch: the memory the running jobs may take together
+    std::optional<Shard> shard;           // batch: only every Nth job
+    std::optional<std::string> failedList;  // batch: where the failing jobs are written as a job list
     // Presets, applied in this order after the inputs and before the --set values.
     std::optional<int> style;             // main style, 0 .. 45
     bool random = false;                  // a random effect ...

@@ -128,10 +128,6 @@
         <translation>batch braucht genau eine Auftragsliste: vortel-cli batch AUFTRÄGE</translation>
     </message>
     <message>
-        <source>batch takes its render options from the job list; only --workers and --memory may be given</source>
-        <translation>batch nimmt seine Optionen aus der Auftragsliste; nur --workers und --memory dürfen angegeben werden</translation>
-    </message>
-    <message>
         <source>warning: %1</source>
         <translation>Warnung: %1</translation>
     </message>
@@ -403,57 +399,6 @@
 </translation>
     </message>
     <message>
-        <source>options:
-  --text T           the text; newlines separate lines; a style keeps it
-  --size WxH         work image size, 1..10000 a side (default 450x200, or the document&apos;s)
-  --set KEY=JSON     set a state key before rendering; repeatable, applied in order
-  --json             inspect: print the state as one JSON object
-  --quality Q        render: draft, normal or smooth (the default)
-  --texture N=FILE   render: image for surface N, 1 the text, 0 the background;
-                     choose the texture fill with --set, e.g. &apos;TextFill={&quot;FillKind&quot;:0}&apos;
-  --imprint FILE     render: imprint the image into the text
-                     FILE may be any .bmp .dib .rle .png .jpg .jif .gif .tga .pcx, or a
-                     library image: :JPG_07 (texture), *IMPRINT_07, *FARBVERL_03
-  --jpeg-quality Q   render to .jpg: quality 0..100 (default 80)
-  --png-effort E     render to .png: small (the default: the smaller file) or fast
-                     (several times quicker to write, a larger file; the same picture)
-  --transparent      render to .png: an RGBA picture with a transparent background;
-                     letters, bevel, shadow and frame keep their look over any colour
-  --workers N        batch: render on N threads (default: one a core)
-  --memory MIB       batch: what the jobs running at once may take together, in MiB
-                     (default: half the memory free at the start); large pictures
-                     then run fewer at a time
-  -o, --output FILE  outline: the SVG file to write; render: the image
-  -h, --help         show this help
-</source>
-        <translation>Optionen:
-  --text T           der Text; Zeilenumbrüche trennen Zeilen; ein Stil behält ihn
-  --size BxH         Größe des Arbeitsbilds, 1..10000 je Seite (Standard 450x200 oder die
-                     des Dokuments)
-  --set KEY=JSON     einen Zustandsschlüssel vor dem Berechnen setzen; wiederholbar, der
-                     Reihe nach angewendet
-  --json             inspect: den Zustand als ein JSON-Objekt ausgeben
-  --quality Q        render: draft, normal oder smooth (Standard)
-  --texture N=DATEI  render: Bild für Fläche N, 1 der Text, 0 der Hintergrund;
-                     die Texturfüllung wählt --set, z. B. &apos;TextFill={&quot;FillKind&quot;:0}&apos;
-  --imprint DATEI    render: das Bild in den Text prägen
-                     DATEI kann jede .bmp .dib .rle .png .jpg .jif .gif .tga .pcx sein oder
-                     ein Bild der Bibliothek: :JPG_07 (Textur), *IMPRINT_07, *FARBVERL_03
-  --jpeg-quality Q   render nach .jpg: Qualität 0..100 (Standard 80)
-  --png-effort E     render nach .png: small (Standard: die kleinere Datei) oder fast
-                     (um ein Mehrfaches schneller geschrieben, größere Datei; dasselbe Bild)
-  --transparent      render nach .png: ein RGBA-Bild mit durchsichtigem Hintergrund;
-                     Buchstaben, 3D-Kante, Schatten und Rahmen sehen über jeder Farbe
-                     gleich aus
-  --workers N        batch: auf N Threads berechnen (Standard: einer je Kern)
-  --memory MIB       batch: was die gleichzeitig laufenden Aufträge zusammen belegen
-                     dürfen, in MiB (Standard: die Hälfte des beim Start freien Speichers);
-                     große Bilder laufen dann weniger gleichzeitig
-  -o, --output DATEI outline: die zu schreibende SVG-Datei; render: das Bild
-  -h, --help         diese Hilfe zeigen
-</translation>
-    </message>
-    <message>
         <source>presets (applied in this order after the inputs, before --set; sizes follow the image height):
   --style N          main style 0..45; without --text its own text is used
   --random [SEED]    a random effect; the seed used is printed on standard error
@@ -584,6 +529,76 @@ Version:  %4 (GetDLLVersion)
     <message>
         <source>unknown point type %1</source>
         <translation>unbekannte Punktart %1</translation>
+    </message>
+    <message>
+        <source>the process rendering this job ended without an answer, %1 times</source>
+        <translation>der Prozess, der diesen Auftrag berechnete, endete ohne Antwort, %1 Mal</translation>
+    </message>
+    <message>
+        <source>batch takes its render options from the job list; only --workers, --memory, --shard and --failed may be given</source>
+        <translation>batch nimmt seine Optionen aus der Auftragsliste; nur --workers, --memory, --shard und --failed dürfen angegeben werden</translation>
+    </message>
+    <message>
+        <source>--shard: expected K/N with 1 &lt;= K &lt;= N, got &apos;%1&apos;</source>
+        <translation>--shard: K/N mit 1 &lt;= K &lt;= N erwartet, erhalten: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>options:
+  --text T           the text; newlines separate lines; a style keeps it
+  --size WxH         work image size, 1..10000 a side (default 450x200, or the document&apos;s)
+  --set KEY=JSON     set a state key before rendering; repeatable, applied in order
+  --json             inspect: print the state as one JSON object
+  --quality Q        render: draft, normal or smooth (the default)
+  --texture N=FILE   render: image for surface N, 1 the text, 0 the background;
+                     choose the texture fill with --set, e.g. &apos;TextFill={&quot;FillKind&quot;:0}&apos;
+  --imprint FILE     render: imprint the image into the text
+                     FILE may be any .bmp .dib .rle .png .jpg .jif .gif .tga .pcx, or a
+                     library image: :JPG_07 (texture), *IMPRINT_07, *FARBVERL_03
+  --jpeg-quality Q   render to .jpg: quality 0..100 (default 80)
+  --png-effort E     render to .png: small (the default: the smaller file) or fast
+                     (several times quicker to write, a larger file; the same picture)
+  --transparent      render to .png: an RGBA picture with a transparent background;
+                     letters, bevel, shadow and frame keep their look over any colour
+  --workers N        batch: render on N threads (default: one a core)
+  --memory MIB       batch: what the jobs running at once may take together, in MiB
+                     (default: half the memory free at the start); large pictures
+                     then run fewer at a time
+  --shard K/N        batch: only the jobs K, K+N, K+2N, ... (K from 1, every job of
+                     the file counted), for the tasks of a job array
+  --failed FILE      batch: write the failing jobs to FILE as a job list to run again
+  -o, --output FILE  outline: the SVG file to write; render: the image
+  -h, --help         show this help
+</source>
+        <translation>Optionen:
+  --text T           der Text; Zeilenumbrüche trennen Zeilen; ein Stil behält ihn
+  --size BxH         Größe des Arbeitsbilds, 1..10000 je Seite (Standard 450x200 oder die
+                     des Dokuments)
+  --set KEY=JSON     einen Zustandsschlüssel vor dem Berechnen setzen; wiederholbar, der
+                     Reihe nach angewendet
+  --json             inspect: den Zustand als ein JSON-Objekt ausgeben
+  --quality Q        render: draft, normal oder smooth (Standard)
+  --texture N=DATEI  render: Bild für Fläche N, 1 der Text, 0 der Hintergrund;
+                     die Texturfüllung wählt --set, z. B. &apos;TextFill={&quot;FillKind&quot;:0}&apos;
+  --imprint DATEI    render: das Bild in den Text prägen
+                     DATEI kann jede .bmp .dib .rle .png .jpg .jif .gif .tga .pcx sein oder
+                     ein Bild der Bibliothek: :JPG_07 (Textur), *IMPRINT_07, *FARBVERL_03
+  --jpeg-quality Q   render nach .jpg: Qualität 0..100 (Standard 80)
+  --png-effort E     render nach .png: small (Standard: die kleinere Datei) oder fast
+                     (um ein Mehrfaches schneller geschrieben, größere Datei; dasselbe Bild)
+  --transparent      render nach .png: ein RGBA-Bild mit durchsichtigem Hintergrund;
+                     Buchstaben, 3D-Kante, Schatten und Rahmen sehen über jeder Farbe
+                     gleich aus
+  --workers N        batch: auf N Threads berechnen (Standard: einer je Kern)
+  --memory MIB       batch: was die gleichzeitig laufenden Aufträge zusammen belegen
+                     dürfen, in MiB (Standard: die Hälfte des beim Start freien Speichers);
+                     große Bilder laufen dann weniger gleichzeitig
+  --shard K/N        batch: nur die Aufträge K, K+N, K+2N, ... (K ab 1, jeder Auftrag der
+                     Datei gezählt), für die Aufgaben eines Job-Arrays
+  --failed DATEI     batch: die fehlgeschlagenen Aufträge als Auftragsliste in DATEI
+                     schreiben, um sie noch einmal zu berechnen
+  -o, --output DATEI outline: die zu schreibende SVG-Datei; render: das Bild
+  -h, --help         diese Hilfe zeigen
+</translation>
     </message>
 </context>
 <context>

@@ -11,14 +11,30 @@
 
 namespace vortel::installer {
 
+namespace {
+
+// A distribution is a flat folder with a package or two below it; deeper than this is no
+// distribution of ours.
+constexpr int MaxFolderDepth = 8;
+
+void ListFiles(const QString& root, const QString& prefix, int depth, std::vector<SourceFile>& files) {
+    const QDir folder(QDir(root).filePath(prefix));
+    for (const QFileInfo& entry : folder.entryInfoList(QDir::Files, QDir::Name)) {
+        // Another installation's record is not part of the distribution.
+        if (prefix.isEmpty() && entry.fileName() == QLatin1String(InstallLogFile)) continue;
+        files.push_back({prefix + entry.fileName(), entry.size() / 1024});
+    }
+    if (depth >= MaxFolderDepth) return;
+    for (const QFileInfo& entry : folder.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+        if (!entry.isSymLink()) ListFiles(root, prefix + entry.fileName() + QLatin1Char('/'), depth + 1, files);
+}
+
+}  // namespace
+
 std::vector<SourceFile> ListSourceFiles(const QString& folder) {
     std::vector<SourceFile> files;
-    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files, QDir::Name);
-    for (const QFileInfo& entry : entries) {
-        // Another installation's record is not part of the distribution.
-        if (entry.fileName() == QLatin1String(InstallLogFile)) continue;
-        files.push_back({entry.fileName(), entry.size() / 1024});
-    }
+    ListFiles(folder, QString(), 0, files);
+    std::sort(files.begin(), files.end(), [](const SourceFile& a, const SourceFile& b) { return a.name < b.name; });
     return files;
 }
 
@@ -57,6 +73,7 @@ bool CopyFiles(const QString& source, const QString& target, const std::vector<S
         if (hooks.progress) hooks.progress(total, destination);
         if (hooks.keepGoing && !hooks.keepGoing()) return false;
         if (sameFolder) continue;  // copying a file onto itself would only risk it
+        if (file.name.contains(QLatin1Char('/')) && !log.makeFolders(QFileInfo(destination).path())) return false;
         log.add('F', destination);
         if (!CopyOne(QDir(source).filePath(file.name), destination)) return false;
     }

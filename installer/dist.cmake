@@ -1,6 +1,7 @@
 # Assembles the distribution folder: the programs with a library search path of their own folder,
 # the installer and uninstaller (system libraries only), the stock-image library and the manuals,
-# flat, as the installer copies them.
+# flat, and the Python package in python/vortel/ (PYTHONPATH=<folder>/python), as the installer
+# copies them.
 file(REMOVE_RECURSE "${DIST_DIR}")
 file(MAKE_DIRECTORY "${DIST_DIR}")
 string(REPLACE "|" ";" PROGRAMS "${PROGRAMS}")
@@ -21,6 +22,15 @@ endforeach()
 foreach(document IN LISTS DOCUMENTS)
   file(COPY "${document}" DESTINATION "${DIST_DIR}")
 endforeach()
-file(GLOB made "${DIST_DIR}/*")
+if(PYTHON_PACKAGE)
+  file(GLOB package_files "${PYTHON_PACKAGE}/*.py" "${PYTHON_PACKAGE}/*.pyi" "${PYTHON_PACKAGE}/py.typed"
+       "${PYTHON_PACKAGE}/*.so")
+  file(MAKE_DIRECTORY "${DIST_DIR}/python/vortel")
+  file(COPY ${package_files} DESTINATION "${DIST_DIR}/python/vortel")
+  # The extension finds the stock-image library two folders up, beside the programs.
+  file(GLOB extension "${DIST_DIR}/python/vortel/*.so")
+  file(RPATH_SET FILE "${extension}" NEW_RPATH "$ORIGIN/../..")
+endif()
+file(GLOB_RECURSE made "${DIST_DIR}/*")
 list(LENGTH made count)
 message(STATUS "${DIST_DIR}: ${count} files")

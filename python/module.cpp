@@ -5,7 +5,9 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include <memory>
 #include <new>
+#include <optional>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "cli/BatchJobs.h"
+#include "cli/BatchRun.h"
 #include "cli/Errors.h"
 #include "cli/Language.h"
 #include "cli/Options.h"
@@ -269,6 +272,67 @@ py::list styles() {
     return list;
 }
 
+// A job list read from its file, the way `vortel-cli batch` reads it; failures as the calls above.
+std::shared_ptr<cli::JobList> readJobList(const py::object& path) {
+    const std::string name = py::module_::import("os").attr("fsdecode")(path).cast<std::string>();
+    return unlocked([&](std::ostream&) { return std::make_shared<cli::JobList>(cli::loadJobList(name)); });
+}
+
+// One job of a list as the batch runs it, for a worker of a cluster: (failure, said), the failure
+// empty when the job was done.
+py::tuple runJob(size_t line, std::vector<std::string> args, std::string error) {
+    // The jobs running in this process at once share one budget, as the batch's threads do.
+    static cli::MemoryBudget budget(std::nullopt);
+    cli::BatchJob job{line, std::move(args), std::move(error), {}};
+    std::string failure, said;
+    {
+        py::gil_scoped_release release;
+        std::ostringstream words;
+        failure = cli::runBatchJob(job, budget, words);
+        said = words.str();
+    }
+    return py::make_tuple(failure, said);
+}
+
+void bindBatch(py::module_& m) {
+    py::class_<cli::JobList, std::shared_ptr<cli::JobList>>(m, "JobList",
+                                                            "A job list as `vortel-cli batch` reads it.")
+        .def_property_readonly(
+            "jobs",
+            [](const cli::JobList& list) {
+                py::list jobs;
+                for (const auto& job : list.jobs) jobs.append(py::make_tuple(job.line, job.args, job.error));
+                return jobs;
+            },
+            "The jobs in file order: (line, render arguments, error), the error set for a line that is no job.")
+        .def_readonly("warnings", &cli::JobList::warnings)
+        .def(
+            "text", [](const cli::JobList& list, const std::vector<size_t>& indexes) {
+                for (const size_t i : indexes)
+                    if (i >= list.jobs.size()) throw py::index_error("no job " + std::to_string(i));
+                return py::bytes(cli::jobListText(list, indexes));
+            },
+            py::arg("indexes"), "A job list of the jobs at these indexes (from 0), as the file has them.");
+    m.def("read_job_list", &readJobList, py::arg("path"),
+          "Reads a JSON-lines or CSV job list; raises JobError for a list that cannot be read as one and "
+          "FileError for a file that cannot be read.");
+    m.def("run_job", &runJob, py::arg("line"), py::arg("args"), py::arg("error"),
+          "Renders one job of a list as `vortel-cli batch` does: (failure, said).");
+    m.def("failure_report", &cli::failureReport, py::arg("line"), py::arg("failure"), py::arg("said"),
+          py::arg("program"));
+    m.def("summary_line", &cli::summaryLine, py::arg("done"), py::arg("failed"), py::arg("seconds"),
+          py::arg("workers"));
+    m.def("crashed_worker_failure", &cli::crashedWorkerFailure, py::arg("times"));
+    m.def("warning_line", [](const std::string& program, const std::string& what) {
+        return program + ": " + fillText(VORTEL_EN("CommandLine", "warning: %1"), what);
+    });
+    m.def("shown_message", &cli::shownMessage, py::arg("text"));
+    py::class_<cli::Progress>(m, "Progress", "The batch's progress lines: update() and break_line() return what to print.")
+        .def(py::init<size_t, bool, std::string>(), py::arg("total"), py::arg("terminal"), py::arg("program"))
+        .def("update", &cli::Progress::update, py::arg("done"), py::arg("failed"), py::arg("force") = false)
+        .def("break_line", &cli::Progress::breakLine);
+}
+
 PyObject* newException(py::module_& m, const char* name, PyObject* bases, const char* doc) {
     const std::string qualified = std::string("vortel.") + name;
     PyObject* type = PyErr_NewExceptionWithDoc(qualified.c_str(), doc, bases, nullptr);
@@ -307,6 +371,7 @@ PYBIND11_MODULE(_vortel, m) {
                                "What the engine said during a render that succeeded, e.g. a font face stood in "
                                "for a missing one.");
 
+    bindBatch(m);
     m.def("render", &render, py::arg("job"),
           R"(render(job: dict) -> numpy.ndarray
 

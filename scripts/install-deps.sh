@@ -14,6 +14,7 @@ packages=(
   desktop-file-utils shared-mime-info lintian dpkg-dev
   python3-pil python3-numpy  # bench/look.py: pictures scaled down, transparent ones over a checkerboard
   python3-dev pybind11-dev python3-pybind11  # the Python module (python/); its tests use numpy and PIL
+  python3-distributed        # python3 -m vortel.dask: rendering a job file on a Dask cluster, and its tests
   imagemagick linux-perf     # bench/side-by-side.sh: the peer renderer, and profiles
 )
 

@@ -193,6 +193,112 @@ TEST_F(CliBatch, ThreadedJobsMatchSingleRenders) {
     }
 }
 
+// Every shard of a list renders the jobs K, K+N, ... of the whole list; together the shards render
+// each job exactly once, report each failure once with its line in the whole file, and their
+// failed-job files hold exactly the failing jobs, as the file has them.
+TEST_F(CliBatch, ShardsTogetherRenderEveryJobOnce) {
+    struct Case {
+        const char* name;
+        std::string list;     // {DIR} stands for the scratch folder, {BAD} for a missing file
+        std::string header;   // what a failed-job file starts with
+        std::vector<std::pair<size_t, std::string>> jobs;  // each job's line and its source; "" output means it fails
+        std::vector<std::string> outputs;                    // each job's output, "" for a failing one
+    };
+    const std::vector<Case> cases = {
+        {"JSON lines with comments, blank lines and bad lines",
+         "# a comment\n"
+         "{\"output\":\"{DIR}/a.png\",\"size\":\"60x30\"}\n"
+         "\n"
+         "{\"output\":\"{DIR}/b.png\",\"size\":\"60x30\",\"presets\":{\"bevel\":99}}\r\n"
+         "not json\n"
+         "{\"output\":\"{DIR}/c.bmp\",\"size\":\"60x30\",\"text\":\"C\"}\n"
+         "{\"output\":\"{DIR}/d.png\",\"size\":\"60x30\",\"inputs\":[\"{BAD}\"]}\n"
+         "{\"output\":\"{DIR}/e.png\",\"size\":\"60x30\",\"text\":\"E\"}",
+         "",
+         {{2, ""}, {4, "{\"output\":\"{DIR}/b.png\",\"size\":\"60x30\",\"presets\":{\"bevel\":99}}"},
+          {5, "not json"}, {6, ""}, {7, "{\"output\":\"{DIR}/d.png\",\"size\":\"60x30\",\"inputs\":[\"{BAD}\"]}"},
+          {8, ""}},
+         {"a.png", "", "", "c.bmp", "", "e.png"}},
+        {"CSV from a spreadsheet: byte-order mark, semicolons, CR LF, a text over two lines",
+         "\xEF\xBB\xBFoutput;size;text;bevel\r\n"
+         "{DIR}/s1.png;60x30;\"two\r\nlines\";\r\n"
+         "{DIR}/s2.png;60x30;\"bad \"\"bevel\"\"\r\nhere\";99\r\n"
+         "{DIR}/s3.png;60x30;x;1\r\n"
+         "{DIR}/s4.png;60x30;too;many;fields\r\n"
+         "{DIR}/s5.png;60x30;;\r\n",
+         "\xEF\xBB\xBFoutput;size;text;bevel\n",
+         {{2, ""}, {4, "{DIR}/s2.png;60x30;\"bad \"\"bevel\"\"\r\nhere\";99"}, {6, ""},
+          {7, "{DIR}/s4.png;60x30;too;many;fields"}, {8, ""}},
+         {"s1.png", "", "s3.png", "", "s5.png"}},
+    };
+    const auto fill = [&](std::string text) {
+        for (size_t at; (at = text.find("{DIR}")) != std::string::npos;) text.replace(at, 5, dir.string());
+        for (size_t at; (at = text.find("{BAD}")) != std::string::npos;) text.replace(at, 5, file("missing.vtl"));
+        return text;
+    };
+    for (const auto& c : cases) {
+        write("jobs.txt", fill(c.list));
+        for (const int count : {1, 2, 3, 8}) {
+            std::vector<int> renderedBy(c.jobs.size(), 0), reportedBy(c.jobs.size(), 0);
+            std::string failedJobs;
+            for (int k = 1; k <= count; ++k) {
+                const std::string shard = std::to_string(k) + "/" + std::to_string(count);
+                const std::string where = std::string(c.name) + ", shard " + shard;
+                const Outcome r = run({"batch", file("jobs.txt"), "--shard", shard, "--failed", file("again.txt")});
+                size_t mineFailing = 0, mine = 0;
+                for (size_t j = 0; j < c.jobs.size(); ++j) {
+                    const bool inShard = int(j % size_t(count)) == k - 1;
+                    mine += inShard;
+                    const std::string report = "vortel-cli: line " + std::to_string(c.jobs[j].first) + ": ";
+                    if (r.err.find(report) != std::string::npos) ++reportedBy[j];
+                    if (c.outputs[j].empty()) {
+                        mineFailing += inShard;
+                    } else if (fs::exists(dir / c.outputs[j])) {
+                        EXPECT_TRUE(inShard) << where << ": job " << j;
+                        ++renderedBy[j];
+                        fs::remove(dir / c.outputs[j]);
+                    }
+                }
+                EXPECT_EQ(r.status, mineFailing ? 1 : 0) << where << "\n" << r.err;
+                EXPECT_NE(r.out.find(std::to_string(mine - mineFailing) + " done, " + std::to_string(mineFailing) +
+                                     " failed"),
+                          std::string::npos)
+                    << where << "\n" << r.out;
+                const std::string again = slurp(dir / "again.txt");
+                ASSERT_TRUE(again.starts_with(c.header)) << where << "\n" << again;
+                failedJobs += again.substr(c.header.size());
+            }
+            std::string expected;
+            for (size_t j = 0; j < c.jobs.size(); ++j) {
+                EXPECT_EQ(renderedBy[j], c.outputs[j].empty() ? 0 : 1) << c.name << ", " << count << " shards, job " << j;
+                EXPECT_EQ(reportedBy[j], c.outputs[j].empty() ? 1 : 0) << c.name << ", " << count << " shards, job " << j;
+            }
+            // The failed files, taken in shard order, hold the failing jobs shard by shard.
+            for (int k = 0; k < count; ++k)
+                for (size_t j = size_t(k); j < c.jobs.size(); j += size_t(count))
+                    if (c.outputs[j].empty()) expected += fill(c.jobs[j].second) + "\n";
+            EXPECT_EQ(failedJobs, expected) << c.name << ", " << count << " shards";
+        }
+        // A rerun of the failed jobs, writing its own failures over the file it reads, fails them
+        // all again and leaves the file as it was.
+        run({"batch", file("jobs.txt"), "--failed", file("again.txt")});
+        const std::string first = slurp(dir / "again.txt");
+        const Outcome rerun = run({"batch", file("again.txt"), "--failed", file("again.txt")});
+        const size_t failing = size_t(std::count(c.outputs.begin(), c.outputs.end(), ""));
+        EXPECT_NE(rerun.out.find("0 done, " + std::to_string(failing) + " failed"), std::string::npos)
+            << c.name << "\n" << rerun.out << rerun.err;
+        EXPECT_EQ(slurp(dir / "again.txt"), first) << c.name;
+    }
+    // A list without a failure leaves a failed-job file without a job; more shards than jobs leave
+    // some with nothing to do, which is no failure.
+    write("good.jsonl", fill("{\"output\":\"{DIR}/g.png\",\"size\":\"40x20\"}\n"));
+    const Outcome empty = run({"batch", file("good.jsonl"), "--shard", "2/3", "--failed", file("none.jsonl")});
+    EXPECT_EQ(empty.status, 0) << empty.err;
+    EXPECT_NE(empty.out.find("0 done, 0 failed"), std::string::npos) << empty.out;
+    EXPECT_EQ(slurp(dir / "none.jsonl"), "");
+    expectFailure({"batch", file("good.jsonl"), "--shard", "4/3"}, 2);
+}
+
 TEST_F(CliBatch, RefusesWhatItCannotRun) {
     expectFailure({"batch"}, 2);
     expectFailure({"batch", file("none.jsonl")}, 1);

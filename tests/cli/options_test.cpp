@@ -48,6 +48,17 @@ TEST(ParseOptions, RejectsBadRenderOptions) {
     }
 }
 
+TEST(ParseOptions, ReadsAShardOfAJobList) {
+    const Options o = parseOptions({"batch", "jobs.csv", "--shard", "3/8", "--failed", "again.csv"});
+    ASSERT_TRUE(o.shard);
+    EXPECT_EQ(o.shard->index, 3);
+    EXPECT_EQ(o.shard->count, 8);
+    EXPECT_EQ(o.failedList, "again.csv");
+    EXPECT_EQ(parseOptions({"batch", "--shard", "1/1"}).shard->count, 1);
+    for (const char* shard : {"0/4", "5/4", "4", "/4", "1/", "1/0", "-1/4", "a/b", "1/4x", " 1/4", "2/3/4", ""})
+        EXPECT_THROW(parseOptions({"batch", "--shard", shard}), UsageError) << shard;
+}
+
 TEST(ParseOptions, DefaultsToTheStandardImage) {
     const Options o = parseOptions({"inspect"});
     EXPECT_EQ(o.width, 450);

@@ -243,9 +243,17 @@ TEST(InstallerUninstall, TakesBackExactlyWhatWasMade) {
         SCOPED_TRACE(c.userFile ? "with a file of the user's" : "nothing added");
         WizardFixture f(English, true);
         AddDistribution(f);
+        // The Python package comes in a folder of its own; a hidden folder is no part of it.
+        for (const char* folder : {"python/vortel", ".cache"}) QDir(f.source).mkpath(QLatin1String(folder));
+        f.addSource(QStringLiteral("python/vortel/__init__.py"), 100);
+        f.addSource(QStringLiteral("python/vortel/_vortel.so"), 4096);
+        f.addSource(QStringLiteral(".cache/x"), 1);
         RunToCopy(f, true);
         ASSERT_EQ(f.wizard->page(), 150);
         const QString target = f.places.targetFolder;
+        EXPECT_EQ(QFileInfo(target + QStringLiteral("/python/vortel/_vortel.so")).size(), 4096);
+        EXPECT_TRUE(QFileInfo::exists(target + QStringLiteral("/python/vortel/__init__.py")));
+        EXPECT_FALSE(QFileInfo::exists(target + QStringLiteral("/.cache")));
         EXPECT_GT(Tree(Home()).size(), before.size() + 20);
 
         // What the user adds afterwards stays, and so does the folder that holds it.
