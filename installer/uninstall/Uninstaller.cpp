@@ -26,6 +26,18 @@ bool IsEmptyFolder(const QString& path) {
     return QDir(path).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
 
+// A __pycache__ folder holding only compiled modules (*.pyc), and the folder itself.
+void RemovePythonCache(const QString& cache, UninstallResult& result) {
+    const QFileInfo info(cache);
+    if (!info.isDir() || info.isSymLink()) return;
+    const QDir folder(cache);
+    const QStringList all = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    const QStringList compiled = folder.entryList({QStringLiteral("*.pyc")}, QDir::Files | QDir::Hidden);
+    if (all.size() != compiled.size()) return;
+    for (const QString& name : compiled) QFile::remove(folder.filePath(name));
+    if (QDir().rmdir(cache)) result.removed << cache;
+}
+
 }  // namespace
 
 UninstallResult Uninstall(const QString& logPath) {
@@ -66,6 +78,8 @@ UninstallResult Uninstall(const QString& logPath) {
         if (desktopDatabases.contains(entry.path)) QFile::remove(folder.filePath(QStringLiteral("mimeinfo.cache")));
         if (mimeDatabases.contains(entry.path) && !QFileInfo::exists(folder.filePath(QStringLiteral("packages"))))
             folder.removeRecursively();
+        // Python's compiled copies of the package's modules, made when it was first imported.
+        RemovePythonCache(folder.filePath(QStringLiteral("__pycache__")), result);
         if (QFileInfo::exists(entry.path) && !IsEmptyFolder(entry.path)) {
             result.kept << entry.path;
             continue;

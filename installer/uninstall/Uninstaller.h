@@ -13,7 +13,7 @@ struct UninstallResult {
 
 // Removes the files the log names (the newest first), refreshes the desktop and MIME databases the
 // installation refreshed, removes the log, then the folders the installation made when nothing
-// but those databases' own caches is left in them.
+// but those databases' own caches and Python's compiled modules (__pycache__) are left in them.
 UninstallResult Uninstall(const QString& logPath);
 
 }  // namespace vortel::installer

@@ -45,6 +45,11 @@ desktop-file-validate "$home/.local/share/applications/Vortel/"*.desktop "$home/
 grep -H . "$home/.local/share/vortel/uninstall.ini" "$target/vortel.ini"
 echo "the document type:"
 grep -H "x-vortel" "$home/.local/share/mime/globs2" "$home/.local/share/applications/mimeinfo.cache"
+if [ -d "$target/python/vortel" ]; then
+  echo "the Python module beside the program:"
+  as_user env PYTHONPATH="$target/python" /usr/bin/python3 -c \
+    'import vortel, vortel.dask; p = vortel.render({"text": "Hallo", "size": "64x32", "presets": {"bevel": 3}}); print(vortel.__file__, p.shape, p.dtype)'
+fi
 if [ -n "$document" ]; then
   cp "$document" "$work/doc.vtl" && chmod a+r "$work/doc.vtl"
   as_user env QT_QPA_PLATFORM=offscreen "$target/vortel" "$work/doc.vtl" --screenshot-tour "$home/opened" 2>&1 | tail -1

@@ -256,6 +256,12 @@ TEST(InstallerUninstall, TakesBackExactlyWhatWasMade) {
         EXPECT_FALSE(QFileInfo::exists(target + QStringLiteral("/.cache")));
         EXPECT_GT(Tree(Home()).size(), before.size() + 20);
 
+        // The package imported once leaves Python's compiled copies; they go with it.
+        const QString cache = target + QStringLiteral("/python/vortel/__pycache__");
+        ASSERT_TRUE(QDir().mkpath(cache));
+        QFile compiled(cache + QStringLiteral("/__init__.cpython-311.pyc"));
+        ASSERT_TRUE(compiled.open(QIODevice::WriteOnly));
+        compiled.close();
         // What the user adds afterwards stays, and so does the folder that holds it.
         QFile notes(target + QStringLiteral("/notes.txt"));
         if (c.userFile) {
