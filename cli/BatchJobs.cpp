@@ -334,16 +334,11 @@ std::vector<CsvRecord> parseCsv(const std::string& content, char separator) {
 namespace {
 
 std::vector<BatchJob> readJobs(const std::string& content, std::string* header) {
-    // The first line that is neither blank nor a comment tells the two apart.
-    size_t at = 0;
-    while (at < content.size()) {
-        const size_t first = content.find_first_not_of(" \t\r\n", at);
-        if (first == std::string::npos) return {};
-        if (content[first] == '{') return readJsonLines(content);
-        if (content[first] != '#') break;
-        at = content.find('\n', first);
-        if (at == std::string::npos) return {};
-    }
+    // The first character that is not blank tells the two apart: a JSON object or a comment (a CSV
+    // header never starts with '#': no column is called so).
+    const size_t first = content.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return {};
+    if (content[first] == '{' || content[first] == '#') return readJsonLines(content);
     return readCsv(content, header);
 }
 

@@ -14,7 +14,7 @@ struct BatchJob {
     std::string source;             // the job as it stands in the file (UTF-8), without its line break
 };
 
-// JSON lines when the first non-blank character is '{', else CSV. A leading byte-order mark is
+// JSON lines when the first non-blank character is '{' or '#', else CSV. A leading byte-order mark is
 // skipped; a file that is not UTF-8 is read as Windows-1252, with a warning. Blank lines and, in
 // JSON lines, lines starting with '#' hold no job. Throws UsageError when the file as a whole
 // cannot be read (a CSV header without an output column, an unknown or repeated column, two jobs

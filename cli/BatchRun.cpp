@@ -79,7 +79,13 @@ JobList loadJobList(const std::string& path) {
 
 std::string jobListText(const JobList& list, const std::vector<size_t>& indexes) {
     std::string text = list.byteOrderMark ? "\xEF\xBB\xBF" : "";
-    if (!list.header.empty()) text += list.header + '\n';
+    if (!list.header.empty()) {
+        text += list.header + '\n';
+    } else if (!indexes.empty() && !list.jobs[indexes.front()].source.starts_with('{')) {
+        // JSON lines whose first line is no object (a job to mend by hand): a comment keeps the
+        // list from being taken for CSV.
+        text += "# JSON lines\n";
+    }
     for (const size_t i : indexes) text += list.jobs[i].source + '\n';
     return text;
 }

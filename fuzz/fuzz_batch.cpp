@@ -1,11 +1,13 @@
 // Job lists of the batch verb (JSON lines and CSV): any bytes must read without a fault, every job
-// must map to render options, and its state keys must apply or be refused cleanly.
+// must map to render options, and its state keys must apply or be refused cleanly. A list written
+// back from the jobs read (what --failed writes) must read as the same jobs.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "cli/BatchJobs.h"
+#include "cli/BatchRun.h"
 #include "cli/EngineJson.h"
 #include "cli/Errors.h"
 #include "cli/Options.h"
@@ -14,12 +16,19 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static vortel::TFontFX engine(vortel::Rect{0, 0, 450, 200});
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    std::vector<vortel::cli::BatchJob> jobs;
+    vortel::cli::JobList list;
     try {
-        jobs = vortel::cli::readBatchJobs(bytes);
+        list.jobs = vortel::cli::readBatchJobs(bytes, nullptr, &list.header);
     } catch (const vortel::cli::UsageError&) {
         return 0;
     }
+    const auto& jobs = list.jobs;
+    std::vector<size_t> all(jobs.size());
+    for (size_t i = 0; i < all.size(); ++i) all[i] = i;
+    const auto again = vortel::cli::readBatchJobs(vortel::cli::jobListText(list, all));
+    if (again.size() != jobs.size()) std::abort();
+    for (size_t i = 0; i < jobs.size(); ++i)
+        if (again[i].args != jobs[i].args || again[i].error.empty() != jobs[i].error.empty()) std::abort();
     size_t lastLine = 0;
     for (const auto& job : jobs) {
         // Jobs come in file order, each from its own line.

@@ -13,9 +13,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 # The Python module (python/) is built for the system's Python 3 and uses NumPy; the programs do not
-# need either.
+# need either. Rendering a job list on a Dask cluster (vortel.dask) needs Dask's distributed engine.
 if(TARGET _vortel)
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "${VORTEL_PYTHON_DEPENDS}")
+  set(CPACK_DEBIAN_PACKAGE_SUGGESTS "python3-distributed")
 endif()
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/vortel")
 # Only the programs, the library and their data: the tests' and benchmarks' targets stay out.

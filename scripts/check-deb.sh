@@ -26,7 +26,7 @@ for path in ./usr/bin/vortel ./usr/bin/vortel-cli ./usr/lib/vortel/libvortelres.
 done
 if [ "$python_module" -eq 1 ]; then
   for path in ./usr/lib/python3/dist-packages/vortel/__init__.py ./usr/lib/python3/dist-packages/vortel/__init__.pyi \
-              ./usr/lib/python3/dist-packages/vortel/py.typed; do
+              ./usr/lib/python3/dist-packages/vortel/py.typed ./usr/lib/python3/dist-packages/vortel/dask.py; do
     grep -qx "$path" <<<"$contents" || { echo "missing: $path"; missing=1; }
   done
   grep -q '^\./usr/lib/python3/dist-packages/vortel/_vortel\..*\.so$' <<<"$contents" || { echo "missing: the Python module"; missing=1; }
@@ -43,7 +43,7 @@ if [ "$python_module" -eq 1 ]; then
   # The module as the system's Python loads it from the package, finding the stock-image library
   # through its run path.
   PYTHONPATH="$unpacked/usr/lib/python3/dist-packages" LD_LIBRARY_PATH="" /usr/bin/python3 -c \
-    'import sys, vortel; sys.exit(0 if vortel.resources() and vortel.render({"size": "8x8"}).shape == (8, 8, 3) else 1)' ||
+    'import sys, vortel, vortel.dask; sys.exit(0 if vortel.resources() and vortel.render({"size": "8x8"}).shape == (8, 8, 3) else 1)' ||
     { echo "the packaged Python module does not load"; missing=1; }
 fi
 if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$unpacked/usr/share/applications/vortel.desktop"; fi
