@@ -78,6 +78,43 @@ OutputKind outputKind(const std::string& path) {
 
 bool writesFromPictureBuffer(const std::string& path) { return lowerExtension(path) == ".bmp"; }
 
+std::vector<uint8_t> outputBytes(const TFontFX& engine, const Canvas& canvas, const Options& options,
+                                 const std::string& name) {
+    const int32_t w = engine.ImageRect.width(), h = engine.ImageRect.height();
+    switch (outputKind(name)) {
+    case OutputKind::Picture:
+        if (lowerExtension(name) == ".bmp") {
+            std::vector<uint8_t> file(size_t(bmpFileSize(w, h)));
+            if (writesFromPictureBuffer(name) && engine.pictureBuffer()) {
+                const TPixelBuffer& picture = *engine.pictureBuffer();
+                const std::vector<uint8_t> headers = bmpHeaders(w, h);
+                std::copy(headers.begin(), headers.end(), file.begin());
+                std::copy_n(picture.Bits(), size_t(picture.RowBytes) * size_t(picture.Height),
+                            file.begin() + ptrdiff_t(headers.size()));
+            } else {
+                encodeBmpRowsInto(file.data(), w, h, [&](int32_t y, uint8_t* row) { canvas.copyRowBgr(y, row); });
+            }
+            return file;
+        }
+        return encodePng(canvas.toBitmap(), options.fastPng ? PngEffort::Fast : PngEffort::Small);
+    case OutputKind::Jpeg:
+        return encodeJpeg(canvas.toBitmap(), options.jpegQuality);
+    case OutputKind::Document:
+        return encodeDocument(engine, canvas.toBitmap());
+    case OutputKind::Style:
+        return encodeStyle(engine, *styleKindForPath(name));
+    case OutputKind::Svg: {
+        const std::string svg = outlineSvg(engine, w, h);
+        return {svg.begin(), svg.end()};
+    }
+    case OutputKind::Pdf:
+        return encodePdf(engine, w, h, name);
+    case OutputKind::Metafile:
+        break;
+    }
+    throw UsageError(fillText(VORTEL_EN("CommandLine", "'%1' is not written here"), lowerExtension(name)));
+}
+
 void writeOutput(const TFontFX& engine, const Canvas& canvas, const Options& options, const std::string& path,
                  std::ostream& err) {
     const int32_t w = engine.ImageRect.width(), h = engine.ImageRect.height();

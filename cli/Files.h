@@ -2,7 +2,9 @@
 // What the command line reads and writes besides its options: documents and style files as
 // inputs, and every output format chosen by the output name's extension.
 #include <ostream>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "cli/Options.h"
 #include "engine/FontFX.h"
@@ -27,6 +29,9 @@ OutputKind outputKind(const std::string& path);
 // Whether writeOutput takes the picture from the engine's pixel buffer where a render left it there
 // (renderOptions.pictureToBufferOnly), so the render may leave the canvas behind.
 bool writesFromPictureBuffer(const std::string& path);
+// The bytes writeOutput would write to a file of that name, for every kind but the metafiles.
+std::vector<uint8_t> outputBytes(const TFontFX& engine, const Canvas& canvas, const Options& options,
+                                 const std::string& name);
 // Writes the engine (and the rendered picture on `canvas`, for pictures and documents) to
 // `path`; tells on `err` where a metafile went when its name had to change.
 void writeOutput(const TFontFX& engine, const Canvas& canvas, const Options& options, const std::string& path,

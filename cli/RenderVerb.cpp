@@ -66,6 +66,25 @@ int renderOnce(const Options& options, std::ostream& err) {
     return 3;
 }
 
+RenderedFile renderToMemory(const Options& options, std::ostream& err) {
+    checkRenderOptions(options);
+    TFontFX engine(imageRect(options));
+    const Quality quality = prepareRenderEngine(engine, options, err);
+    Canvas canvas(engine.ImageRect.width(), engine.ImageRect.height(), Canvas::Start::Black);
+    RenderedFile file;
+    file.refused = runPipelineKeepingRefusal(engine, canvas, err);
+    if (options.transparent) {
+        const auto rgba = renderTransparent(engine, canvas);
+        file.bytes = encodePngRgba(canvas.width(), canvas.height(), rgba,
+                                   options.fastPng ? PngEffort::Fast : PngEffort::Small);
+    } else {
+        engine.renderOptions.pictureToBufferOnly = writesFromPictureBuffer(*options.output);
+        engine.ShowText(canvas, quality == Quality::Draft);
+        file.bytes = outputBytes(engine, canvas, options, *options.output);
+    }
+    return file;
+}
+
 int runRender(const Options& options, std::ostream&, std::ostream& err) { return renderOnce(options, err); }
 
 }  // namespace vortel::cli

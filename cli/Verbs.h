@@ -1,5 +1,9 @@
 #pragma once
+#include <cstdint>
+#include <optional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "cli/Options.h"
 
@@ -17,5 +21,13 @@ int runBatch(const Options& options, std::ostream& out, std::ostream& err);
 // batch's workers call it too. Returns 0, or 3 when the warp was refused (the background was
 // written); throws like the verbs.
 int renderOnce(const Options& options, std::ostream& err);
+
+// The same render with the file's bytes kept in memory instead of written; the output name in the
+// options only chooses the format. A refused warp is returned, not said on `err`.
+struct RenderedFile {
+    std::vector<uint8_t> bytes;
+    std::optional<std::string> refused;
+};
+RenderedFile renderToMemory(const Options& options, std::ostream& err);
 
 }  // namespace vortel::cli

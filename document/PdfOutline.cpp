@@ -83,7 +83,7 @@ void paintOutline(cairo_t* cr, const TFontFX& engine) {
 
 }  // namespace
 
-void exportPdf(const TFontFX& engine, int32_t imageWidth, int32_t imageHeight, const std::string& path) {
+std::vector<uint8_t> encodePdf(const TFontFX& engine, int32_t imageWidth, int32_t imageHeight, const std::string& name) {
     image_limits::checkDimensions(imageWidth, imageHeight);
     std::vector<uint8_t> pdf;
     cairo_surface_t* surface = cairo_pdf_surface_create_for_stream(appendToBuffer, &pdf, imageWidth * kPointsPerPixel,
@@ -97,8 +97,12 @@ void exportPdf(const TFontFX& engine, int32_t imageWidth, int32_t imageHeight, c
     if (status == CAIRO_STATUS_SUCCESS) status = cairo_surface_status(surface);
     cairo_surface_destroy(surface);
     if (status != CAIRO_STATUS_SUCCESS)
-        throw ImageError("cannot produce the PDF page for " + path + ": " + cairo_status_to_string(status));
-    writeFileAtomically(path, pdf);
+        throw ImageError("cannot produce the PDF page for " + name + ": " + cairo_status_to_string(status));
+    return pdf;
+}
+
+void exportPdf(const TFontFX& engine, int32_t imageWidth, int32_t imageHeight, const std::string& path) {
+    writeFileAtomically(path, encodePdf(engine, imageWidth, imageHeight, path));
 }
 
 }  // namespace vortel

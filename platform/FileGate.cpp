@@ -97,7 +97,28 @@ void GatedFile::readInto(uint8_t* out) {
     }
 }
 
+namespace {
+thread_local const FileSandbox* sandbox = nullptr;
+
+// The sandbox's file for `path`, checked against `maxBytes` as a file on the disk would be.
+const std::vector<uint8_t>& sandboxFile(const FileSandbox& box, const std::string& path, uint64_t maxBytes) {
+    const auto found = box.files.find(path);
+    if (found == box.files.end()) throw FileGateError(path, systemErrorText(ENOENT));
+    if (found->second.size() > maxBytes) throw FileGateError(path, VORTEL_EN("Errors", "file is too large"));
+    return found->second;
+}
+
+void refuseWriteInSandbox(const std::string& path) {
+    if (sandbox) throw FileWriteError(path, systemErrorText(EACCES), false);
+}
+}  // namespace
+
+SandboxScope::SandboxScope(const FileSandbox& box) : outer_(sandbox) { sandbox = &box; }
+SandboxScope::~SandboxScope() { sandbox = outer_; }
+const FileSandbox* currentSandbox() { return sandbox; }
+
 std::vector<uint8_t> readGatedBytes(const std::string& path, uint64_t maxBytes) {
+    if (sandbox) return sandboxFile(*sandbox, path, maxBytes);
     GatedFile file(path, maxBytes);
     std::vector<uint8_t> bytes(size_t(file.size()));
     file.readInto(bytes.data());
@@ -105,6 +126,10 @@ std::vector<uint8_t> readGatedBytes(const std::string& path, uint64_t maxBytes) 
 }
 
 std::string readGatedText(const std::string& path, uint64_t maxBytes) {
+    if (sandbox) {
+        const auto& bytes = sandboxFile(*sandbox, path, maxBytes);
+        return std::string(bytes.begin(), bytes.end());
+    }
     GatedFile file(path, maxBytes);
     std::string text(size_t(file.size()), '\0');
     file.readInto(reinterpret_cast<uint8_t*>(text.data()));
@@ -156,6 +181,7 @@ struct Temporary {
     std::string target;
 };
 static Temporary openTemporaryBeside(const std::string& path) {
+    refuseWriteInSandbox(path);
     const std::string target = writeTarget(path);
     struct stat info {};
     if (::stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode))

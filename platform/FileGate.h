@@ -7,6 +7,7 @@
 // file as it was; a name that is a symbolic link is written through to the file it points at.
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -54,6 +55,26 @@ private:
     int fd_ = -1;
     uint64_t size_ = 0;
 };
+
+// Files in memory in place of the disk, for work on behalf of someone who may not name the files
+// of this machine (a request to a service). While a sandbox is set on a thread, every read through
+// the gate on that thread is answered from its table (a name not in it is a file that does not
+// exist) and every write is refused: nothing is read from the disk or written to it.
+struct FileSandbox {
+    std::map<std::string, std::vector<uint8_t>> files;
+};
+class SandboxScope {
+public:
+    explicit SandboxScope(const FileSandbox& sandbox);
+    ~SandboxScope();
+    SandboxScope(const SandboxScope&) = delete;
+    SandboxScope& operator=(const SandboxScope&) = delete;
+
+private:
+    const FileSandbox* outer_;
+};
+// The sandbox set on this thread, or none.
+const FileSandbox* currentSandbox();
 
 // The whole file as bytes or as text, through the gate.
 std::vector<uint8_t> readGatedBytes(const std::string& path, uint64_t maxBytes);
