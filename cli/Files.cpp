@@ -1,5 +1,6 @@
 #include "cli/Files.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "cli/AtomicFile.h"
@@ -15,6 +16,7 @@
 #include "document/Metafile.h"
 #include "document/PdfOutline.h"
 #include "document/StockResources.h"
+#include "platform/FileGate.h"
 #include "platform/Texts.h"
 
 namespace vortel::cli {
@@ -47,9 +49,13 @@ void applyInputs(TFontFX& engine, const Options& options) {
     }
     if (options.sizeGiven) engine.ImageRect = Rect{0, 0, options.width, options.height};
     const Rect& r = engine.ImageRect;
-    if (r.width() > MaxImageSide || r.height() > MaxImageSide) {
+    // Work for a request of the service keeps to the service's own bound.
+    const FileSandbox* sandbox = currentSandbox();
+    const int64_t side = sandbox && sandbox->maxPictureSide > 0 ? std::min<int64_t>(sandbox->maxPictureSide, MaxImageSide)
+                                                                : MaxImageSide;
+    if (r.width() > side || r.height() > side) {
         throw UsageError(fillText(VORTEL_EN("CommandLine", "the image of %1x%2 is larger than %3 on a side; choose --size"),
-                                  r.width(), r.height(), MaxImageSide));
+                                  r.width(), r.height(), side));
     }
 }
 

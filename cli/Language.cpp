@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include "cli/TextTables.h"
 #include "platform/Texts.h"
@@ -12,12 +13,12 @@ namespace vortel::cli {
 namespace {
 
 std::atomic<Language> spoken{Language::English};
+// A thread that speaks for someone else (a request to the service) speaks their language.
+thread_local std::optional<Language> spokenHere;
 
 bool isSet(const char* value) { return value && *value; }
 
-std::string lookUpSpoken(const char* context, const char* source) {
-    return lookUp(spoken.load(std::memory_order_relaxed), context, source);
-}
+std::string lookUpSpoken(const char* context, const char* source) { return lookUp(spokenLanguage(), context, source); }
 
 }  // namespace
 
@@ -44,7 +45,15 @@ void speak(Language language) {
     setTextLookup(&lookUpSpoken);
 }
 
-Language spokenLanguage() { return spoken.load(std::memory_order_relaxed); }
+Language spokenLanguage() { return spokenHere.value_or(spoken.load(std::memory_order_relaxed)); }
+
+SpeakOnThisThread::SpeakOnThisThread(Language language) : outer_(spokenHere) {
+    spokenHere = language;
+    // The lookup may not have been set for the process yet.
+    setTextLookup(&lookUpSpoken);
+}
+
+SpeakOnThisThread::~SpeakOnThisThread() { spokenHere = outer_; }
 
 std::string lookUp(Language language, const char* context, const char* source) {
     const auto table = language == Language::German ? text_tables::German : text_tables::English;

@@ -2,6 +2,7 @@
 // The language vortel-cli speaks in one run. Its own texts are English (marked VORTEL_EN, German
 // in i18n/cli_de.ts); the engine's and the documents' messages are German (English from
 // i18n/vortel_en.ts, context "Messages"). Both are looked up in tables compiled into the program.
+#include <optional>
 #include <string>
 
 namespace vortel::cli {
@@ -16,7 +17,20 @@ Language languageFromEnvironment();
 
 // Makes `language` the one every text of the process is looked up in (platform/Texts.h).
 void speak(Language language);
+// The language of the calling thread: its own while a SpeakOnThisThread lives, else the process's.
 Language spokenLanguage();
+
+// Makes the calling thread speak `language` while it lives, whatever the process speaks.
+class SpeakOnThisThread {
+public:
+    explicit SpeakOnThisThread(Language language);
+    ~SpeakOnThisThread();
+    SpeakOnThisThread(const SpeakOnThisThread&) = delete;
+    SpeakOnThisThread& operator=(const SpeakOnThisThread&) = delete;
+
+private:
+    std::optional<Language> outer_;
+};
 
 // The text `source` of `context` has in `language`, or the source itself.
 std::string lookUp(Language language, const char* context, const char* source);

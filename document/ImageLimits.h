@@ -6,6 +6,7 @@
 
 #include "document/ImageError.h"
 #include "platform/Bitmap.h"
+#include "platform/FileGate.h"
 #include "platform/Texts.h"
 
 namespace vortel::image_limits {
@@ -26,7 +27,10 @@ inline constexpr uint64_t MaxFileBytes = uint64_t(MaxPixels) * 4 + (uint64_t(1) 
 // Throws ImageError unless width x height is a non-empty image within the limits.
 inline void checkDimensions(int64_t width, int64_t height) {
     if (width <= 0 || height <= 0) throw ImageError(VORTEL_EN("Errors", "image has no pixels"));
-    if (width > MaxSide || height > MaxSide || width * height > MaxPixels) {
+    // Work done for a request of the service keeps to the service's own bound on a side.
+    const FileSandbox* sandbox = currentSandbox();
+    const int64_t side = sandbox && sandbox->maxPictureSide > 0 ? sandbox->maxPictureSide : MaxSide;
+    if (width > side || height > side || width * height > MaxPixels) {
         throw ImageError(fillText(VORTEL_EN("Errors", "image of %1x%2 pixels is larger than supported"), width, height));
     }
 }

@@ -62,6 +62,7 @@ private:
 // exist) and every write is refused: nothing is read from the disk or written to it.
 struct FileSandbox {
     std::map<std::string, std::vector<uint8_t>> files;
+    int64_t maxPictureSide = 0;  // when above 0: no picture read or made may be larger on a side
 };
 class SandboxScope {
 public:

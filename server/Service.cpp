@@ -1,0 +1,290 @@
+#include "server/Service.h"
+
+#include <httplib.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <new>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <thread>
+
+#include "cli/Errors.h"
+#include "cli/Language.h"
+#include "cli/Verbs.h"
+#include "document/Document.h"
+#include "document/ImageError.h"
+#include "engine/FontFX.h"
+#include "platform/Texts.h"
+#include "server/Catalog.h"
+#include "server/PageFiles.h"
+
+namespace vortel::server {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Json = nlohmann::json;
+
+// Renders run on the connection's own thread, at most `workers` at once; the others wait in a
+// queue of bounded length, for no longer than their request may take.
+class RenderSlots {
+public:
+    RenderSlots(int workers, int queue) : workers_(workers), queue_(queue) {}
+    enum class Entry { Granted, Full, TooLate };
+    Entry enter(Clock::time_point deadline) {
+        std::unique_lock lock(mutex_);
+        if (running_ < workers_) {
+            ++running_;
+            return Entry::Granted;
+        }
+        if (waiting_ >= queue_) return Entry::Full;
+        ++waiting_;
+        const bool free = freed_.wait_until(lock, deadline, [&] { return running_ < workers_; });
+        --waiting_;
+        if (!free) return Entry::TooLate;
+        ++running_;
+        return Entry::Granted;
+    }
+    void leave() {
+        {
+            const std::lock_guard lock(mutex_);
+            --running_;
+        }
+        freed_.notify_one();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable freed_;
+    int workers_, queue_, running_ = 0, waiting_ = 0;
+};
+
+void answerError(httplib::Response& res, int status, const std::string& message) {
+    res.status = status;
+    res.set_content(Json{{"error", message}}.dump(), "application/json");
+}
+
+void answerBusy(httplib::Response& res) {
+    answerError(res, 503, VORTEL_EN("Server", "the server is busy; try again in a moment"));
+    res.set_header("Retry-After", "1");
+}
+
+cli::Language requestLanguage(const httplib::Request& req) {
+    return prefersGerman(req.get_header_value("Accept-Language")) ? cli::Language::German : cli::Language::English;
+}
+
+std::string seconds(std::chrono::milliseconds time) {
+    std::ostringstream text;
+    text << double(time.count()) / 1000.0;
+    return text.str();
+}
+
+// When the request now being served on this thread began (its headers had arrived).
+thread_local std::optional<Clock::time_point> requestStart;
+
+// The job and the uploads of a render request, read with the limits and the time it may take.
+struct Received {
+    std::string json;
+    std::vector<Upload> uploads;
+    enum { Complete, TooLarge, TooSlow, Broken } outcome = Complete;
+};
+
+Received receive(const httplib::Request& req, const httplib::ContentReader& reader, const Limits& limits,
+                 Clock::time_point deadline) {
+    Received got;
+    std::string* target = &got.json;
+    size_t limit = limits.maxJson;
+    const auto take = [&](const char* data, size_t size) {
+        if (Clock::now() > deadline) {
+            got.outcome = Received::TooSlow;
+            return false;
+        }
+        if (target->size() + size > limit) {
+            got.outcome = Received::TooLarge;
+            return false;
+        }
+        target->append(data, size);
+        return true;
+    };
+    bool read;
+    if (req.is_multipart_form_data()) {
+        std::vector<std::string> uploadBytes;
+        read = reader(
+            [&](const httplib::MultipartFormData& part) {
+                if (part.name == "job") {
+                    target = &got.json;
+                    limit = limits.maxJson;
+                } else {
+                    got.uploads.push_back({part.name, part.filename, {}});
+                    uploadBytes.emplace_back();
+                    target = &uploadBytes.back();
+                    limit = limits.maxUpload;
+                }
+                return got.uploads.size() <= 8;
+            },
+            take);
+        for (size_t i = 0; i < got.uploads.size() && i < uploadBytes.size(); ++i)
+            got.uploads[i].bytes.assign(uploadBytes[i].begin(), uploadBytes[i].end());
+    } else {
+        read = reader(take);
+    }
+    if (!read && got.outcome == Received::Complete) got.outcome = Received::Broken;
+    return got;
+}
+
+}  // namespace
+
+bool prefersGerman(const std::string& acceptLanguage) {
+    // The first entry counts (browsers list the user's languages in order); "*" and empty say nothing.
+    const size_t start = acceptLanguage.find_first_not_of(" \t");
+    if (start == std::string::npos) return false;
+    std::string first = acceptLanguage.substr(start, acceptLanguage.find_first_of(",;", start) - start);
+    for (char& c : first) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return first == "de" || first.starts_with("de-");
+}
+
+bool serve(const Config& config, std::ostream& log) {
+    const int workers = config.workers > 0 ? config.workers : int(std::max(1u, std::thread::hardware_concurrency()));
+    RenderSlots slots(workers, config.queue > 0 ? config.queue : 8 * workers);
+    Catalog catalog;
+    std::mutex logMutex;
+    const Limits& limits = config.limits;
+
+    httplib::Server server;
+    const size_t connections = size_t(std::max(config.connections, workers + 1));
+    server.new_task_queue = [connections] { return new httplib::ThreadPool(connections); };
+    // Four uploads and the job at their largest, with room for the form's own lines.
+    server.set_payload_max_length(4 * limits.maxUpload + limits.maxJson + (64u << 10));
+    server.set_read_timeout(5, 0);
+    server.set_write_timeout(5, 0);
+    server.set_keep_alive_timeout(5);
+
+    server.set_pre_routing_handler([](const httplib::Request&, httplib::Response&) {
+        requestStart = Clock::now();
+        return httplib::Server::HandlerResponse::Unhandled;
+    });
+    // One line a request: what was asked, the answer's status, time and size; nothing of the request's contents.
+    server.set_logger([&](const httplib::Request& req, const httplib::Response& res) {
+        const auto took = requestStart ? std::chrono::duration<double, std::milli>(Clock::now() - *requestStart).count() : 0.0;
+        requestStart.reset();
+        char line[512];
+        std::snprintf(line, sizeof line, "%s %.200s %d %.1f ms %zu bytes", req.method.c_str(), req.path.c_str(),
+                      res.status, took, res.body.size());
+        const std::lock_guard lock(logMutex);
+        log << line << '\n' << std::flush;
+    });
+    server.set_error_handler([&](const httplib::Request& req, httplib::Response& res) {
+        if (!res.body.empty()) return httplib::Server::HandlerResponse::Unhandled;
+        const cli::SpeakOnThisThread speak(requestLanguage(req));
+        std::string message;
+        switch (res.status) {
+        case 404: message = VORTEL_EN("Server", "there is nothing at this address"); break;
+        case 413: message = VORTEL_EN("Server", "the request is larger than the server takes"); break;
+        case 414: message = VORTEL_EN("Server", "the address is too long"); break;
+        default: message = fillText(VORTEL_EN("Server", "the request could not be served (HTTP %1)"), res.status);
+        }
+        answerError(res, res.status, message);
+        return httplib::Server::HandlerResponse::Handled;
+    });
+    server.set_exception_handler([](const httplib::Request& req, httplib::Response& res, std::exception_ptr) {
+        const cli::SpeakOnThisThread speak(requestLanguage(req));
+        answerError(res, 500, VORTEL_EN("Server", "the server failed at this request"));
+    });
+
+    server.Get("/health", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content(R"({"status":"ok"})", "application/json");
+    });
+    server.Get("/faces", [&](const httplib::Request&, httplib::Response& res) {
+        res.set_content(catalog.faces(), "application/json");
+    });
+    server.Get("/styles", [&](const httplib::Request&, httplib::Response& res) {
+        res.set_content(catalog.styles(), "application/json");
+    });
+    server.Get("/presets", [&](const httplib::Request&, httplib::Response& res) {
+        res.set_content(catalog.presets(), "application/json");
+    });
+    server.Get(R"(/thumbnails/([a-z]+)/([A-Za-z0-9_]+)\.png)", [&](const httplib::Request& req, httplib::Response& res) {
+        const cli::SpeakOnThisThread speak(requestLanguage(req));
+        std::optional<std::vector<uint8_t>> png;
+        if (slots.enter(Clock::now() + config.requestTime) != RenderSlots::Entry::Granted) return answerBusy(res);
+        try {
+            png = catalog.thumbnail(req.matches[1], req.matches[2]);
+        } catch (...) {
+        }
+        slots.leave();
+        if (!png) return answerError(res, 404, VORTEL_EN("Server", "there is nothing at this address"));
+        res.set_content(std::string(png->begin(), png->end()), "image/png");
+        res.set_header("Cache-Control", "max-age=86400");
+    });
+    for (const PageFile& file : pageFiles()) {
+        const std::string path = file.path == std::string("index.html") ? "/" : std::string("/") + file.path;
+        server.Get(path, [&file](const httplib::Request&, httplib::Response& res) {
+            res.set_content(std::string(reinterpret_cast<const char*>(file.data), file.size), file.type);
+            res.set_header("Cache-Control", "no-cache");
+        });
+    }
+
+    server.Post("/render", [&](const httplib::Request& req, httplib::Response& res, const httplib::ContentReader& reader) {
+        const cli::SpeakOnThisThread speak(requestLanguage(req));
+        const auto deadline = requestStart.value_or(Clock::now()) + config.requestTime;
+        const Received got = receive(req, reader, limits, deadline);
+        switch (got.outcome) {
+        case Received::Complete: break;
+        case Received::TooSlow:
+            return answerError(res, 408, fillText(VORTEL_EN("Server", "the request took longer than %1 s to arrive"),
+                                                  seconds(config.requestTime)));
+        case Received::TooLarge:
+            return answerError(res, 413, VORTEL_EN("Server", "the request is larger than the server takes"));
+        case Received::Broken:
+            return answerError(res, res.status == 413 ? 413 : 400, VORTEL_EN("Server", "the request could not be read"));
+        }
+        RenderRequest request;
+        try {
+            request = parseRenderRequest(got.json, got.uploads, limits);
+        } catch (const RequestError& e) {
+            return answerError(res, e.status(), e.what());
+        }
+        switch (slots.enter(deadline)) {
+        case RenderSlots::Entry::Granted: break;
+        case RenderSlots::Entry::Full:
+        case RenderSlots::Entry::TooLate: return answerBusy(res);
+        }
+        cli::RenderedFile file;
+        int status = 200;
+        std::string failure;
+        try {
+            const SandboxScope sandbox(request.files);
+            // Every request draws as a process of its own would, whatever this thread drew before.
+            resetRenderMemory();
+            std::ostringstream said;
+            file = cli::renderToMemory(request.options, said);
+            if (file.refused) status = 422, failure = *file.refused;
+        } catch (const cli::UsageError& e) {
+            status = 400, failure = e.what();
+        } catch (const cli::WarpRefused& e) {
+            status = 422, failure = e.what();
+        } catch (const std::bad_alloc&) {
+            status = 503, failure = VORTEL_EN("Server", "the server has not enough memory for this picture now");
+        } catch (const ImageError& e) {
+            status = 400, failure = e.what();  // an upload that is no picture, or too large a one
+        } catch (const DocumentError& e) {
+            status = 400, failure = e.what();
+        } catch (const FileGateError& e) {
+            status = 400, failure = e.what();
+        } catch (const std::exception&) {
+            status = 500, failure = VORTEL_EN("Server", "the server failed at this request");
+        }
+        slots.leave();
+        if (status != 200) return answerError(res, status, cli::shownMessage(failure));
+        res.set_content(std::string(file.bytes.begin(), file.bytes.end()), contentType(request.format));
+        res.set_header("Cache-Control", "no-store");
+    });
+
+    const int port = config.port == 0 ? server.bind_to_any_port(config.host) :
+                     (server.bind_to_port(config.host, config.port) ? config.port : -1);
+    if (port < 0) return false;
+    if (config.onListening) config.onListening(port, [&server] { server.stop(); });
+    return server.listen_after_bind();
+}
+
+}  // namespace vortel::server
