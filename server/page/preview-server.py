@@ -22,6 +22,7 @@ import subprocess
 import sys
 import tempfile
 import threading
+import warnings
 from http import HTTPStatus
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 from pathlib import Path
@@ -270,6 +271,10 @@ class Server(ThreadingHTTPServer):
         self.verbose = verbose
         self._faces = self._textures = None
 
+    def handle_error(self, request, client_address):
+        if not isinstance(sys.exc_info()[1], ConnectionError):  # a browser that went away meanwhile
+            super().handle_error(request, client_address)
+
     def faces(self):
         if self._faces is None:
             out = subprocess.run(["fc-list", ":", "family"], capture_output=True, text=True).stdout
@@ -291,6 +296,8 @@ def main():
                     help="vortel-cli for German error messages")
     ap.add_argument("--verbose", action="store_true", help="log every request")
     args = ap.parse_args()
+    if not args.verbose:
+        warnings.simplefilter("ignore", vortel.RenderWarning)  # seeds, substituted fonts
     Handler.cli = args.cli if os.access(args.cli, os.X_OK) else None
     server = Server((args.host, args.port), args.verbose)
     print(f"vortel preview server on http://{args.host}:{server.server_port}/", file=sys.stderr, flush=True)
