@@ -205,6 +205,16 @@ form.addEventListener("change", (event) => {
   if (event.target.tagName === "SELECT") update();
 });
 form.addEventListener("submit", (event) => event.preventDefault());
+// Enter picks a picture as Space does (a radio input only takes Space by itself).
+form.addEventListener("keydown", (event) => {
+  const target = event.target;
+  if (event.key !== "Enter" || target.type !== "radio") return;
+  event.preventDefault();
+  if (!target.checked) {
+    target.checked = true;
+    target.dispatchEvent(new Event("input", { bubbles: true }));
+  }
+});
 $("#random").addEventListener("click", randomEffect);
 
 async function download(format) {
@@ -241,7 +251,7 @@ languageSelect.addEventListener("change", () => {
   setLanguage(languageSelect.value);
   applyTexts();
   if (shownJob) picture.alt = t("pictureAlt", shownJob.text.replace(/\n/g, " "));
-  if (picture.dataset.state === "ready") statusLine.textContent = "";
+  if (picture.dataset.state === "ready") statusLine.textContent = t("ready");
 });
 
 // --- start ---------------------------------------------------------------------------------------

@@ -270,8 +270,10 @@ async function main() {
     await shownJob(page, `job.presets?.style === ${Number(focused.value)}`, "keyboard style");
     await page.keyboard.press("Tab");
     check("the next Tab goes to the deformations", await page.evaluate(() => document.activeElement?.name === "guide"));
+    await page.focus('input[name="guide"][value="7"]');
     await page.keyboard.press("Enter");
-    check("Enter in a group does not leave the page", page.url().startsWith(base) && !page.url().includes("?"));
+    await shownJob(page, "job.presets?.guide === 7", "Enter on a deformation");
+    check("Enter picks a deformation and stays on the page", page.url() === `${base}/`, page.url());
 
     await page.evaluate(() => window.scrollTo(0, 0));
     await page.screenshot({ path: path.join(shots, "web-desktop.png") });
@@ -283,11 +285,10 @@ async function main() {
       random: document.getElementById("random").textContent }));
     check("the switch turns the page German", german.lang === "de" && german.h1 !== englishHeading &&
       german.random === "Zufallseffekt", JSON.stringify(german));
+    await page.screenshot({ path: path.join(shots, "web-desktop-de.png") });
     await page.click('label:has(input[name="shadow"][value="4"])');
     await shownJob(page, "job.presets?.shadow === 4", "German render");
     check("renders ask for German after the switch", renders.at(-1).lang.startsWith("de"), renders.at(-1).lang);
-    await page.evaluate(() => window.scrollTo(0, 0));
-    await page.screenshot({ path: path.join(shots, "web-desktop-de.png") });
     await page.reload({ waitUntil: "load" });
     check("the choice is remembered", await page.$eval("html", (e) => e.lang) === "de");
     await context.close();
@@ -300,6 +301,24 @@ async function main() {
       check(`navigator.languages ${languages} gives ${want}`, lang === want && asked.startsWith(want), `${lang}, ${asked}`);
       await first.context.close();
     }
+
+    // --- an answer that comes late is dropped: the newest change wins -----------------------------
+    const race = await openPage(browser, base);
+    await race.page.setRequestInterception(true);
+    race.page.on("request", (req) => {
+      const slow = req.url().endsWith("/render") && JSON.parse(req.postData()).text === "slow";
+      setTimeout(() => req.continue().catch(() => {}), slow ? 1500 : 0);
+    });
+    await race.page.click("#text", { clickCount: 3 });
+    await race.page.keyboard.type("slow");
+    await sleep(500);
+    await race.page.click("#text", { clickCount: 3 });
+    await race.page.keyboard.type("fast");
+    await shownJob(race.page, `job.text === "fast"`, "the newer render");
+    await sleep(2000);
+    const last = await race.page.evaluate(() => window.vortelPage.currentJob().text);
+    check("a late answer for an older text does not replace the picture", last === "fast", last);
+    await race.context.close();
 
     // --- phone ----------------------------------------------------------------------------------------
     const phone = await openPage(browser, base, { width: 360, height: 740 });
