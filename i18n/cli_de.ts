@@ -600,6 +600,10 @@ Version:  %4 (GetDLLVersion)
   -h, --help         diese Hilfe zeigen
 </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not written here</source>
+        <translation>&apos;%1&apos; wird hier nicht geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -714,6 +718,132 @@ Version:  %4 (GetDLLVersion)
     <message>
         <source>image of %1x%2 pixels is larger than supported</source>
         <translation>ein Bild von %1x%2 Pixeln ist größer als unterstützt</translation>
+    </message>
+</context>
+<context>
+    <name>Server</name>
+    <message>
+        <source>the start file is a .vtl document or a style file (.deform, .bevel, .color, .shadow)</source>
+        <translation>die Startdatei ist ein .vtl-Dokument oder eine Stildatei (.deform, .bevel, .color, .shadow)</translation>
+    </message>
+    <message>
+        <source>the job is larger than %1 bytes</source>
+        <translation>der Auftrag ist größer als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>the job is not JSON: %1</source>
+        <translation>der Auftrag ist kein JSON: %1</translation>
+    </message>
+    <message>
+        <source>the job is a JSON object</source>
+        <translation>der Auftrag ist ein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>&apos;format&apos; is one of png, jpg, bmp, svg, pdf, vtl, deform, bevel, color, shadow</source>
+        <translation>&apos;format&apos; ist eines von png, jpg, bmp, svg, pdf, vtl, deform, bevel, color, shadow</translation>
+    </message>
+    <message>
+        <source>&apos;output&apos; is not taken here: the answer is the file</source>
+        <translation>&apos;output&apos; gibt es hier nicht: die Antwort ist die Datei</translation>
+    </message>
+    <message>
+        <source>&apos;inputs&apos; is not taken here: upload the document or style file as &apos;start&apos;</source>
+        <translation>&apos;inputs&apos; gibt es hier nicht: laden Sie das Dokument oder die Stildatei als &apos;start&apos; hoch</translation>
+    </message>
+    <message>
+        <source>the upload &apos;%1&apos; is larger than %2 bytes</source>
+        <translation>die hochgeladene Datei &apos;%1&apos; ist größer als %2 Bytes</translation>
+    </message>
+    <message>
+        <source>unknown upload &apos;%1&apos;; uploads are texture0, texture1, imprint and start</source>
+        <translation>unbekannte hochgeladene Datei &apos;%1&apos;; hochgeladen werden texture0, texture1, imprint und start</translation>
+    </message>
+    <message>
+        <source>the upload &apos;%1&apos; came twice</source>
+        <translation>die Datei &apos;%1&apos; wurde zweimal hochgeladen</translation>
+    </message>
+    <message>
+        <source>a picture of %1x%2 is larger than %3 on a side</source>
+        <translation>ein Bild von %1x%2 ist an einer Seite größer als %3</translation>
+    </message>
+    <message>
+        <source>textures and the imprint are stock pictures (:JPG_07, *IMPRINT_07) or uploads, not &apos;%1&apos;</source>
+        <translation>Texturen und die Prägung sind mitgelieferte Bilder (:JPG_07, *IMPRINT_07) oder hochgeladene Dateien, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the server is busy; try again in a moment</source>
+        <translation>der Server ist ausgelastet; versuchen Sie es gleich noch einmal</translation>
+    </message>
+    <message>
+        <source>there is nothing at this address</source>
+        <translation>unter dieser Adresse gibt es nichts</translation>
+    </message>
+    <message>
+        <source>the request is larger than the server takes</source>
+        <translation>die Anfrage ist größer, als der Server annimmt</translation>
+    </message>
+    <message>
+        <source>the address is too long</source>
+        <translation>die Adresse ist zu lang</translation>
+    </message>
+    <message>
+        <source>the request could not be served (HTTP %1)</source>
+        <translation>die Anfrage konnte nicht bedient werden (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>the server failed at this request</source>
+        <translation>der Server ist an dieser Anfrage gescheitert</translation>
+    </message>
+    <message>
+        <source>the request took longer than %1 s to arrive</source>
+        <translation>die Anfrage brauchte länger als %1 s, um anzukommen</translation>
+    </message>
+    <message>
+        <source>the request could not be read</source>
+        <translation>die Anfrage konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the server has not enough memory for this picture now</source>
+        <translation>der Server hat gerade nicht genug Arbeitsspeicher für dieses Bild</translation>
+    </message>
+    <message>
+        <source>usage: vortel-server [--listen HOST:PORT] [--workers N] [--max-side PIXELS]
+                     [--max-upload BYTES] [--queue N] [--request-time SECONDS]
+  --listen HOST:PORT   where to answer (default 127.0.0.1:8080; port 0: any free one)
+  --workers N          pictures rendered at once (default: one a core)
+  --max-side PIXELS    the largest picture side asked for or uploaded (default 4096)
+  --max-upload BYTES   the largest uploaded file (default 10485760)
+  --queue N            renders that may wait for a worker (default: eight a worker);
+                       beyond them the answer is 503 with Retry-After
+  --request-time S     how long a request may take to arrive and to wait (default 20)
+</source>
+        <translation>Aufruf: vortel-server [--listen HOST:PORT] [--workers N] [--max-side PIXEL]
+                     [--max-upload BYTES] [--queue N] [--request-time SEKUNDEN]
+  --listen HOST:PORT   wo geantwortet wird (Standard 127.0.0.1:8080; Port 0: ein freier)
+  --workers N          gleichzeitig berechnete Bilder (Standard: eines je Kern)
+  --max-side PIXEL     die größte Bildseite, angefordert oder hochgeladen (Standard 4096)
+  --max-upload BYTES   die größte hochgeladene Datei (Standard 10485760)
+  --queue N            Berechnungen, die auf einen Worker warten dürfen (Standard: acht je
+                       Worker); darüber hinaus lautet die Antwort 503 mit Retry-After
+  --request-time S     wie lange eine Anfrage zum Ankommen und Warten brauchen darf
+                       (Standard 20)
+</translation>
+    </message>
+    <message>
+        <source>unknown argument &apos;%1&apos;</source>
+        <translation>unbekanntes Argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--listen: expected HOST:PORT, got &apos;%1&apos;</source>
+        <translation>--listen: erwartet HOST:PORT, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>listening on http://%1:%2/</source>
+        <translation>wartet auf Anfragen unter http://%1:%2/</translation>
+    </message>
+    <message>
+        <source>cannot listen on %1:%2</source>
+        <translation>kann nicht auf %1:%2 warten</translation>
     </message>
 </context>
 </TS>

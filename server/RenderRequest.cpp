@@ -6,6 +6,7 @@
 #include "cli/BatchJobs.h"
 #include "cli/Errors.h"
 #include "cli/JsonConvert.h"
+#include "cli/Language.h"
 #include "document/Document.h"
 #include "platform/Texts.h"
 

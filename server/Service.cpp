@@ -173,7 +173,7 @@ bool serve(const Config& config, std::ostream& log) {
         const std::lock_guard lock(logMutex);
         log << line << '\n' << std::flush;
     });
-    server.set_error_handler([&](const httplib::Request& req, httplib::Response& res) {
+    server.set_error_handler(httplib::Server::HandlerWithResponse([&](const httplib::Request& req, httplib::Response& res) {
         if (!res.body.empty()) return httplib::Server::HandlerResponse::Unhandled;
         const cli::SpeakOnThisThread speak(requestLanguage(req));
         std::string message;
@@ -185,7 +185,7 @@ bool serve(const Config& config, std::ostream& log) {
         }
         answerError(res, res.status, message);
         return httplib::Server::HandlerResponse::Handled;
-    });
+    }));
     server.set_exception_handler([](const httplib::Request& req, httplib::Response& res, std::exception_ptr) {
         const cli::SpeakOnThisThread speak(requestLanguage(req));
         answerError(res, 500, VORTEL_EN("Server", "the server failed at this request"));

@@ -18,7 +18,7 @@ int number(const std::string& option, const std::string& text, long first, long 
     char* end = nullptr;
     const long value = std::strtol(text.c_str(), &end, 10);
     if (text.empty() || *end != '\0' || value < first || value > last)
-        throw std::invalid_argument(vortel::fillText(VORTEL_EN("Server", "%1: expected %2..%3, got '%4'"), option, first,
+        throw std::invalid_argument(vortel::fillText(VORTEL_EN("CommandLine", "%1: expected %2..%3, got '%4'"), option, first,
                                                      last, text));
     return int(value);
 }

@@ -54,7 +54,7 @@ const Catalogue Catalogues[] = {
     {"i18n/vortel_en.ts", "en", {"app", "controls", "panels/pages", "engine", "document"}},
     {"i18n/installer_de.ts", "de", {"installer"}},
     {"i18n/installer_en.ts", "en", {"installer"}},
-    {"i18n/cli_de.ts", "de", {"cli", "platform", "engine", "document"}, "VORTEL_EN", "en"},
+    {"i18n/cli_de.ts", "de", {"cli", "platform", "engine", "document", "server"}, "VORTEL_EN", "en"},
 };
 
 QString SourcePath(const char* relative) { return QStringLiteral(VORTEL_SOURCE_DIR "/") + QLatin1String(relative); }

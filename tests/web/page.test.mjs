@@ -135,7 +135,7 @@ async function interfaceChecks(base) {
   }
   check("/presets lists stock textures", presets.texture.length > 0 && presets.texture.every((p) => p.name.startsWith(":JPG_")));
   const faces = (await (await fetch(`${base}/faces`)).json()).faces;
-  check("/faces is sorted and not empty", faces.length > 0 && faces.every((f, i) => i === 0 || faces[i - 1] <= f));
+  check("/faces is sorted (without regard to case) and not empty", faces.length > 0 && faces.every((f, i) => i === 0 || faces[i - 1].toLowerCase() <= f.toLowerCase()));
   for (const url of [styles[45].thumbnail, presets.guide[29].thumbnail, presets.texture[0].thumbnail]) {
     const r = await fetch(base + url);
     const bytes = Buffer.from(await r.arrayBuffer());
