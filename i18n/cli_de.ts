@@ -813,7 +813,7 @@ Version:  %4 (GetDLLVersion)
   --workers N          pictures rendered at once (default: one a core)
   --max-side PIXELS    the largest picture side asked for or uploaded (default 4096)
   --max-upload BYTES   the largest uploaded file (default 10485760)
-  --queue N            renders that may wait for a worker (default: eight a worker);
+  --queue N            renders that may wait for a worker (default: sixteen a worker);
                        beyond them the answer is 503 with Retry-After
   --request-time S     how long a request may take to arrive and to wait (default 20)
 </source>
@@ -823,7 +823,7 @@ Version:  %4 (GetDLLVersion)
   --workers N          gleichzeitig berechnete Bilder (Standard: eines je Kern)
   --max-side PIXEL     die größte Bildseite, angefordert oder hochgeladen (Standard 4096)
   --max-upload BYTES   die größte hochgeladene Datei (Standard 10485760)
-  --queue N            Berechnungen, die auf einen Worker warten dürfen (Standard: acht je
+  --queue N            Berechnungen, die auf einen Worker warten dürfen (Standard: sechzehn je
                        Worker); darüber hinaus lautet die Antwort 503 mit Retry-After
   --request-time S     wie lange eine Anfrage zum Ankommen und Warten brauchen darf
                        (Standard 20)
@@ -844,6 +844,10 @@ Version:  %4 (GetDLLVersion)
     <message>
         <source>cannot listen on %1:%2</source>
         <translation>kann nicht auf %1:%2 warten</translation>
+    </message>
+    <message>
+        <source>the upload &apos;%1&apos; is no picture that can be read: %2</source>
+        <translation>die hochgeladene Datei &apos;%1&apos; ist kein lesbares Bild: %2</translation>
     </message>
 </context>
 </TS>

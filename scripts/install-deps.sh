@@ -15,6 +15,8 @@ packages=(
   python3-pil python3-numpy  # bench/look.py: pictures scaled down, transparent ones over a checkerboard
   python3-dev pybind11-dev python3-pybind11  # the Python module (python/); its tests use numpy and PIL
   python3-distributed        # python3 -m vortel.dask: rendering a job file on a Dask cluster, and its tests
+  libcpp-httplib-dev         # vortel-server
+  chromium nodejs            # the page's browser test (puppeteer-core from the npm registry drives chromium)
   imagemagick linux-perf     # bench/side-by-side.sh: the peer renderer, and profiles
 )
 
@@ -22,6 +24,11 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# Debian's nodejs comes without npm, which is a package of its own there; other builds of nodejs
+# bring it along.
+if ! command -v npm >/dev/null && ! dpkg-query -W -f='${Status}' npm 2>/dev/null | grep -q "install ok installed"; then
+  missing+=(npm)
+fi
 if [ ${#missing[@]} -eq 0 ]; then
   echo "All build packages are present."
   exit 0

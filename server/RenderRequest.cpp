@@ -8,6 +8,8 @@
 #include "cli/JsonConvert.h"
 #include "cli/Language.h"
 #include "document/Document.h"
+#include "document/ImageError.h"
+#include "document/ImageFile.h"
 #include "platform/Texts.h"
 
 namespace vortel::server {
@@ -73,6 +75,8 @@ RenderRequest parseRenderRequest(const std::string& text, const std::vector<Uplo
         job = cli::parseBoundedJson(text);
     } catch (const cli::Json::exception& e) {
         throw RequestError(400, fillText(VORTEL_EN("Server", "the job is not JSON: %1"), e.what()));
+    } catch (const cli::UsageError& e) {  // nested deeper than a job ever is
+        throw RequestError(400, e.what());
     }
     if (!job.is_object()) throw RequestError(400, VORTEL_EN("Server", "the job is a JSON object"));
 
@@ -104,6 +108,16 @@ RenderRequest parseRenderRequest(const std::string& text, const std::vector<Uplo
         const std::string name = sandboxName(upload);
         if (request.files.files.contains(name))
             throw RequestError(400, fillText(VORTEL_EN("Server", "the upload '%1' came twice"), upload.field));
+        if (upload.field != "start") {
+            // A picture is read before any work is queued for it, within the service's bounds.
+            try {
+                const SandboxScope bounds(request.files);
+                decodeImage(upload.bytes);
+            } catch (const ImageError& e) {
+                throw RequestError(400, fillText(VORTEL_EN("Server", "the upload '%1' is no picture that can be read: %2"),
+                                                 upload.field, e.what()));
+            }
+        }
         request.files.files[name] = upload.bytes;
         // An uploaded picture takes the place of what the job names for it.
         if (texture) {

@@ -145,7 +145,7 @@ bool prefersGerman(const std::string& acceptLanguage) {
 
 bool serve(const Config& config, std::ostream& log) {
     const int workers = config.workers > 0 ? config.workers : int(std::max(1u, std::thread::hardware_concurrency()));
-    RenderSlots slots(workers, config.queue > 0 ? config.queue : 8 * workers);
+    RenderSlots slots(workers, config.queue > 0 ? config.queue : 16 * workers);
     Catalog catalog;
     std::mutex logMutex;
     const Limits& limits = config.limits;

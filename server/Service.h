@@ -16,7 +16,7 @@ struct Config {
     std::string host = "127.0.0.1";
     int port = 8080;                                   // 0: any free port, told by onListening
     int workers = 0;                                   // renders at once; 0: one a core
-    int queue = 0;                                     // renders waiting; 0: eight a worker
+    int queue = 0;                                     // renders waiting; 0: sixteen a worker
     int connections = 64;                              // connections served at once
     std::chrono::milliseconds requestTime{20000};      // to read a request's body, and to wait for a worker
     Limits limits;

@@ -31,7 +31,7 @@ std::string usage() {
                      "  --workers N          pictures rendered at once (default: one a core)\n"
                      "  --max-side PIXELS    the largest picture side asked for or uploaded (default 4096)\n"
                      "  --max-upload BYTES   the largest uploaded file (default 10485760)\n"
-                     "  --queue N            renders that may wait for a worker (default: eight a worker);\n"
+                     "  --queue N            renders that may wait for a worker (default: sixteen a worker);\n"
                      "                       beyond them the answer is 503 with Retry-After\n"
                      "  --request-time S     how long a request may take to arrive and to wait (default 20)\n");
 }

@@ -16,7 +16,7 @@ import puppeteer from "puppeteer-core";
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const repo = path.resolve(here, "../..");
-const shots = path.join(repo, "docs/screenshots");
+const shots = process.env.VORTEL_SCREENSHOTS || path.join(repo, "docs/screenshots");
 const build = process.env.VORTEL_BUILD || path.join(repo, "build");
 const serverCmd = process.env.VORTEL_SERVER_CMD ||
   `PYTHONPATH='${build}/python' /usr/bin/python3 '${repo}/server/page/preview-server.py' --port {port}`;
