@@ -10,6 +10,7 @@
 #include <ctime>
 #include <cstdlib>
 #include <filesystem>
+#include <string_view>
 #include <fstream>
 #include <sstream>
 
@@ -49,14 +50,22 @@ constexpr uint64_t kMaxFileBytes = 1 << 20;
 }  // namespace
 
 FontMatchCache& FontMatchCache::process() {
-    static FontMatchCache cache([] {
-        if (std::getenv("FONTCONFIG_FILE") || std::getenv("FONTCONFIG_PATH") || std::getenv("FONTCONFIG_SYSROOT"))
-            return std::string();
-        if (const char* own = std::getenv("VORTEL_FONT_CACHE")) return std::string(own);
+    // ":memory:" keeps the answers in the process only: a service writes nothing to the disk.
+    static const bool inMemory = [] {
+        const char* own = std::getenv("VORTEL_FONT_CACHE");
+        return own && std::string_view(own) == ":memory:";
+    }();
+    static FontMatchCache cache(
+        [] {
+            if (inMemory) return std::string();
+            if (std::getenv("FONTCONFIG_FILE") || std::getenv("FONTCONFIG_PATH") || std::getenv("FONTCONFIG_SYSROOT"))
+                return std::string();
+            if (const char* own = std::getenv("VORTEL_FONT_CACHE")) return std::string(own);
         if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg && *xdg) return std::string(xdg) + "/vortel/font-matches";
-        if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.cache/vortel/font-matches";
-        return std::string();
-    }());
+            if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.cache/vortel/font-matches";
+            return std::string();
+        }(),
+        inMemory);
     return cache;
 }
 
@@ -125,6 +134,11 @@ std::optional<CachedFaceMatch> FontMatchCache::find(const std::string& key) {
 
 void FontMatchCache::store(const std::string& key, const CachedFaceMatch& match, const std::vector<std::string>& watched) {
     const std::lock_guard lock(mutex_);
+    if (remember_ && !key.empty() && !match.file.empty()) {
+        std::erase_if(entries_, [&](const auto& entry) { return entry.first == key; });
+        entries_.emplace_back(key, match);
+        return;
+    }
     if (path_.empty() || key.empty() || !clean(key) || !clean(match.family) || match.file.empty() || !clean(match.file) ||
         match.index < 0 || watched.empty())
         return;

@@ -20,12 +20,12 @@ struct CachedFaceMatch {
 
 class FontMatchCache {
 public:
-    // An empty path keeps nothing.
-    explicit FontMatchCache(std::string path) : path_(std::move(path)) {}
+    // An empty path keeps nothing; `remember` keeps the answers in this object only, never on disk.
+    explicit FontMatchCache(std::string path, bool remember = false) : path_(std::move(path)), remember_(remember) {}
 
     // The one cache of the process: $VORTEL_FONT_CACHE, else $XDG_CACHE_HOME/vortel/font-matches,
     // else ~/.cache/vortel/font-matches; none when fontconfig is pointed elsewhere by its own
-    // environment variables or VORTEL_FONT_CACHE is empty.
+    // environment variables or VORTEL_FONT_CACHE is empty; in the process only for ":memory:".
     static FontMatchCache& process();
 
     std::optional<CachedFaceMatch> find(const std::string& key);
@@ -39,6 +39,7 @@ public:
 private:
     void load();
     std::string path_;
+    bool remember_ = false;
     std::mutex mutex_;
     bool loaded_ = false;
     std::vector<std::pair<std::string, int64_t>> stamps_;

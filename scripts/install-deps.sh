@@ -18,6 +18,7 @@ packages=(
   libcpp-httplib-dev         # vortel-server
   chromium nodejs            # the page's browser test (puppeteer-core from the npm registry drives chromium)
   imagemagick linux-perf     # bench/side-by-side.sh: the peer renderer, and profiles
+  apache2-utils              # bench/server-load.py: ab, the load on vortel-server
 )
 
 missing=()

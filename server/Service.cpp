@@ -2,7 +2,9 @@
 
 #include <httplib.h>
 
+#include <algorithm>
 #include <condition_variable>
+#include <deque>
 #include <mutex>
 #include <new>
 #include <nlohmann/json.hpp>
@@ -26,23 +28,28 @@ using Clock = std::chrono::steady_clock;
 using Json = nlohmann::json;
 
 // Renders run on the connection's own thread, at most `workers` at once; the others wait in a
-// queue of bounded length, for no longer than their request may take.
+// queue of bounded length, in the order they came, for no longer than their request may take.
 class RenderSlots {
 public:
     RenderSlots(int workers, int queue) : workers_(workers), queue_(queue) {}
     enum class Entry { Granted, Full, TooLate };
     Entry enter(Clock::time_point deadline) {
         std::unique_lock lock(mutex_);
-        if (running_ < workers_) {
+        if (running_ < workers_ && waiting_.empty()) {
             ++running_;
             return Entry::Granted;
         }
-        if (waiting_ >= queue_) return Entry::Full;
-        ++waiting_;
-        const bool free = freed_.wait_until(lock, deadline, [&] { return running_ < workers_; });
-        --waiting_;
-        if (!free) return Entry::TooLate;
+        if (waiting_.size() >= size_t(queue_)) return Entry::Full;
+        const uint64_t ticket = nextTicket_++;
+        waiting_.push_back(ticket);
+        const bool turn = freed_.wait_until(lock, deadline, [&] { return running_ < workers_ && waiting_.front() == ticket; });
+        waiting_.erase(std::find(waiting_.begin(), waiting_.end(), ticket));
+        if (!turn) {
+            freed_.notify_all();  // the next in line may be free to go now
+            return Entry::TooLate;
+        }
         ++running_;
+        freed_.notify_all();
         return Entry::Granted;
     }
     void leave() {
@@ -50,13 +57,15 @@ public:
             const std::lock_guard lock(mutex_);
             --running_;
         }
-        freed_.notify_one();
+        freed_.notify_all();
     }
 
 private:
     std::mutex mutex_;
     std::condition_variable freed_;
-    int workers_, queue_, running_ = 0, waiting_ = 0;
+    std::deque<uint64_t> waiting_;
+    uint64_t nextTicket_ = 0;
+    int workers_, queue_, running_ = 0;
 };
 
 void answerError(httplib::Response& res, int status, const std::string& message) {

@@ -74,6 +74,11 @@ TEST(FontMatchCache, AnswersUntilAWatchedPathChanges) {
     FontMatchCache none("");
     none.store("Arial|bold|roman|sans-serif", CachedFaceMatch{"A", "/a.ttf", 0, false}, {"/etc"});
     EXPECT_FALSE(none.find("Arial|bold|roman|sans-serif"));
+    // Kept in memory only: answered at once, whatever the stamps, and nothing written.
+    FontMatchCache memory("", true);
+    memory.store("Arial|bold|roman|sans-serif", CachedFaceMatch{"A", "/a.ttf", 0, false}, {"/etc"});
+    ASSERT_TRUE(memory.find("Arial|bold|roman|sans-serif"));
+    EXPECT_EQ(memory.find("Arial|bold|roman|sans-serif")->file, "/a.ttf");
 }
 
 TEST(FontMatchCache, IgnoresAMalformedFileAndAnswersAfterwards) {
