@@ -2,8 +2,9 @@
 //
 //   node page.test.mjs
 //
-// VORTEL_SERVER_CMD: the service's command line, {port} replaced by a free port (default: the preview
-// server with PYTHONPATH=$VORTEL_BUILD/python); CHROMIUM: the browser (default /usr/bin/chromium).
+// VORTEL_SERVER_CMD: the service's command line, {port} replaced by a free port (default:
+// $VORTEL_BUILD/bin/vortel-server, the build folder build/); CHROMIUM: the browser (default
+// /usr/bin/chromium).
 // Screenshots go to docs/screenshots/web-*.png. Exit status 0 when every check passed.
 
 import { spawn } from "node:child_process";
@@ -18,8 +19,7 @@ const here = path.dirname(fileURLToPath(import.meta.url));
 const repo = path.resolve(here, "../..");
 const shots = process.env.VORTEL_SCREENSHOTS || path.join(repo, "docs/screenshots");
 const build = process.env.VORTEL_BUILD || path.join(repo, "build");
-const serverCmd = process.env.VORTEL_SERVER_CMD ||
-  `PYTHONPATH='${build}/python' /usr/bin/python3 '${repo}/server/page/preview-server.py' --port {port}`;
+const serverCmd = process.env.VORTEL_SERVER_CMD || `'${build}/bin/vortel-server' --listen 127.0.0.1:{port}`;
 
 let failures = 0;
 function check(name, ok, detail = "") {
