@@ -20,8 +20,6 @@
 #include "platform/Texts.h"
 
 namespace vortel::cli {
-namespace {
-
 std::string lowerExtension(const std::string& path) {
     const auto dot = path.rfind('.');
     if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return {};
@@ -29,6 +27,8 @@ std::string lowerExtension(const std::string& path) {
     for (char& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
     return ext;
 }
+
+namespace {
 
 }  // namespace
 

@@ -18,6 +18,9 @@ namespace vortel::cli {
 // that is neither.
 void applyInputs(TFontFX& engine, const Options& options);
 
+// The extension of a file name with its dot, in lower case; empty when the last part has none.
+std::string lowerExtension(const std::string& path);
+
 // A picture by file name (any decodable format) or stock name (":JPG_07", "*IMPRINT_07").
 Bitmap loadNamedImage(const std::string& name);
 

@@ -5,6 +5,7 @@
 
 #include "cli/BatchJobs.h"
 #include "cli/Errors.h"
+#include "cli/Files.h"
 #include "cli/JsonConvert.h"
 #include "cli/Language.h"
 #include "document/Document.h"
@@ -35,21 +36,13 @@ const std::map<std::string, Format>& formats() {
     return table;
 }
 
-std::string lowerExtension(const std::string& name) {
-    const size_t dot = name.rfind('.');
-    if (dot == std::string::npos || name.find('/', dot) != std::string::npos) return {};
-    std::string extension = name.substr(dot);
-    for (char& c : extension) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return extension;
-}
-
 bool isStockName(const std::string& name) { return name.size() > 1 && (name[0] == ':' || name[0] == '*'); }
 
 // The name an upload has in the sandbox: its field and the extension its file name gives, so the
 // readers take it for what it says it is (a picture's own bytes decide its format anyway).
 std::string sandboxName(const Upload& upload) {
     static const char* const pictures[] = {".bmp", ".dib", ".rle", ".png", ".jpg", ".jpeg", ".jif", ".gif", ".tga", ".pcx"};
-    std::string extension = lowerExtension(upload.fileName);
+    std::string extension = cli::lowerExtension(upload.fileName);
     if (upload.field == "start") {
         if (extension != ".vtl" && !styleKindForPath(extension))
             throw RequestError(400, VORTEL_EN("Server", "the start file is a .vtl document or a style file (.deform, "

@@ -144,6 +144,14 @@ class Routes(unittest.TestCase):
             self.assertEqual(status, 200, (format, extra, body[:200]))
             self.assertEqual(headers["Content-Type"], types.get(format, "application/octet-stream"), format)
             self.assertEqual(body, cli_render(job, self.root / f"{number}.{format}"), (format, extra))
+        # A document made by the service opens elsewhere as the same picture.
+        for job in (JOB, {**JOB, "presets": {"random": 4711}}, {"text": "Zwei\nZeilen", "presets": {"style": 24}}):
+            _, _, document = self.server.render({**job, "format": "vtl"})
+            _, _, picture = self.server.render({**job, "format": "png"})
+            (self.root / "page.vtl").write_bytes(document)
+            subprocess.run([str(BIN / "vortel-cli"), "render", str(self.root / "page.vtl"), "-o", str(self.root / "doc.png")],
+                           check=True, capture_output=True)
+            self.assertEqual((self.root / "doc.png").read_bytes(), picture, job)
 
     def test_uploads_are_the_files_of_the_render(self):
         texture = cli_render({"size": "64x64", "presets": {"style": 7}}, self.root / "texture.png")
