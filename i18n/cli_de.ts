@@ -849,5 +849,29 @@ Version:  %4 (GetDLLVersion)
         <source>the upload &apos;%1&apos; is no picture that can be read: %2</source>
         <translation>die hochgeladene Datei &apos;%1&apos; ist kein lesbares Bild: %2</translation>
     </message>
+    <message>
+        <source>Deformation %1</source>
+        <translation>Verformung %1</translation>
+    </message>
+    <message>
+        <source>3D bevel %1</source>
+        <translation>3D-Kante %1</translation>
+    </message>
+    <message>
+        <source>Outline %1</source>
+        <translation>Umriss %1</translation>
+    </message>
+    <message>
+        <source>Shadow %1</source>
+        <translation>Schatten %1</translation>
+    </message>
+    <message>
+        <source>Frame %1</source>
+        <translation>Rahmen %1</translation>
+    </message>
+    <message>
+        <source>Gradient %1</source>
+        <translation>Farbverlauf %1</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "server/Catalog.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -11,6 +12,7 @@
 #include "engine/FontFX.h"
 #include "panels/presets/MainStyles.h"
 #include "platform/FontList.h"
+#include "platform/Texts.h"
 
 namespace vortel::server {
 namespace {
@@ -27,6 +29,16 @@ constexpr Kind Kinds[] = {
     {"guide", "--guide-preset", 0, 29},   {"bevel", "--bevel-preset", 0, 17},   {"outline", "--outline-preset", 0, 12},
     {"shadow", "--shadow-preset", 0, 11}, {"frame", "--frame-preset", 0, 17},   {"gradient", "--gradient-preset", 1, 15},
 };
+
+// What a preset is called on the page, in the language spoken.
+std::string presetName(const std::string& kind, int number) {
+    if (kind == "guide") return fillText(VORTEL_EN("Server", "Deformation %1"), number);
+    if (kind == "bevel") return fillText(VORTEL_EN("Server", "3D bevel %1"), number);
+    if (kind == "outline") return fillText(VORTEL_EN("Server", "Outline %1"), number);
+    if (kind == "shadow") return fillText(VORTEL_EN("Server", "Shadow %1"), number);
+    if (kind == "frame") return fillText(VORTEL_EN("Server", "Frame %1"), number);
+    return fillText(VORTEL_EN("Server", "Gradient %1"), number);
+}
 
 // The stock textures: JPG_01, JPG_02, ... as far as the library has them.
 std::vector<std::string> textureNames() {
@@ -70,7 +82,12 @@ std::string Catalog::styles() {
         std::string text;
         for (const char c : std::string(rows[i].text))
             if (c != '\r') text += c;
-        list.push_back({{"number", i}, {"text", text}, {"thumbnail", "/thumbnails/style/" + std::to_string(i) + ".png"}});
+        std::string name = text;
+        std::replace(name.begin(), name.end(), '\n', ' ');
+        list.push_back({{"number", i},
+                        {"name", name},
+                        {"text", text},
+                        {"thumbnail", "/thumbnails/style/" + std::to_string(i) + ".png"}});
     }
     return Json{{"styles", list}}.dump();
 }
@@ -81,12 +98,13 @@ std::string Catalog::presets() {
         Json list = Json::array();
         for (int n = kind.first; n <= kind.last; ++n)
             list.push_back({{"number", n},
+                            {"name", presetName(kind.name, n)},
                             {"thumbnail", std::string("/thumbnails/") + kind.name + "/" + std::to_string(n) + ".png"}});
         all[kind.name] = list;
     }
     Json textures = Json::array();
     for (const auto& name : textureNames())
-        textures.push_back({{"name", ":" + name}, {"thumbnail", "/thumbnails/texture/" + name + ".png"}});
+        textures.push_back({{"name", ":" + name}, {"thumbnail", "/thumbnails/texture/" + name + ".png"}});  // the job's name
     all["texture"] = textures;
     return all.dump();
 }

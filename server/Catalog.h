@@ -12,7 +12,8 @@ namespace vortel::server {
 
 class Catalog {
 public:
-    // {"faces": [...]}, {"styles": [...]}, {"guide": [...], ...}: the JSON bodies of the lists.
+    // {"faces": [...]}, {"styles": [...]}, {"guide": [...], ...}: the JSON bodies of the lists; each
+    // style and preset with its number, name (the presets' in the language spoken) and thumbnail.
     std::string faces();
     std::string styles();
     std::string presets();

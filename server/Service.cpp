@@ -209,7 +209,8 @@ bool serve(const Config& config, std::ostream& log) {
     server.Get("/styles", [&](const httplib::Request&, httplib::Response& res) {
         res.set_content(catalog.styles(), "application/json");
     });
-    server.Get("/presets", [&](const httplib::Request&, httplib::Response& res) {
+    server.Get("/presets", [&](const httplib::Request& req, httplib::Response& res) {
+        const cli::SpeakOnThisThread speak(requestLanguage(req));
         res.set_content(catalog.presets(), "application/json");
     });
     server.Get(R"(/thumbnails/([a-z]+)/([A-Za-z0-9_]+)\.png)", [&](const httplib::Request& req, httplib::Response& res) {

@@ -113,7 +113,8 @@ class Routes(unittest.TestCase):
             ("/health", "application/json", lambda b: json.loads(b) == {"status": "ok"}),
             ("/faces", "application/json", lambda b: "DejaVu Sans" in json.loads(b)["faces"]),
             ("/styles", "application/json", lambda b: [s["number"] for s in json.loads(b)["styles"]] == list(range(46))),
-            ("/presets", "application/json", lambda b: len(json.loads(b)["guide"]) == 30 and json.loads(b)["texture"]),
+            ("/presets", "application/json", lambda b: len(json.loads(b)["guide"]) == 30 and json.loads(b)["texture"]
+             and json.loads(b)["bevel"][3]["name"] == "3D bevel 3"),
             ("/thumbnails/style/24.png", "image/png", lambda b: b.startswith(b"\x89PNG")),
             ("/thumbnails/gradient/15.png", "image/png", lambda b: b.startswith(b"\x89PNG")),
             ("/thumbnails/texture/JPG_07.png", "image/png", lambda b: b.startswith(b"\x89PNG")),
@@ -125,6 +126,8 @@ class Routes(unittest.TestCase):
             self.assertEqual(status, 200, path)
             self.assertTrue(headers["Content-Type"].startswith(kind), (path, headers["Content-Type"]))
             self.assertTrue(check(body), path)
+        _, _, german = self.server.request("GET", "/presets", headers={"Accept-Language": "de"})
+        self.assertEqual(json.loads(german)["bevel"][3]["name"], "3D-Kante 3")
         for path in ("/thumbnails/style/46.png", "/thumbnails/bevel/x.png", "/thumbnails/texture/JPG_999.png",
                      "/nothing", "/preview-server.py", "/README.md", "/../CMakeLists.txt"):
             status, headers, body = self.server.request("GET", path)
