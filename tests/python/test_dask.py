@@ -159,8 +159,17 @@ class DaskCommandLine(unittest.TestCase):
                 self.assertEqual(run.returncode, status, run.stderr)
                 self.assertEqual(run.stderr.count("\n"), 1, run.stderr)
                 self.assertTrue(run.stderr.startswith("vortel.dask: "), run.stderr)
-            run = self.run_module(str(folder / "none.jsonl"))
-            self.assertEqual(run.returncode, 1, run.stderr)
+            # What is no file is refused without being read, as the batch refuses it.
+            os.mkfifo(folder / "fifo.jsonl")
+            for path in (folder / "none.jsonl", folder / "fifo.jsonl", folder, pathlib.Path("/dev/zero")):
+                run = self.run_module(str(path))
+                self.assertEqual(run.returncode, 1, (path, run.stderr))
+                self.assertEqual(run.stderr.count("\n"), 1, (path, run.stderr))
+            # A spreadsheet's CSV: byte-order mark, semicolons, CRLF, umlauts.
+            (folder / "sheet.csv").write_bytes(f"\ufeffoutput;text;size\r\n{folder}/grüße.png;Grüße;80x40\r\n".encode())
+            run = self.run_module(str(folder / "sheet.csv"), "--local", "1")
+            self.assertEqual(run.returncode, 0, run.stderr)
+            self.assertTrue((folder / "grüße.png").exists())
             self.assertEqual(self.run_module(str(jobs), "--local", "1", "--scheduler", "x").returncode, 2)
 
 

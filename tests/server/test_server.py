@@ -138,7 +138,11 @@ class Routes(unittest.TestCase):
         cases = [("png", {}), ("png", {"transparent": True}), ("png", {"quality": "draft"}), ("jpg", {}),
                  ("bmp", {}), ("svg", {}), ("pdf", {}), ("vtl", {}), ("deform", {}), ("bevel", {}), ("color", {}),
                  ("shadow", {}), ("png", {"presets": {"random": 99, "frame": 4}}),
-                 ("png", {"textures": {"1": ":JPG_07"}, "settings": {"TextFill": {"FillKind": 0}}})]
+                 ("png", {"textures": {"1": ":JPG_07"}, "settings": {"TextFill": {"FillKind": 0}}}),
+                 # Texts in other scripts, with the Noto fonts.
+                 ("png", {"text": "مرحبا بالعالم", "settings": {"LogFont": {"lfFaceName": "Noto Sans Arabic"}}}),
+                 ("png", {"text": "नमस्ते दुनिया", "settings": {"LogFont": {"lfFaceName": "Noto Sans Devanagari"}}}),
+                 ("svg", {"text": "你好，世界", "settings": {"LogFont": {"lfFaceName": "Noto Sans CJK SC"}}})]
         types = {"png": "image/png", "jpg": "image/jpeg", "bmp": "image/bmp", "svg": "image/svg+xml",
                  "pdf": "application/pdf", "vtl": "application/x-vortel"}
         for number, (format, extra) in enumerate(cases):
@@ -168,6 +172,23 @@ class Routes(unittest.TestCase):
                 "--texture", f"1={self.root / 'texture.png'}", "-o", str(self.root / "expected.png")]
         subprocess.run(args, check=True, capture_output=True)
         self.assertEqual(picture, (self.root / "expected.png").read_bytes())
+
+    def test_a_cameras_jpeg_is_an_upload_like_any_picture(self):
+        from PIL import Image
+
+        photo = Image.new("RGB", (640, 480), (200, 120, 40))
+        exif = Image.Exif()
+        exif[0x010F], exif[0x0110], exif[0x0112] = "Camera maker", "Camera model", 6  # rotated, as phones say
+        photo.save(self.root / "photo.jpg", "JPEG", quality=90, exif=exif.tobytes())
+        job = {"settings": {"TextFill": {"FillKind": 0}}, "size": "240x120"}
+        body, headers = multipart([("job", None, json.dumps(job).encode()),
+                                   ("texture1", "IMG_0001.JPG", (self.root / "photo.jpg").read_bytes())])
+        status, _, picture = self.server.request("POST", "/render", body, headers)
+        self.assertEqual(status, 200, picture[:200])
+        subprocess.run([str(BIN / "vortel-cli"), "render", "--size", "240x120", "--set", 'TextFill={"FillKind":0}',
+                        "--texture", f"1={self.root / 'photo.jpg'}", "-o", str(self.root / "photo-cli.png")],
+                       check=True, capture_output=True)
+        self.assertEqual(picture, (self.root / "photo-cli.png").read_bytes())
 
     def test_bad_requests_are_answered_in_the_clients_language(self):
         big = b"x" * 200001
