@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 #include <cairo.h>
@@ -36,38 +35,14 @@ public:
     Propagation(ByteMap& mask, ByteMap& tangent, int32_t width, int32_t height, int32_t addPixel)
         : mask_(mask), tangent_(tangent), w_(width), h_(height), add_(addPixel) {}
 
-    // A step changes only its own pixel and pixels the sweep has passed, never the rest of its
-    // row: a run of pixels outside the letters (0) ahead is passed over eight at a time.
     void sweep(const Rect& b, int code, int dx, int dy, bool rowsUp, bool colsUp) {
         for (int32_t i = 0; i <= b.bottom - b.top; ++i) {
             const int32_t row = rowsUp ? b.top + i : b.bottom - i;
-            const uint8_t* m = &mask_[size_t(row) * w_];
-            if (colsUp) {
-                for (int32_t x = b.left; x <= b.right;) {
-                    if (x + 8 <= b.right + 1 && zeroWord(m + x)) {
-                        x += 8;
-                        continue;
-                    }
-                    step(x++, row, code, dx, dy);
-                }
-            } else {
-                for (int32_t x = b.right; x >= b.left;) {
-                    if (x - 7 >= b.left && zeroWord(m + x - 7)) {
-                        x -= 8;
-                        continue;
-                    }
-                    step(x--, row, code, dx, dy);
-                }
-            }
+            for (int32_t j = 0; j <= b.right - b.left; ++j) step(colsUp ? b.left + j : b.right - j, row, code, dx, dy);
         }
     }
 
 private:
-    static bool zeroWord(const uint8_t* p) {
-        uint64_t word;
-        std::memcpy(&word, p, sizeof word);
-        return word == 0;
-    }
     uint8_t value(int32_t x, int32_t row) const {
         return x < 0 || row < 0 || x >= w_ || row >= h_ ? 0 : mask_[size_t(row) * w_ + x];
     }

@@ -2,7 +2,6 @@
 #include <array>
 #include <bitset>
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -98,12 +97,6 @@ void castPixels(const TFontFX& e, ShapeMap& out, int32_t w, int32_t h) {
     for (int64_t row = top; row <= bottom; ++row) {
         const uint8_t* mask = &e.TextMask[size_t(row) * size_t(w)];
         for (int32_t x = left; x <= right; ++x) {
-            // Outside the letters (0, which never casts) eight pixels are passed over at a time.
-            uint64_t word;
-            if (x + 8 <= right + 1 && (std::memcpy(&word, mask + x, sizeof word), word == 0)) {
-                x += 7;
-                continue;
-            }
             if (e.DistColorMode[mask[x]] == 1) continue;
             std::array<int64_t, 2> p{x, h - row};
             if (lean) p = lean->apply(p[0], p[1]);
