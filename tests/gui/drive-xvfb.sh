@@ -12,6 +12,7 @@ out=${2:-out/xvfb}
 shot_tool=tests/gui/xshot.py
 
 settings='[Options]\nTipOfDay=0\n'
+export LANGUAGE=${LANGUAGE:-de}  # the window titles and menu keys below are the German ones
 source tests/gui/xvfb-start.sh
 start_program
 
