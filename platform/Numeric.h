@@ -1,24 +1,39 @@
 #pragma once
 #include <cmath>
 #include <cstdint>
+#if defined(__SSE2__) && defined(__x86_64__)
+#include <emmintrin.h>
+#endif
 
 namespace vortel {
+
+// std::nearbyint under the default rounding mode, which the program never changes, without the
+// library call that x86-64 without SSE4.1 makes of it: adding and taking away 2^52 leaves the
+// nearest integer, ties to even, for every magnitude below 2^52; larger ones are integers already.
+inline double nearestEven(double v) {
+    constexpr double kTwo52 = 4503599627370496.0;
+    const double a = std::fabs(v);
+    if (!(a < kTwo52)) return v;  // NaN too
+    return std::copysign((a + kTwo52) - kTwo52, v);
+}
 
 // Rounding to the nearest integer, ties to even, as every real-to-integer conversion of the program.
 // Out-of-range values saturate (NaN gives 0) instead of overflowing the integer.
 inline int64_t roundEven(double v) {
-    const double r = std::nearbyint(v);
-    if (!(r == r)) return 0;
-    if (r >= 9.2e18) return INT64_MAX;
-    if (r <= -9.2e18) return INT64_MIN;
-    return static_cast<int64_t>(r);
+    if (v > -9.2e18 && v < 9.2e18) {  // NaN is neither
+#if defined(__SSE2__) && defined(__x86_64__)
+        return _mm_cvtsd_si64(_mm_set_sd(v));  // the processor's conversion rounds ties to even
+#else
+        return static_cast<int64_t>(nearestEven(v));
+#endif
+    }
+    if (v >= 9.2e18) return INT64_MAX;
+    if (v <= -9.2e18) return INT64_MIN;
+    return 0;
 }
 inline int32_t roundEven32(double v) {
-    const double r = std::nearbyint(v);
-    if (!(r == r)) return 0;
-    if (r >= 2147483647.0) return INT32_MAX;
-    if (r <= -2147483648.0) return INT32_MIN;
-    return static_cast<int32_t>(r);
+    const int64_t r = roundEven(v);
+    return r >= INT32_MAX ? INT32_MAX : r <= INT32_MIN ? INT32_MIN : static_cast<int32_t>(r);
 }
 
 // Integer multiply-divide with a 64-bit intermediate, rounding half away from zero.

@@ -34,6 +34,32 @@ TEST(Numeric, RoundsTiesToEvenAndSaturates) {
     EXPECT_EQ(clampByte(300), 255);
 }
 
+TEST(Numeric, NearestEvenIsTheLibrarysRounding) {
+    const double cases[] = {0.0, -0.0, 0.5, -0.5, 1.5, 2.5, -2.5, 0.49999999999999994, 1e-300, -7.5e-10,
+                            4503599627370495.5, -4503599627370495.5, 4503599627370497.0, 9007199254740993.0,
+                            1e300, -1e300, INFINITY, -INFINITY, 2147483647.5, -2147483648.5, 123456.789};
+    for (double v : cases) {
+        const double want = std::nearbyint(v), got = nearestEven(v);
+        EXPECT_EQ(got, want) << v;
+        EXPECT_EQ(std::signbit(got), std::signbit(want)) << v;
+    }
+    EXPECT_TRUE(std::isnan(nearestEven(std::nan(""))));
+    // A sweep over ties and near-ties of every size up to where doubles stop having halves.
+    for (double scale = 1; scale < 1e16; scale *= 3.7)
+        for (double f : {0.5, 0.25, 0.75, 0.5000001, 0.4999999})
+            for (double v : {scale + f, -scale - f, std::floor(scale) + f}) {
+                EXPECT_EQ(nearestEven(v), std::nearbyint(v)) << v;
+                EXPECT_EQ(roundEven(v), int64_t(std::nearbyint(v))) << v;
+            }
+    EXPECT_EQ(roundEven(9.3e18), INT64_MAX);
+    EXPECT_EQ(roundEven(-1e300), INT64_MIN);
+    EXPECT_EQ(roundEven(-INFINITY), INT64_MIN);
+    EXPECT_EQ(roundEven(std::nan("")), 0);
+    EXPECT_EQ(roundEven32(2147483646.5), 2147483646);
+    EXPECT_EQ(roundEven32(-2147483648.5), INT32_MIN);
+    EXPECT_EQ(roundEven32(-3e9), INT32_MIN);
+}
+
 TEST(SignedAngle, SignFollowsTheCrossProduct) {
     const Point o{0, 0};
     EXPECT_NEAR(signedAngle(o, {10, 0}, {0, 10}), -M_PI / 2, 1e-12);   // cross 100 >= 1: negated
