@@ -30,8 +30,23 @@ struct Lean {
     std::array<int64_t, 2> apply(int64_t x, int64_t y) const {
         const double t = ((double(x) - p0x) * bx + (double(y) - p0y) * by) / bb;
         const int64_t fx = roundFar(bx * t + p0x), fy = roundFar(by * t + p0y);
-        const double dx = double(x) - double(fx), dy = double(y) - double(fy);
+        return turn(fx, fy, double(x) - double(fx), double(y) - double(fy));
+    }
+
+    std::array<int64_t, 2> turn(int64_t fx, int64_t fy, double dx, double dy) const {
         return {fx + roundFar(scale * (cosA * dx + sinA * dy)), fy + roundFar(scale * (cosA * dy - sinA * dx))};
+    }
+
+    // On a level base line every pixel's foot is the pixel's own column on the line: the products
+    // and the quotient of apply() stay exact far below 2^53, so the foot rounds back to x, and
+    // dx is 0. A whole row then moves by one shift, worked out once: apply(x, y) equals
+    // rowShift(y) plus (x, 0) for every x of columns [left, right].
+    std::optional<std::array<int64_t, 2>> rowShift(int64_t y, int64_t left, int64_t right) const {
+        constexpr double kExact = double(1 << 26);
+        if (by != 0 || !(std::abs(bx) < kExact) || !(std::abs(double(left) - p0x) < kExact) ||
+            !(std::abs(double(right) - p0x) < kExact) || !(std::abs(p0y) < kExact))
+            return std::nullopt;
+        return turn(0, int64_t(p0y), 0.0, double(y) - p0y);
     }
 };
 
@@ -96,10 +111,12 @@ void castPixels(const TFontFX& e, ShapeMap& out, int32_t w, int32_t h) {
     const int64_t offX = e.Shadow.ShadowX, offY = e.Shadow.ShadowY;
     for (int64_t row = top; row <= bottom; ++row) {
         const uint8_t* mask = &e.TextMask[size_t(row) * size_t(w)];
+        const int64_t y = h - row;
+        const std::optional<std::array<int64_t, 2>> shift =
+            lean ? lean->rowShift(y, left, right) : std::array<int64_t, 2>{0, y};
         for (int32_t x = left; x <= right; ++x) {
             if (e.DistColorMode[mask[x]] == 1) continue;
-            std::array<int64_t, 2> p{x, h - row};
-            if (lean) p = lean->apply(p[0], p[1]);
+            const std::array<int64_t, 2> p = shift ? std::array<int64_t, 2>{x + (*shift)[0], (*shift)[1]} : lean->apply(x, y);
             int64_t tx = p[0] + offX, ty = h + offY - p[1];
             if (out.inside(tx, ty)) out.mark(tx, ty);
             for (int64_t k = 0; k < gap.steps; ++k) {
