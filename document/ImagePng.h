@@ -1,5 +1,6 @@
 #pragma once
-// PNG through libpng: every colour type and depth read, 8-bit RGB written.
+// PNG through libpng: every colour type and depth read, 8-bit RGB and RGBA written; the quick
+// effort is written by our own few lines on libdeflate.
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -13,8 +14,8 @@ namespace vortel {
 Bitmap decodePng(std::span<const uint8_t> bytes);
 
 // How hard the encoder works: Small is libpng's default (adaptive filters, zlib level 6), for
-// files; Fast is one filter and zlib's fastest level, for data handed over at once (the clipboard)
-// or pictures wanted quickly rather than small (the command line's --png-effort fast).
+// files; Fast is one filter and libdeflate's fastest level, for data handed over at once (the
+// clipboard) or pictures wanted quickly rather than small (--png-effort fast).
 enum class PngEffort { Small, Fast };
 
 std::vector<uint8_t> encodePng(const Bitmap& bitmap, PngEffort effort = PngEffort::Small);

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config clang
-  libfontconfig-dev libfreetype-dev libharfbuzz-dev libfribidi-dev libcairo2-dev libpng-dev libjpeg62-turbo-dev libgif-dev
+  libfontconfig-dev libfreetype-dev libharfbuzz-dev libfribidi-dev libcairo2-dev libpng-dev libjpeg62-turbo-dev libgif-dev libdeflate-dev
   libpixman-1-dev libexpat1-dev libbrotli-dev zlib1g-dev  # their static archives go into vortel-cli
   nlohmann-json3-dev libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev  # lupdate, lrelease and their CMake functions

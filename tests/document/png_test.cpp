@@ -1,7 +1,10 @@
 // PNG colour types and depths decoded against known pixels, and broken files rejected.
 #include <gtest/gtest.h>
 
+#include <png.h>
+
 #include <filesystem>
+#include <random>
 
 #include "document/FileBytes.h"
 #include "document/ImageError.h"
@@ -92,4 +95,38 @@ TEST(PngMalformed, WrongSignatureOrPixelCount) {
 // The smallest fuzzer input for each distinct rejection it reached, kept so none regresses into a crash.
 TEST(PngMalformed, InputsTheFuzzerReachedAreRejected) {
     EXPECT_GT(vortel::testing::replayMalformed("png", [](auto bytes) { decodePng(bytes); }), 0u);
+}
+
+// The quick writer's files, read back by libpng itself with every channel kept: the same pixels,
+// blue-first bitmaps turned into red-first files, for shapes that end rows mid-word and pictures
+// too noisy to compress.
+TEST(PngEncodeFast, LibpngReadsBackEveryPixel) {
+    struct Case {
+        int32_t width, height;
+        bool noise;
+    };
+    std::mt19937 random(7);
+    for (const Case c : {Case{1, 1, false}, {1, 9, true}, {7, 1, true}, {3, 5, false}, {301, 97, true}, {640, 48, false}}) {
+        for (const bool alpha : {false, true}) {
+            const size_t channels = alpha ? 4 : 3, count = size_t(c.width) * size_t(c.height) * channels;
+            std::vector<uint8_t> pixels(count);
+            for (size_t i = 0; i < count; ++i) pixels[i] = c.noise ? uint8_t(random()) : uint8_t(i / channels % 5 * 60 + i % channels);
+            std::vector<uint8_t> file;
+            if (alpha) {
+                file = vortel::encodePngRgba(c.width, c.height, pixels, vortel::PngEffort::Fast);
+            } else {
+                file = vortel::encodePng(vortel::Bitmap{c.width, c.height, pixels}, vortel::PngEffort::Fast);
+                EXPECT_EQ(decodePng(file).bgr, pixels) << c.width << "x" << c.height;
+            }
+            png_image image{};
+            image.version = PNG_IMAGE_VERSION;
+            ASSERT_TRUE(png_image_begin_read_from_memory(&image, file.data(), file.size())) << image.message;
+            EXPECT_EQ(image.format, alpha ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB);
+            image.format = alpha ? PNG_FORMAT_RGBA : PNG_FORMAT_BGR;
+            std::vector<uint8_t> read(PNG_IMAGE_SIZE(image));
+            ASSERT_TRUE(png_image_finish_read(&image, nullptr, read.data(), 0, nullptr)) << image.message;
+            EXPECT_EQ(read, pixels) << c.width << "x" << c.height << (alpha ? " RGBA" : " RGB");
+            EXPECT_EQ(image.warning_or_error, 0u) << image.message;
+        }
+    }
 }
