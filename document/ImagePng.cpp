@@ -208,8 +208,13 @@ private:
         static std::mutex m;
         return m;
     }
-    static std::vector<libdeflate_compressor*>& spare() {
-        static std::vector<libdeflate_compressor*> kept;
+    struct Spare : std::vector<libdeflate_compressor*> {
+        ~Spare() {
+            for (libdeflate_compressor* c : *this) libdeflate_free_compressor(c);
+        }
+    };
+    static Spare& spare() {
+        static Spare kept;
         return kept;
     }
     libdeflate_compressor* compressor_;

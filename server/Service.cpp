@@ -1,6 +1,7 @@
 #include "server/Service.h"
 
 #include <httplib.h>
+#include <sys/socket.h>
 
 #include <algorithm>
 #include <condition_variable>
@@ -167,6 +168,17 @@ bool serve(const Config& config, std::ostream& log) {
     server.set_read_timeout(5, 0);
     server.set_write_timeout(5, 0);
     server.set_keep_alive_timeout(5);
+    // A client keeping its connection open sends many requests on it (the page renders as its
+    // user types); the library's default closed it after five.
+    server.set_keep_alive_max_count(1000);
+    // The library listens with a queue of five connections not yet accepted: dozens of clients
+    // connecting at once overflowed it, and the refused ones tried again a second later. Calling
+    // listen() again on the bound socket makes the queue as long as the system allows.
+    socket_t listening = INVALID_SOCKET;
+    server.set_socket_options([&listening](socket_t socket) {
+        httplib::default_socket_options(socket);
+        listening = socket;
+    });
 
     server.set_pre_routing_handler([](const httplib::Request&, httplib::Response&) {
         requestStart = Clock::now();
@@ -293,6 +305,7 @@ bool serve(const Config& config, std::ostream& log) {
     const int port = config.port == 0 ? server.bind_to_any_port(config.host) :
                      (server.bind_to_port(config.host, config.port) ? config.port : -1);
     if (port < 0) return false;
+    if (listening != INVALID_SOCKET) ::listen(listening, SOMAXCONN);
     if (config.onListening) config.onListening(port, [&server] { server.stop(); });
     return server.listen_after_bind();
 }
