@@ -236,6 +236,61 @@ TEST(ShadowCast, CastShadowStandsOnTheLowerGuideLeanedAndShortened) {
     EXPECT_EQ(moved.ShadowBounds.top, wb.top);
 }
 
+// Every text pixel cast one by one by the definition: dropped onto the lower guide's base line,
+// turned about that foot by -angle and its distance scaled; sizes up to 100 leave no gaps to fill.
+std::vector<std::array<int, 3>> referenceCast(const MaskRig& rig, const ShadowParams& s) {
+    const int32_t w = rig.w, h = rig.h;
+    const Point p0 = rig.engine.GuidePoints[2].front(), p1 = rig.engine.GuidePoints[2].back();
+    const double bx = double(p1.x) - p0.x, by = double(p1.y) - p0.y, bb = bx * bx + by * by;
+    const double a = -double(s.ShadowAngle) * M_PI / 180, scale = s.ShadowSize * 0.01;
+    std::vector<uint8_t> map(size_t(w) * h, 0);
+    for (int32_t row = 0; row < h; ++row)
+        for (int32_t x = 0; x < w; ++x) {
+            if (rig.engine.TextMask[size_t(row) * w + x] == 0) continue;
+            const double y = h - row, t = ((x - p0.x) * bx + (y - p0.y) * by) / bb;
+            const double fx = std::nearbyint(bx * t + p0.x), fy = std::nearbyint(by * t + p0.y);
+            const double dx = x - fx, dy = y - fy;
+            const double cx = fx + std::nearbyint(scale * (std::cos(a) * dx + std::sin(a) * dy));
+            const double cy = fy + std::nearbyint(scale * (std::cos(a) * dy - std::sin(a) * dx));
+            const double tx = cx + s.ShadowX, ty = h + s.ShadowY - cy;
+            if (tx >= 0 && tx < w && ty >= 0 && ty < h) map[size_t(ty) * w + size_t(tx)] = 255;
+        }
+    std::vector<std::array<int, 3>> out;
+    for (int32_t row = 0; row < h; ++row)
+        for (int32_t x = 0; x < w; ++x)
+            if (map[size_t(row) * w + x] != 0) out.push_back({x, row, 255});
+    return out;
+}
+
+TEST(ShadowCast, EveryPixelLandsWhereTheDefinitionPutsIt) {
+    // Level base lines (each row moves as a whole) on, above and below the picture, and sloped ones.
+    struct Line {
+        Point from, to;
+    };
+    const Line lines[] = {{{0, 30}, {59, 30}}, {{59, 12}, {3, 12}}, {{-400, 90}, {20, 90}}, {{0, -7}, {59, -7}},
+                          {{0, 40}, {59, 28}}, {{10, 5}, {50, 45}},  {{30, 0}, {31, 44}}};
+    struct Lean {
+        int32_t angle, size, x, y;
+    };
+    const Lean leans[] = {{40, 40, 0, 0}, {-40, 77, 3, -2}, {90, 100, 0, 0}, {135, 60, -5, 4},
+                          {-170, 10, 2, 2}, {15, 100, 0, 0}, {0, 50, 1, 1}, {0, 100, -3, 0}};
+    uint32_t seed = 11;
+    for (const Line& line : lines)
+        for (const Lean& lean : leans) {
+            MaskRig rig(60, 45);
+            rig.engine.GuidePoints[2] = {line.from, line.to};
+            const std::vector<uint8_t> shape = randomShape(60, 45, seed++);
+            for (int32_t row = 2; row < 43; ++row)
+                for (int32_t x = 2; x < 58; ++x)
+                    if (shape[size_t(row) * 60 + x] != 0) rig.text(x, row);
+            const ShadowParams s = shadow(lean.x, lean.y, 0, lean.angle, lean.size);
+            rig.build(s);
+            ASSERT_EQ(rig.marked(), referenceCast(rig, s))
+                << "line (" << line.from.x << "," << line.from.y << ")-(" << line.to.x << "," << line.to.y << ") angle "
+                << lean.angle << " size " << lean.size;
+        }
+}
+
 TEST(ShadowCast, DegenerateLowerGuideCastsUprightInsteadOfDividingByZero) {
     MaskRig upright(20, 16), collapsed(20, 16), single(20, 16);
     for (MaskRig* rig : {&upright, &collapsed, &single}) rig->block(4, 3, 9, 10);
