@@ -41,31 +41,33 @@ public:
             return Entry::Granted;
         }
         if (waiting_.size() >= size_t(queue_)) return Entry::Full;
-        const uint64_t ticket = nextTicket_++;
-        waiting_.push_back(ticket);
-        const bool turn = freed_.wait_until(lock, deadline, [&] { return running_ < workers_ && waiting_.front() == ticket; });
-        waiting_.erase(std::find(waiting_.begin(), waiting_.end(), ticket));
-        if (!turn) {
-            freed_.notify_all();  // the next in line may be free to go now
-            return Entry::TooLate;
-        }
-        ++running_;
-        freed_.notify_all();
-        return Entry::Granted;
+        Waiter self;
+        waiting_.push_back(&self);
+        if (self.turn.wait_until(lock, deadline, [&] { return self.granted; })) return Entry::Granted;
+        waiting_.erase(std::find(waiting_.begin(), waiting_.end(), &self));
+        return Entry::TooLate;
     }
+    // A finished render hands its slot straight to the first in line and wakes only that one:
+    // waking every waiter to find the next made the renders themselves give way to them.
     void leave() {
-        {
-            const std::lock_guard lock(mutex_);
+        const std::lock_guard lock(mutex_);
+        if (waiting_.empty()) {
             --running_;
+            return;
         }
-        freed_.notify_all();
+        Waiter* next = waiting_.front();
+        waiting_.pop_front();
+        next->granted = true;
+        next->turn.notify_one();
     }
 
 private:
+    struct Waiter {
+        std::condition_variable turn;
+        bool granted = false;
+    };
     std::mutex mutex_;
-    std::condition_variable freed_;
-    std::deque<uint64_t> waiting_;
-    uint64_t nextTicket_ = 0;
+    std::deque<Waiter*> waiting_;
     int workers_, queue_, running_ = 0;
 };
 
