@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <new>
 #include <string>
@@ -228,11 +229,12 @@ class QuickPng {
 public:
     QuickPng(uint32_t width, uint32_t height, uint8_t colorType, size_t channels)
         : width_(width), height_(height), colorType_(colorType), channels_(channels),
-          rowBytes_(1 + size_t(width) * channels), filtered_(rowBytes_ * height) {}
+          rowBytes_(1 + size_t(width) * channels), size_(rowBytes_ * height), filtered_(new uint8_t[size_]) {}
 
-    // Filters one row of pixels given in the file's channel order, or blue first with `bgr`.
+    // Filters one row of pixels given in the file's channel order, or blue first with `bgr`. Every
+    // row is added before finish(): the buffer starts out unset.
     void addRow(uint32_t y, const uint8_t* pixels, bool bgr) {
-        uint8_t* out = &filtered_[size_t(y) * rowBytes_];
+        uint8_t* out = filtered_.get() + size_t(y) * rowBytes_;
         *out++ = 1;  // the left-neighbour filter
         const size_t c = channels_;
         std::array<uint8_t, 4> left{};
@@ -251,17 +253,14 @@ public:
         putBigEndian(header, height_);
         header.insert(header.end(), {8, colorType_, 0, 0, 0});  // 8 bits, deflate, filters of type 0, no interlace
         chunk(out, "IHDR", header.data(), header.size());
-        // One IDAT, compressed in place: within the size limits its length stays far inside 31 bits.
+        // One IDAT: within the size limits its length stays far inside 31 bits.
         const Compressor compressor;
-        const size_t bound = libdeflate_zlib_compress_bound(compressor.get(), filtered_.size());
-        const size_t start = out.size();
-        out.resize(start + 8 + bound);
-        const size_t size = libdeflate_zlib_compress(compressor.get(), filtered_.data(), filtered_.size(), &out[start + 8], bound);
+        const size_t bound = libdeflate_zlib_compress_bound(compressor.get(), size_);
+        const std::unique_ptr<uint8_t[]> data(new uint8_t[bound]);
+        const size_t size = libdeflate_zlib_compress(compressor.get(), filtered_.get(), size_, data.get(), bound);
         if (size == 0 || size > 0x7FFFFFFF) throw ImageError("PNG: the picture could not be compressed");
-        const uint8_t lead[8] = {uint8_t(size >> 24), uint8_t(size >> 16), uint8_t(size >> 8), uint8_t(size), 'I', 'D', 'A', 'T'};
-        std::copy(lead, lead + 8, &out[start]);
-        out.resize(start + 8 + size);
-        putBigEndian(out, uint32_t(libdeflate_crc32(0, &out[start + 4], 4 + size)));
+        out.reserve(out.size() + size + 24);
+        chunk(out, "IDAT", data.get(), size);
         chunk(out, "IEND", nullptr, 0);
         return out;
     }
@@ -280,8 +279,8 @@ private:
 
     uint32_t width_, height_;
     uint8_t colorType_;
-    size_t channels_, rowBytes_;
-    std::vector<uint8_t> filtered_;
+    size_t channels_, rowBytes_, size_;
+    std::unique_ptr<uint8_t[]> filtered_;
 };
 
 }  // namespace

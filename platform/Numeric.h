@@ -7,9 +7,10 @@
 
 namespace vortel {
 
-// std::nearbyint under the default rounding mode, which the program never changes, without the
-// library call that x86-64 without SSE4.1 makes of it: adding and taking away 2^52 leaves the
+// std::nearbyint under the default rounding mode, which the program never changes, without a
+// library call (what x86-64 without SSE4.1 makes of it): adding and taking away 2^52 leaves the
 // nearest integer, ties to even, for every magnitude below 2^52; larger ones are integers already.
+// roundEven's way where the processor's own conversion is not at hand.
 inline double nearestEven(double v) {
     constexpr double kTwo52 = 4503599627370496.0;
     const double a = std::fabs(v);
