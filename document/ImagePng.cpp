@@ -185,11 +185,12 @@ bool writeImage(const WriteStruct& s, uint32_t width, uint32_t height, int color
 class Compressor {
 public:
     Compressor() {
+        Spare& spare = kept();
         {
-            const std::lock_guard lock(mutex());
-            if (!spare().empty()) {
-                compressor_ = spare().back();
-                spare().pop_back();
+            const std::lock_guard lock(spare.mutex);
+            if (!spare.compressors.empty()) {
+                compressor_ = spare.compressors.back();
+                spare.compressors.pop_back();
                 return;
             }
         }
@@ -197,26 +198,25 @@ public:
         if (!compressor_) throw std::bad_alloc();
     }
     ~Compressor() {
-        const std::lock_guard lock(mutex());
-        spare().push_back(compressor_);
+        Spare& spare = kept();
+        const std::lock_guard lock(spare.mutex);
+        spare.compressors.push_back(compressor_);
     }
     Compressor(const Compressor&) = delete;
     Compressor& operator=(const Compressor&) = delete;
     libdeflate_compressor* get() const { return compressor_; }
 
 private:
-    static std::mutex& mutex() {
-        static std::mutex m;
-        return m;
-    }
-    struct Spare : std::vector<libdeflate_compressor*> {
+    struct Spare {
+        std::mutex mutex;
+        std::vector<libdeflate_compressor*> compressors;
         ~Spare() {
-            for (libdeflate_compressor* c : *this) libdeflate_free_compressor(c);
+            for (libdeflate_compressor* c : compressors) libdeflate_free_compressor(c);
         }
     };
-    static Spare& spare() {
-        static Spare kept;
-        return kept;
+    static Spare& kept() {
+        static Spare spare;
+        return spare;
     }
     libdeflate_compressor* compressor_;
 };
